@@ -1,0 +1,39 @@
+# Two commands for a new machine: `make run` and `make test`.
+# Both install the Debian packages the build needs when they are missing.
+
+PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
+            libcairo2-dev libpango1.0-dev fonts-ipafont-gothic fonts-ipafont-mincho \
+            poppler-utils
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+JOBS ?= $(shell nproc)
+
+.PHONY: run test build deps bench clean
+
+run: build
+	./build/release/src/shell/krn $(ARGS)
+
+test: deps
+	cmake -S . -B build/check -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKRN_SANITIZE=ON
+	cmake --build build/check -j $(JOBS)
+	ctest --test-dir build/check --output-on-failure -j $(JOBS)
+
+build: deps
+	cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build build/release -j $(JOBS)
+
+bench: build
+	@for b in build/release/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
+	  done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:" $$missing; \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+clean:
+	rm -rf build
