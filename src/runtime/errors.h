@@ -17,6 +17,7 @@ enum RtErrorNumber : int {
   kErrSubscript = 9,
   kErrDivisionByZero = 11,
   kErrTypeMismatch = 13,
+  kErrBadFileName = 52,  // bad file name or number
   kErrProgramNotFound = 53,
   kErrReadPastEnd = 54,
   kErrFileAlreadyOpen = 55,

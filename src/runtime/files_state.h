@@ -1,3 +1,50 @@
+// The numbered channels (files, and later serial ports) of a runtime.
 #pragma once
 
-struct FileTable {};
+#include <array>
+#include <memory>
+#include <string>
+#include <string_view>
+
+// One open channel behind a file number. The file operations (line and field
+// input, printing with its column) are built on these few byte operations, so a
+// serial port can be another kind of channel on the same numbers. A failing
+// operation raises a run-time error (RtRaise) and never reaches for the current
+// runtime, so a channel can be finished while the runtime is going away.
+class RtChannel {
+ public:
+  virtual ~RtChannel() = default;
+
+  // The next byte without taking it, or -1 at the end.
+  virtual int Peek() = 0;
+  // Takes the next byte, or returns -1 at the end.
+  virtual int Get() = 0;
+  // True when no byte is left to read (always true for a channel that only writes).
+  virtual bool AtEnd() = 0;
+  virtual void Write(std::string_view bytes) = 0;
+  // Length in bytes (of a file: what it holds, what was written included).
+  virtual long Length() = 0;
+  // Finishes the channel: what was written is made permanent. Called once.
+  virtual void Close() = 0;
+
+  // One comma-separated field (see RtInputVars) and one line (see RtLineInputVar);
+  // a channel may read them its own way. The caller has checked AtEnd().
+  virtual std::string ReadField();
+  virtual std::string ReadLine();
+
+  // Print column: bytes written since the last line end.
+  long column = 0;
+};
+
+struct FileTable {
+  static constexpr int kMaxNumber = 255;
+
+  FileTable() = default;
+  FileTable(const FileTable&) = delete;
+  FileTable& operator=(const FileTable&) = delete;
+  // Closes (commits) every channel still open; a failure leaves that file as it
+  // was before it was opened.
+  ~FileTable();
+
+  std::array<std::unique_ptr<RtChannel>, kMaxNumber + 1> channels;  // [0] unused
+};

@@ -3,6 +3,7 @@
 #include "runtime/errors.h"
 #include "shell/app.h"
 #include "shell/control.h"
+#include "support/raised_error.h"
 
 namespace {
 
@@ -76,14 +77,10 @@ TEST(Errors, PassedOverErrorsAreRecordedNotThrown) {
 TEST(Errors, DivisionAndRootRaiseThePlatformNumbers) {
   App app;
   EXPECT_DOUBLE_EQ(RtDivide(1, 4), 0.25);
-  auto number = [](auto f) {
-    try { f(); } catch (const RtError& e) { return e.number(); }
-    return 0;
-  };
-  EXPECT_EQ(number([] { RtDivide(1, 0); }), kErrDivisionByZero);
-  EXPECT_EQ(number([] { RtDivide(0, 0); }), kErrIllegalArgument);
-  EXPECT_EQ(number([] { RtDivide(1e300, 1e-300); }), kErrOverflow);
-  EXPECT_EQ(number([] { RtSqrt(-1); }), kErrIllegalArgument);
+  EXPECT_EQ(RaisedError([] { RtDivide(1, 0); }), kErrDivisionByZero);
+  EXPECT_EQ(RaisedError([] { RtDivide(0, 0); }), kErrIllegalArgument);
+  EXPECT_EQ(RaisedError([] { RtDivide(1e300, 1e-300); }), kErrOverflow);
+  EXPECT_EQ(RaisedError([] { RtSqrt(-1); }), kErrIllegalArgument);
 }
 
 }  // namespace

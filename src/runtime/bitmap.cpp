@@ -1,0 +1,173 @@
+// Bitmaps: pictures loaded from PNG or BMP files and copies of windows.
+
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+
+#include "runtime/errors.h"
+#include "runtime/folders.h"
+#include "runtime/graphics.h"
+#include "runtime/graphics_target.h"
+
+struct RtBitmap::Impl {
+  rt::SurfacePtr surface;
+};
+
+RtBitmap::RtBitmap() : impl_(std::make_unique<Impl>()) {}
+RtBitmap::~RtBitmap() = default;
+RtBitmap::RtBitmap(RtBitmap&& other) noexcept : impl_(std::make_unique<Impl>()) {
+  std::swap(impl_, other.impl_);
+}
+RtBitmap& RtBitmap::operator=(RtBitmap&& other) noexcept {
+  std::swap(impl_, other.impl_);
+  return *this;
+}
+
+bool RtBitmap::empty() const { return !impl_->surface; }
+
+int RtBitmap::pixelWidth() const {
+  return impl_->surface ? cairo_image_surface_get_width(impl_->surface.get()) : 0;
+}
+
+int RtBitmap::pixelHeight() const {
+  return impl_->surface ? cairo_image_surface_get_height(impl_->surface.get()) : 0;
+}
+
+namespace rt {
+
+cairo_surface_t* BitmapSurface(const RtBitmap& bitmap) { return bitmap.impl().surface.get(); }
+
+RtBitmap MakeBitmap(SurfacePtr image) {
+  RtBitmap bitmap;
+  bitmap.impl().surface = std::move(image);
+  return bitmap;
+}
+
+}  // namespace rt
+
+namespace {
+
+using rt::SurfacePtr;
+
+constexpr int kMaxPictureSide = 16384;
+
+uint32_t Le32(std::string_view b, size_t at) {
+  return static_cast<uint32_t>(static_cast<unsigned char>(b[at])) |
+         static_cast<uint32_t>(static_cast<unsigned char>(b[at + 1])) << 8 |
+         static_cast<uint32_t>(static_cast<unsigned char>(b[at + 2])) << 16 |
+         static_cast<uint32_t>(static_cast<unsigned char>(b[at + 3])) << 24;
+}
+
+uint16_t Le16(std::string_view b, size_t at) {
+  return static_cast<uint16_t>(static_cast<unsigned char>(b[at]) |
+                               static_cast<unsigned char>(b[at + 1]) << 8);
+}
+
+// An uncompressed 24- or 32-bit Windows bitmap (bottom-up or top-down); null
+// when the bytes hold anything else.
+SurfacePtr ReadBmp(std::string_view b) {
+  constexpr size_t kFileHeader = 14;
+  if (b.size() < kFileHeader + 40 || b[0] != 'B' || b[1] != 'M') return nullptr;
+  const uint64_t offset = Le32(b, 10);
+  const uint32_t infoSize = Le32(b, 14);
+  const int32_t width = static_cast<int32_t>(Le32(b, 18));
+  const int32_t rawHeight = static_cast<int32_t>(Le32(b, 22));
+  const uint16_t bits = Le16(b, 28);
+  const uint32_t compression = Le32(b, 30);
+  if (infoSize < 40 || compression != 0 || (bits != 24 && bits != 32)) return nullptr;
+  if (rawHeight == INT32_MIN) return nullptr;
+  const bool topDown = rawHeight < 0;
+  const int64_t height = topDown ? -static_cast<int64_t>(rawHeight) : rawHeight;
+  if (width < 1 || width > kMaxPictureSide || height < 1 || height > kMaxPictureSide)
+    return nullptr;
+  const uint64_t bytesPerPixel = bits / 8;
+  const uint64_t stride = (static_cast<uint64_t>(width) * bits + 31) / 32 * 4;
+  if (offset + stride * static_cast<uint64_t>(height) > b.size()) return nullptr;
+
+  SurfacePtr image(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, static_cast<int>(height)));
+  if (cairo_surface_status(image.get()) != CAIRO_STATUS_SUCCESS) return nullptr;
+  unsigned char* data = cairo_image_surface_get_data(image.get());
+  const int imageStride = cairo_image_surface_get_stride(image.get());
+  for (int64_t y = 0; y < height; ++y) {
+    const int64_t fileRow = topDown ? y : height - 1 - y;
+    const size_t rowStart = static_cast<size_t>(offset + stride * static_cast<uint64_t>(fileRow));
+    auto* out = reinterpret_cast<uint32_t*>(data + y * imageStride);
+    for (int32_t x = 0; x < width; ++x) {
+      const size_t p = rowStart + static_cast<size_t>(x) * bytesPerPixel;
+      const auto blue = static_cast<unsigned char>(b[p]);
+      const auto green = static_cast<unsigned char>(b[p + 1]);
+      const auto red = static_cast<unsigned char>(b[p + 2]);
+      out[x] =
+          0xFF000000u | static_cast<uint32_t>(red) << 16 | static_cast<uint32_t>(green) << 8 | blue;
+    }
+  }
+  cairo_surface_mark_dirty(image.get());
+  return image;
+}
+
+struct ByteReader {
+  std::string_view bytes;
+  size_t at = 0;
+};
+
+cairo_status_t ReadFromBytes(void* closure, unsigned char* data, unsigned int length) {
+  auto* reader = static_cast<ByteReader*>(closure);
+  if (reader->bytes.size() - reader->at < length) return CAIRO_STATUS_READ_ERROR;
+  std::memcpy(data, reader->bytes.data() + reader->at, length);
+  reader->at += length;
+  return CAIRO_STATUS_SUCCESS;
+}
+
+// A PNG picture as an RGB24 image; null when the bytes hold no PNG.
+SurfacePtr ReadPng(std::string_view b) {
+  if (b.size() < 8 || b.substr(0, 8) != std::string_view("\x89PNG\r\n\x1a\n", 8)) return nullptr;
+  ByteReader reader{b};
+  SurfacePtr png(cairo_image_surface_create_from_png_stream(ReadFromBytes, &reader));
+  if (cairo_surface_status(png.get()) != CAIRO_STATUS_SUCCESS) return nullptr;
+  const int width = cairo_image_surface_get_width(png.get());
+  const int height = cairo_image_surface_get_height(png.get());
+  if (width < 1 || height < 1 || width > kMaxPictureSide || height > kMaxPictureSide)
+    return nullptr;
+  // Transparent parts show white, as on paper.
+  SurfacePtr image(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height));
+  cairo_t* cr = cairo_create(image.get());
+  cairo_set_source_rgb(cr, 1, 1, 1);
+  cairo_paint(cr);
+  cairo_set_source_surface(cr, png.get(), 0, 0);
+  cairo_paint(cr);
+  cairo_destroy(cr);
+  return image;
+}
+
+// The whole file, or nothing with errno set.
+std::optional<std::string> ReadWholeFile(const std::string& hostPath) {
+  errno = 0;
+  std::ifstream in(hostPath, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) {
+    errno = EIO;
+    return std::nullopt;
+  }
+  return bytes;
+}
+
+}  // namespace
+
+bool RtLoadPicture(RtBitmap& bitmap, std::string_view path, std::source_location where) {
+  const std::optional<std::string> bytes = ReadWholeFile(rt::HostPath(path));
+  if (!bytes) {
+    if (errno == ENOENT || errno == ENOTDIR || errno == 0)
+      return RtPassOver(kErrFileNotFound, where);
+    RtRaise(kErrAccessDenied, where);
+  }
+  SurfacePtr image = ReadPng(*bytes);
+  if (!image) image = ReadBmp(*bytes);
+  if (!image) RtRaise(kErrIllegalArgument, where);
+  bitmap.impl().surface = std::move(image);
+  return true;
+}

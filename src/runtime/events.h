@@ -1,0 +1,127 @@
+// Keys and events: the keyboard buffer of the main window, function keys, mouse
+// buttons, pointer and wheel over the three windows, and close requests.
+//
+// Headless use takes all of them from a script (see docs/scripting.md), queued in
+// script order: typed keys, function keys, mouse actions, close requests, pauses
+// and the answers of message boxes and dialogs. Events run their handlers on the
+// program's own thread, between its steps: whenever the program polls a key,
+// reads a line, pauses or calls RtDoEvents. After an event has been delivered the
+// next key poll finds no key, so that the program sees what the handler did
+// before it reads on. A handler may leave by throwing (a jump of the program);
+// the exception passes through the operation that delivered the event.
+//
+// While a handler runs, the same event is held and delivered once it has
+// returned; other events still come.
+//
+// When the script is exhausted and the program asks for input, the main window
+// gets a close request (answered OK by any message box it shows). When no
+// handler is bound, when the handler lets the window close, or when the program
+// asks for input again, RtScriptEnded is thrown: the program ends normally.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <source_location>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "runtime/window_id.h"
+
+// Thrown when the script has ended (see above). Deliberately not a
+// std::exception: no handler of the program's own may swallow it.
+struct RtScriptEnded {};
+
+// The next key of the main window's keyboard buffer without waiting: "" when
+// there is none, else the typed character (one byte, or the two bytes of a
+// double-byte character) or the single code of a special key: Enter 13,
+// Backspace 8, Tab 9, Escape 27, Home 11, Shift+Home/Clear 12, Insert 18,
+// Page Up 19, Page Down 20, End 21, right 28, left 29, up 30, down 31, Delete 127.
+// Function keys are events, never keys. Delivers pending events first.
+std::string RtInkey();
+
+// Delivers the next pending event, if any (see above).
+void RtDoEvents();
+
+using RtEventHandler = std::function<void()>;
+
+// Binds function key F`key` (1-12) to a handler; an empty handler unbinds it. A
+// bound key starts switched off. Other key numbers are error 5.
+void RtOnKeyGosub(int key, RtEventHandler handler,
+                  std::source_location where = std::source_location::current());
+// Switches a function key's event on or off; a key pressed while off is lost.
+void RtKeyOnOff(int key, bool on, std::source_location where = std::source_location::current());
+
+// Mouse events, shared by all windows:
+enum RtMouseEvent : int {
+  kMouseMove = 1,
+  kMouseLeftDown = 2,
+  kMouseLeftUp = 3,
+  kMouseRightDown = 4,
+  kMouseRightUp = 5,
+  kMouseMiddleDown = 6,
+  kMouseMiddleUp = 7,
+  kMouseLeftDouble = 8,
+  kMouseRightDouble = 9,
+  kMouseMiddleDouble = 10,
+  kMouseWheel = 11,
+};
+// Binds mouse event 1-11 to a handler (empty: unbind); it starts switched off.
+// Other numbers are error 5.
+void RtOnMouseGosub(int event, RtEventHandler handler,
+                    std::source_location where = std::source_location::current());
+void RtMouseOnOff(int event, bool on,
+                  std::source_location where = std::source_location::current());
+
+// Mouse state of a window:
+//   0  pointer x in the window's logical units
+//   1  pointer y (downwards)
+//   2  wheel movement since the last query of 2 (120 per notch, positive away
+//      from the user); the wheel turns the window that holds the keyboard, which
+//      is always the main window, whichever window the pointer is over
+//   3  buttons held: 1 left, 2 right, 4 middle (added)
+// Any other `what`, and the printer, are error 5.
+double RtMouse(int what, RtWindowId window,
+               std::source_location where = std::source_location::current());
+// The window the mouse event being handled (or the last one) happened over.
+RtWindowId RtMouseEventWindow();
+
+// Binds a window's close request. The handler is called with a Cancel flag of 0;
+// leaving it 0 lets the window close, which for the main window ends the program
+// (RtScriptEnded). A window without a handler closes. The printer is error 5.
+using RtCloseHandler = std::function<void(int16_t& cancel)>;
+void RtOnCloseRequest(RtWindowId window, RtCloseHandler handler,
+                      std::source_location where = std::source_location::current());
+
+namespace rt {
+
+// A script that cannot be run as written (unknown action, an answer where none
+// is asked for, ...); the headless driver reports it and ends with status 2.
+class ScriptError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Appends a script (UTF-8 text, the language of docs/scripting.md) to the queue
+// of the current runtime. Raises ScriptError, queueing nothing, when a line is
+// not understood.
+void LoadScript(std::string_view utf8Script);
+
+// How the script answers a message box or a file dialog.
+struct ScriptAnswer {
+  // Ended: the script is exhausted (a message box then counts as answered OK,
+  // which lets the final close request end the program; a dialog as cancelled).
+  enum class Kind { Ok, Cancel, File, Ended } kind = Kind::Ok;
+  std::string path;  // File: the path as written (UTF-8)
+  int line = 0;      // the script line (0 for Ended)
+};
+// Takes the answer of a modal message box or dialog (`what` names it in errors).
+// Lines of the script that only look on (!screen, !png, !state) and pauses are
+// carried out first; anything else in the answer's place is a ScriptError.
+ScriptAnswer TakeScriptAnswer(std::string_view what);
+
+// The next key for a blocking line input: delivers events and carries out the
+// lines that look on until a key comes. Follows the end-of-script rule above.
+std::string WaitForKey();
+
+}  // namespace rt

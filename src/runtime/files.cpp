@@ -1,0 +1,575 @@
+#include "runtime/files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <vector>
+
+#include "runtime/errors.h"
+#include "runtime/files_state.h"
+#include "runtime/folders.h"
+#include "runtime/runtime.h"
+
+namespace {
+
+constexpr std::size_t kBufferSize = 64 * 1024;
+constexpr long kZoneWidth = 14;
+
+// ---------------------------------------------------------------------------
+// Host file-system helpers.
+
+class Fd {
+ public:
+  explicit Fd(int fd = -1) : fd_(fd) {}
+  ~Fd() { Reset(); }
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+
+  int get() const { return fd_; }
+  bool valid() const { return fd_ >= 0; }
+  // Closes the descriptor; returns the errno of a failed close, else 0.
+  int Reset() {
+    int error = 0;
+    if (fd_ >= 0 && close(fd_) != 0) error = errno;
+    fd_ = -1;
+    return error;
+  }
+
+ private:
+  int fd_;
+};
+
+bool IsMissing(int error) { return error == ENOENT || error == ENOTDIR; }
+
+// A failed write or commit: a full or refusing medium is a full disk; a
+// permission problem is access denied.
+int WriteErrorNumber(int error) {
+  return error == EACCES || error == EPERM || error == EROFS ? kErrAccessDenied : kErrDiskFull;
+}
+
+bool HasNoWriteBits(const struct stat& st) { return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0; }
+
+bool IsReadOnlyHost(const std::string& host) {
+  struct stat st {};
+  if (stat(host.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+  return HasNoWriteBits(st) || access(host.c_str(), W_OK) != 0;
+}
+
+// The permissions a file created the ordinary way would get (0666 less the
+// umask). The umask is read without changing it where the system allows.
+mode_t NewFileMode() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind("Umask:", 0) == 0) return 0666 & ~static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8));
+  }
+  mode_t mask = umask(0);
+  umask(mask);
+  return 0666 & ~mask;
+}
+
+// Writes all of `bytes`; returns 0 or the errno of the failure.
+int WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    ssize_t n = write(fd, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return 0;
+}
+
+void SyncFolder(const std::string& folder) {
+  Fd dir(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dir.valid()) fsync(dir.get());
+}
+
+std::string FolderOf(const std::string& path) {
+  std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+  std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// ---------------------------------------------------------------------------
+// Channels.
+
+class InputFile final : public RtChannel {
+ public:
+  explicit InputFile(int fd) : fd_(fd), buffer_(kBufferSize) {}
+
+  int Peek() override { return Fill() ? static_cast<unsigned char>(buffer_[pos_]) : -1; }
+  int Get() override { return Fill() ? static_cast<unsigned char>(buffer_[pos_++]) : -1; }
+  bool AtEnd() override { return !Fill(); }
+  void Write(std::string_view) override { RtRaise(kErrReadPastEnd); }  // open for reading
+  long Length() override {
+    struct stat st {};
+    return fstat(fd_.get(), &st) == 0 ? static_cast<long>(st.st_size) : 0;
+  }
+  void Close() override { fd_.Reset(); }
+
+ private:
+  // True when a byte is waiting at pos_.
+  bool Fill() {
+    if (pos_ < length_) return true;
+    if (ended_) return false;
+    ssize_t n;
+    do {
+      n = read(fd_.get(), buffer_.data(), buffer_.size());
+    } while (n < 0 && errno == EINTR);
+    if (n < 0) RtRaise(kErrAccessDenied);
+    pos_ = 0;
+    length_ = static_cast<std::size_t>(n);
+    ended_ = n == 0;
+    return !ended_;
+  }
+
+  Fd fd_;
+  std::vector<char> buffer_;
+  std::size_t pos_ = 0;
+  std::size_t length_ = 0;
+  bool ended_ = false;
+};
+
+// A file open for writing. Replacing: the bytes go to a temporary file in the
+// target's folder, renamed over the target by Close. In place (Append, or a
+// target that is no regular file such as a device): the bytes go to the target.
+class OutputFile final : public RtChannel {
+ public:
+  // Replacing writer on the temporary `tempPath` for `targetPath`.
+  OutputFile(int fd, std::string tempPath, std::string targetPath)
+      : fd_(fd), tempPath_(std::move(tempPath)), targetPath_(std::move(targetPath)) {}
+  // In-place writer; `length` is what the file already holds.
+  OutputFile(int fd, long length, bool truncatable)
+      : fd_(fd), committed_(length), truncatable_(truncatable) {}
+
+  ~OutputFile() override {
+    if (!fd_.valid()) return;
+    fd_.Reset();  // not closed: abandon, leaving the target as it was
+    if (Replacing()) unlink(tempPath_.c_str());
+  }
+
+  int Peek() override { RtRaise(kErrReadPastEnd); }  // open for writing
+  int Get() override { RtRaise(kErrReadPastEnd); }
+  bool AtEnd() override { return true; }
+  void Write(std::string_view bytes) override {
+    pending_.append(bytes);
+    if (pending_.size() >= kBufferSize) Flush();
+  }
+  long Length() override { return committed_ + static_cast<long>(pending_.size()); }
+
+  void Close() override {
+    Flush();
+    if (Replacing()) {
+      if (fsync(fd_.get()) != 0) Fail(errno);
+      if (int error = fd_.Reset()) Fail(error);
+      if (rename(tempPath_.c_str(), targetPath_.c_str()) != 0) Fail(errno);
+      SyncFolder(FolderOf(targetPath_));
+    } else if (int error = fd_.Reset()) {
+      RtRaise(WriteErrorNumber(error));
+    }
+  }
+
+ private:
+  bool Replacing() const { return !tempPath_.empty(); }
+
+  void Flush() {
+    if (pending_.empty()) return;
+    if (int error = WriteAll(fd_.get(), pending_)) Fail(error);
+    committed_ += static_cast<long>(pending_.size());
+    pending_.clear();
+  }
+
+  // Undoes what cannot be completed and raises the error: a replacing writer
+  // drops its temporary file, an in-place writer cuts the file back to what it
+  // held before the failed write.
+  [[noreturn]] void Fail(int error) {
+    if (Replacing()) {
+      fd_.Reset();
+      unlink(tempPath_.c_str());
+    } else {
+      if (truncatable_) {
+        // Should even this fail, the error raised below still reports the failure.
+        [[maybe_unused]] int ignored = ftruncate(fd_.get(), committed_);
+      }
+      fd_.Reset();
+    }
+    pending_.clear();
+    RtRaise(WriteErrorNumber(error));
+  }
+
+  Fd fd_;
+  std::string tempPath_;
+  std::string targetPath_;
+  std::string pending_;
+  long committed_ = 0;
+  bool truncatable_ = false;
+};
+
+// ---------------------------------------------------------------------------
+// Opening.
+
+// A writer that replaces the (host) target when closed. The target must not be
+// read-only; its folder must exist.
+std::unique_ptr<RtChannel> OpenReplacing(std::string target) {
+  struct stat st {};
+  bool exists = stat(target.c_str(), &st) == 0;
+  if (exists && S_ISDIR(st.st_mode)) RtRaise(kErrAccessDenied);
+  if (exists && IsReadOnlyHost(target)) RtRaise(kErrAccessDenied);
+  if (exists && !S_ISREG(st.st_mode)) {  // a device or pipe is written as it is
+    int fd = open(target.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) RtRaise(kErrAccessDenied);
+    return std::make_unique<OutputFile>(fd, 0, false);
+  }
+  // Resolve a symbolic link so that the file it points to is replaced, not the link.
+  if (char* real = realpath(target.c_str(), nullptr)) {
+    target = real;
+    std::free(real);
+  }
+  char* folder = realpath(FolderOf(target).c_str(), nullptr);
+  if (!folder) RtRaise(IsMissing(errno) ? kErrPathNotFound : kErrAccessDenied);
+  std::string folderPath = folder;
+  std::free(folder);
+  const std::string name = NameOf(target);
+  target = (folderPath == "/" ? "" : folderPath) + "/" + name;
+  std::string temp = (folderPath == "/" ? "" : folderPath) + "/." + name.substr(0, 200) + ".krn-XXXXXX";
+  int fd = mkostemp(temp.data(), O_CLOEXEC);
+  if (fd < 0) RtRaise(WriteErrorNumber(errno));
+  if (exists) {  // the new file takes the old one's place with its owner and permissions
+    [[maybe_unused]] int ignored = fchown(fd, st.st_uid, st.st_gid);
+    fchmod(fd, st.st_mode & 07777);
+  } else {
+    fchmod(fd, NewFileMode());
+  }
+  return std::make_unique<OutputFile>(fd, std::move(temp), std::move(target));
+}
+
+std::unique_ptr<RtChannel> OpenAppending(const std::string& target) {
+  if (IsReadOnlyHost(target)) RtRaise(kErrAccessDenied);
+  int fd = open(target.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+  if (fd < 0) RtRaise(IsMissing(errno) ? kErrPathNotFound : errno == ENOSPC ? kErrDiskFull : kErrAccessDenied);
+  struct stat st {};
+  fstat(fd, &st);
+  if (S_ISDIR(st.st_mode)) {
+    close(fd);
+    RtRaise(kErrAccessDenied);
+  }
+  return std::make_unique<OutputFile>(fd, static_cast<long>(st.st_size), S_ISREG(st.st_mode));
+}
+
+// A reader, or nullptr when the file is missing.
+std::unique_ptr<RtChannel> OpenReading(const std::string& target) {
+  int fd = open(target.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    if (IsMissing(errno)) return nullptr;
+    RtRaise(kErrAccessDenied);
+  }
+  auto channel = std::make_unique<InputFile>(fd);
+  struct stat st {};
+  if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) RtRaise(kErrAccessDenied);
+  return channel;
+}
+
+// ---------------------------------------------------------------------------
+// The numbers.
+
+void CheckNumber(int n, const std::source_location& where) {
+  if (n < 1 || n > FileTable::kMaxNumber) RtRaise(kErrBadFileName, where);
+}
+
+std::unique_ptr<RtChannel>& Slot(int n, const std::source_location& where) {
+  CheckNumber(n, where);
+  return CurrentRuntime().files->channels[static_cast<std::size_t>(n)];
+}
+
+// Runs `operation` on the channel open as number n (error 57 when there is none).
+// A channel's error is raised again at the caller's place; after a failed write
+// the number is closed, since the channel has already given up its file.
+template <typename Operation>
+auto OnChannel(int n, const std::source_location& where, Operation operation) {
+  std::unique_ptr<RtChannel>& slot = Slot(n, where);
+  if (!slot) RtRaise(kErrFileNotOpen, where);
+  try {
+    return operation(*slot);
+  } catch (const RtError& e) {
+    if (e.number() == kErrDiskFull) slot.reset();
+    throw RtError(e.number(), where);
+  }
+}
+
+// Raises a channel's error again at the caller's place.
+template <typename Operation>
+auto AtCaller(const std::source_location& where, Operation operation) {
+  try {
+    return operation();
+  } catch (const RtError& e) {
+    throw RtError(e.number(), where);
+  }
+}
+
+void CloseChannel(std::unique_ptr<RtChannel> channel) {
+  if (channel) channel->Close();
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The number a text begins with (after blanks): sign, digits with one decimal
+// point, and an exponent with "E" or "D". 0 when it begins with none.
+double LeadingNumber(std::string_view text, const std::source_location& where) {
+  std::size_t i = text.find_first_not_of(' ');
+  if (i == std::string_view::npos) return 0;
+  std::string number;
+  if (text[i] == '+' || text[i] == '-') number += text[i++];
+  bool digits = false;
+  bool point = false;
+  for (; i < text.size() && (IsDigit(text[i]) || (text[i] == '.' && !point)); ++i) {
+    point = point || text[i] == '.';
+    digits = digits || IsDigit(text[i]);
+    number += text[i];
+  }
+  if (!digits) return 0;
+  if (i + 1 < text.size() && std::string_view("EeDd").find(text[i]) != std::string_view::npos) {
+    std::size_t j = i + 1;
+    std::string exponent = "e";
+    if (text[j] == '+' || text[j] == '-') exponent += text[j++];
+    if (j < text.size() && IsDigit(text[j])) {
+      while (j < text.size() && IsDigit(text[j])) exponent += text[j++];
+      number += exponent;
+    }
+  }
+  const char* begin = number.data() + (number[0] == '+' ? 1 : 0);
+  double value = 0;
+  auto [end, ec] = std::from_chars(begin, number.data() + number.size(), value);
+  if (ec == std::errc::result_out_of_range) {
+    // A tiny value is 0; a huge one overflows.
+    if (std::abs(std::strtod(begin, nullptr)) > 1) RtRaise(kErrOverflow, where);
+    return 0;
+  }
+  return value;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+
+std::string RtChannel::ReadLine() {
+  std::string line;
+  for (int c = Get(); c != -1 && c != '\n'; c = Get()) {
+    if (c == '\r') {
+      if (Peek() == '\n') Get();
+      break;
+    }
+    line += static_cast<char>(c);
+  }
+  return line;
+}
+
+std::string RtChannel::ReadField() {
+  while (Peek() == ' ') Get();
+  auto endsField = [](int c, bool quoted) {
+    return c == -1 || c == '\r' || c == '\n' || (quoted ? c == '"' : c == ',');
+  };
+  const bool quoted = Peek() == '"';
+  if (quoted) Get();
+  std::string field;
+  while (!endsField(Peek(), quoted)) field += static_cast<char>(Get());
+  if (quoted) {
+    if (Peek() == '"') Get();
+    while (!endsField(Peek(), false)) Get();  // what follows the closing quote
+  } else {
+    field.erase(field.find_last_not_of(' ') + 1);
+  }
+  if (Get() == '\r' && Peek() == '\n') Get();  // the comma or the line end
+  return field;
+}
+
+FileTable::~FileTable() {
+  for (std::unique_ptr<RtChannel>& channel : channels) {
+    try {
+      CloseChannel(std::move(channel));
+    } catch (...) {
+      // The file keeps what it held before it was opened; nobody is left to tell.
+    }
+  }
+}
+
+bool RtOpen(int n, std::string_view path, RtFileMode mode, std::source_location where) {
+  std::unique_ptr<RtChannel>& slot = Slot(n, where);
+  if (slot) RtRaise(kErrFileAlreadyOpen, where);
+  const std::string host = rt::HostPath(path);
+  if (host.empty() || host.back() == '/') RtRaise(kErrBadFileName, where);
+  std::unique_ptr<RtChannel> channel;
+  switch (mode) {
+    case RtFileMode::Input:
+      channel = AtCaller(where, [&] { return OpenReading(host); });
+      if (!channel) return RtPassOver(kErrFileNotFound, where);
+      break;
+    case RtFileMode::OutputNew: {
+      struct stat st {};
+      if (stat(host.c_str(), &st) == 0) return RtPassOver(kErrFileExists, where);
+      channel = AtCaller(where, [&] { return OpenReplacing(host); });
+      break;
+    }
+    case RtFileMode::Output:
+      channel = AtCaller(where, [&] { return OpenReplacing(host); });
+      break;
+    case RtFileMode::Append:
+      channel = AtCaller(where, [&] { return OpenAppending(host); });
+      break;
+  }
+  slot = std::move(channel);
+  return true;
+}
+
+void RtClose(int n, std::source_location where) {
+  std::unique_ptr<RtChannel> channel = std::move(Slot(n, where));
+  AtCaller(where, [&] { CloseChannel(std::move(channel)); });
+}
+
+void RtCloseAll(std::source_location where) {
+  int firstError = 0;
+  for (std::unique_ptr<RtChannel>& slot : CurrentRuntime().files->channels) {
+    try {
+      CloseChannel(std::move(slot));
+    } catch (const RtError& e) {
+      if (firstError == 0) firstError = e.number();
+    }
+  }
+  if (firstError != 0) RtRaise(firstError, where);
+}
+
+bool RtEof(int n, std::source_location where) {
+  return OnChannel(n, where, [](RtChannel& c) { return c.AtEnd(); });
+}
+
+bool RtLineInputVar(int n, std::string& line, std::source_location where) {
+  line = OnChannel(n, where, [](RtChannel& c) {
+    if (c.AtEnd()) RtRaise(kErrReadPastEnd);
+    return c.ReadLine();
+  });
+  return true;
+}
+
+bool RtInputVars(int n, std::string& field, std::source_location where) {
+  field = OnChannel(n, where, [](RtChannel& c) {
+    if (c.AtEnd()) RtRaise(kErrReadPastEnd);
+    return c.ReadField();
+  });
+  return true;
+}
+
+bool RtInputVars(int n, double& value, std::source_location where) {
+  std::string field;
+  RtInputVars(n, field, where);
+  value = LeadingNumber(field, where);
+  return true;
+}
+
+std::string RtInputChars(int n, int count, std::source_location where) {
+  if (count < 0) RtRaise(kErrIllegalArgument, where);
+  return OnChannel(n, where, [count](RtChannel& c) {
+    std::string bytes;
+    for (int i = 0; i < count; ++i) {
+      int b = c.Get();
+      if (b == -1) RtRaise(kErrReadPastEnd);
+      bytes += static_cast<char>(b);
+    }
+    return bytes;
+  });
+}
+
+void RtPrintToFile(int n, std::string_view text, bool newline, std::source_location where) {
+  OnChannel(n, where, [&](RtChannel& c) {
+    c.Write(text);
+    std::size_t end = text.find_last_of("\r\n");
+    c.column = end == std::string_view::npos ? c.column + static_cast<long>(text.size())
+                                             : static_cast<long>(text.size() - end - 1);
+    if (newline) {
+      c.Write("\r\n");
+      c.column = 0;
+    }
+  });
+}
+
+void RtPrintZoneToFile(int n, std::source_location where) {
+  OnChannel(n, where, [](RtChannel& c) {
+    long blanks = kZoneWidth - c.column % kZoneWidth;
+    c.Write(std::string(static_cast<std::size_t>(blanks), ' '));
+    c.column += blanks;
+  });
+}
+
+long RtLof(int n, std::source_location where) {
+  return OnChannel(n, where, [](RtChannel& c) { return c.Length(); });
+}
+
+bool RtKill(std::string_view path, std::source_location where) {
+  const std::string host = rt::HostPath(path);
+  struct stat st {};
+  if (lstat(host.c_str(), &st) != 0) {
+    if (IsMissing(errno)) return RtPassOver(kErrFileNotFound, where);
+    RtRaise(kErrAccessDenied, where);
+  }
+  if (S_ISDIR(st.st_mode) || IsReadOnlyHost(host)) RtRaise(kErrAccessDenied, where);
+  if (unlink(host.c_str()) != 0) {
+    if (IsMissing(errno)) return RtPassOver(kErrFileNotFound, where);
+    RtRaise(kErrAccessDenied, where);
+  }
+  return true;
+}
+
+bool RtFileCopy(std::string_view from, std::string_view to, std::source_location where) {
+  const std::string source = rt::HostPath(from);
+  const std::string target = rt::HostPath(to);
+  if (target.empty() || target.back() == '/') RtRaise(kErrBadFileName, where);
+  return AtCaller(where, [&] {
+    std::unique_ptr<RtChannel> reader = OpenReading(source);
+    if (!reader) return RtPassOver(kErrFileNotFound, where);
+    std::unique_ptr<RtChannel> writer = OpenReplacing(target);
+    std::string chunk;
+    for (int c = reader->Get(); c != -1; c = reader->Get()) {
+      chunk += static_cast<char>(c);
+      if (chunk.size() == kBufferSize) {
+        writer->Write(chunk);
+        chunk.clear();
+      }
+    }
+    writer->Write(chunk);
+    reader->Close();
+    writer->Close();
+    return true;
+  });
+}
+
+bool RtFileExists(std::string_view path) {
+  struct stat st {};
+  return stat(rt::HostPath(path).c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+bool RtFolderExists(std::string_view path) {
+  struct stat st {};
+  return stat(rt::HostPath(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool RtIsReadOnly(std::string_view path) { return IsReadOnlyHost(rt::HostPath(path)); }
+
+namespace rt {
+
+void AttachChannel(int n, std::unique_ptr<RtChannel> channel, std::source_location where) {
+  std::unique_ptr<RtChannel>& slot = Slot(n, where);
+  if (slot) RtRaise(kErrFileAlreadyOpen, where);
+  slot = std::move(channel);
+}
+
+}  // namespace rt

@@ -1,0 +1,837 @@
+#include "runtime/graphics.h"
+
+#include <pango/pangocairo.h>
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <functional>
+#include <numbers>
+#include <vector>
+
+#include "runtime/console.h"
+#include "runtime/errors.h"
+#include "runtime/graphics_target.h"
+#include "runtime/printer_state.h"
+#include "runtime/runtime.h"
+#include "runtime/text.h"
+#include "runtime/windows.h"
+#include "runtime/windows_state.h"
+
+// For the leak checker of the sanitizer builds: fontconfig, under Pango, keeps
+// caches for the life of the process that the checker takes for leaks.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+
+namespace rt {
+
+double InchesPerUnit(ScaleMode mode, double dotsPerInch) {
+  switch (mode) {
+    case ScaleMode::Dots:
+      return 1.0 / dotsPerInch;
+    case ScaleMode::TenthMm:
+      return 1.0 / 254.0;
+    case ScaleMode::HundredthMm:
+      return 1.0 / 2540.0;
+    case ScaleMode::HundredthInch:
+      return 1.0 / 100.0;
+    case ScaleMode::ThousandthInch:
+      return 1.0 / 1000.0;
+    case ScaleMode::Twips:
+      return 1.0 / 1440.0;
+  }
+  return 1.0 / dotsPerInch;
+}
+
+DrawTarget TargetFor(RtWindowId id, std::source_location where) {
+  if (id == RtWindowId::Main) RtRaise(kErrIllegalArgument, where);
+  if (id == RtWindowId::Printer) return PrinterTarget();
+  WindowRecord& w = CurrentRuntime().windows->windows.at(static_cast<size_t>(id));
+  DrawTarget t;
+  t.id = id;
+  t.gfx = &w.gfx;
+  t.surface = w.surface.get();
+  t.pixels = true;
+  t.deviceDpi = kScreenDpi;
+  t.unit = kScreenDpi * InchesPerUnit(w.gfx.scaleMode, kScreenDpi);
+  return t;
+}
+
+uint32_t TargetColour(const DrawTarget& target, int colour) {
+  if (colour == -1) colour = target.gfx->foreground;
+  return target.printer ? PrinterPaletteRgb(colour) : PaletteRgb(colour);
+}
+
+std::string HostFontFamily(std::string_view programFontName) {
+  struct Face {
+    std::string_view program;
+    const char* host;
+  };
+  static constexpr Face kFaces[] = {
+      {"ＭＳ ゴシック", "IPAGothic"}, {"ＭＳ 明朝", "IPAMincho"}, {"ＭＳ Ｐゴシック", "IPAPGothic"},
+      {"ＭＳ Ｐ明朝", "IPAPMincho"},  {"FixedSys", "IPAGothic"},  {"", "IPAGothic"},
+  };
+  for (const Face& f : kFaces)
+    if (f.program == programFontName) return f.host;
+  return Cp932ToUtf8(programFontName);
+}
+
+SurfacePtr WindowPicture(RtWindowId id) {
+  if (id == RtWindowId::Printer) return PrinterPagePicture();
+  if (id == RtWindowId::Main) {
+    SurfacePtr image(cairo_image_surface_create(CAIRO_FORMAT_RGB24, kConsoleColumns * kCellWidth,
+                                                kConsoleRows * kCellHeight));
+    cairo_t* cr = cairo_create(image.get());
+    DrawConsole(cr);
+    cairo_destroy(cr);
+    return image;
+  }
+  WindowRecord& w = CurrentRuntime().windows->windows.at(static_cast<size_t>(id));
+  cairo_surface_flush(w.surface.get());
+  return SurfacePtr(cairo_surface_reference(w.surface.get()));
+}
+
+}  // namespace rt
+
+namespace {
+
+using rt::DrawTarget;
+using rt::GraphicsState;
+using rt::SurfacePtr;
+
+// Device coordinates beyond this are not drawn (lines are cut at it), which keeps
+// cairo's fixed-point arithmetic in range.
+constexpr double kGuard = 1 << 21;
+
+struct LayoutDeleter {
+  void operator()(PangoLayout* layout) const { g_object_unref(layout); }
+};
+using LayoutPtr = std::unique_ptr<PangoLayout, LayoutDeleter>;
+
+struct CairoDeleter {
+  void operator()(cairo_t* cr) const { cairo_destroy(cr); }
+};
+using CairoPtr = std::unique_ptr<cairo_t, CairoDeleter>;
+
+// ---- argument checks ----
+
+void CheckColour(int colour, std::source_location where) {
+  if (colour < -1 || colour > 15) RtRaise(kErrIllegalArgument, where);
+}
+
+void CheckCoordinate(double v, std::source_location where) {
+  if (!std::isfinite(v) || std::fabs(v) > FLT_MAX) RtRaise(kErrOverflow, where);
+}
+
+void CheckPoint(double x, double y, std::source_location where) {
+  CheckCoordinate(x, where);
+  CheckCoordinate(y, where);
+}
+
+int ResolveStyle(const GraphicsState& g, int style, std::source_location where) {
+  if (style == -1) return g.penStyle;
+  if (style < rt::kPenSolid || style > rt::kPenInsideFrame) RtRaise(kErrIllegalArgument, where);
+  return style;
+}
+
+bool IsDrawMode(int mode) {
+  return mode == rt::kDrawCopy || mode == rt::kDrawAnd || mode == rt::kDrawOr ||
+         mode == rt::kDrawXor || mode == rt::kDrawNot;
+}
+
+int ResolveMode(const GraphicsState& g, int mode, std::source_location where) {
+  if (mode == -1) return g.drawMode;
+  if (!IsDrawMode(mode)) RtRaise(kErrIllegalArgument, where);
+  return mode;
+}
+
+// ---- painting ----
+
+void SetSource(cairo_t* cr, uint32_t rgb) {
+  const rt::RgbFractions f = rt::Fractions(rgb);
+  cairo_set_source_rgb(cr, f.red, f.green, f.blue);
+}
+
+uint32_t Combine(uint32_t pixel, uint32_t rgb, int mode) {
+  const uint32_t high = pixel & 0xFF000000u;
+  const uint32_t low = pixel & 0x00FFFFFFu;
+  switch (mode) {
+    case rt::kDrawAnd:
+      return high | (low & rgb);
+    case rt::kDrawOr:
+      return high | (low | rgb);
+    case rt::kDrawXor:
+      return high | (low ^ rgb);
+    case rt::kDrawNot:
+      return high | (~low & 0x00FFFFFFu);
+    default:
+      return high | rgb;
+  }
+}
+
+// Renders the shape into a coverage mask (no smoothing) and combines the colour
+// with every pixel the mask covers, so the modes act on the pixel values.
+void PaintPixelsThroughMask(const DrawTarget& t, uint32_t rgb, int mode,
+                            const std::function<void(cairo_t*)>& render) {
+  const int width = cairo_image_surface_get_width(t.surface);
+  const int height = cairo_image_surface_get_height(t.surface);
+  SurfacePtr mask(cairo_image_surface_create(CAIRO_FORMAT_A8, width, height));
+  {
+    CairoPtr cr(cairo_create(mask.get()));
+    cairo_set_antialias(cr.get(), CAIRO_ANTIALIAS_NONE);
+    cairo_set_source_rgba(cr.get(), 0, 0, 0, 1);
+    render(cr.get());
+  }
+  cairo_surface_flush(mask.get());
+  cairo_surface_flush(t.surface);
+  const unsigned char* maskData = cairo_image_surface_get_data(mask.get());
+  const int maskStride = cairo_image_surface_get_stride(mask.get());
+  unsigned char* data = cairo_image_surface_get_data(t.surface);
+  const int stride = cairo_image_surface_get_stride(t.surface);
+  for (int y = 0; y < height; ++y) {
+    const unsigned char* m = maskData + static_cast<ptrdiff_t>(y) * maskStride;
+    auto* row = reinterpret_cast<uint32_t*>(data + static_cast<ptrdiff_t>(y) * stride);
+    for (int x = 0; x < width; ++x)
+      if (m[x] >= 0x80) row[x] = Combine(row[x], rgb, mode);
+  }
+  cairo_surface_mark_dirty(t.surface);
+}
+
+cairo_operator_t VectorOperator(int mode) {
+  switch (mode) {
+    case rt::kDrawAnd:
+      return CAIRO_OPERATOR_MULTIPLY;
+    case rt::kDrawOr:
+      return CAIRO_OPERATOR_LIGHTEN;
+    case rt::kDrawXor:
+    case rt::kDrawNot:
+      return CAIRO_OPERATOR_DIFFERENCE;
+    default:
+      return CAIRO_OPERATOR_OVER;
+  }
+}
+
+// Draws a shape on the target in colour `rgb` with drawing mode `mode`. `render`
+// builds the shape on the context it gets, whose source is already set, and
+// fills, strokes or shows it.
+void Paint(const DrawTarget& t, uint32_t rgb, int mode,
+           const std::function<void(cairo_t*)>& render) {
+  if (!t.surface) return;
+  t.MarkDrawn();
+  if (t.pixels && mode != rt::kDrawCopy) {
+    PaintPixelsThroughMask(t, rgb, mode, render);
+    return;
+  }
+  CairoPtr cr(cairo_create(t.surface));
+  if (t.pixels) cairo_set_antialias(cr.get(), CAIRO_ANTIALIAS_NONE);
+  cairo_set_operator(cr.get(), VectorOperator(mode));
+  SetSource(cr.get(), mode == rt::kDrawNot ? 0xFFFFFFu : rgb);
+  render(cr.get());
+}
+
+// ---- device geometry ----
+
+// The pen as it is drawn: device width, pixel-centre offset, style.
+struct Pen {
+  double width = 1;
+  double offset = 0;
+  int style = rt::kPenSolid;
+};
+
+Pen PenOf(const DrawTarget& t, int style) {
+  Pen pen;
+  pen.style = style;
+  const double w = t.gfx->penWidth * t.unit;
+  if (t.pixels) {
+    pen.width = std::max(1.0, std::round(w));
+    pen.offset = std::fmod(pen.width, 2.0) == 1.0 ? 0.5 : 0.0;
+  } else {
+    pen.width = std::max(t.deviceDpi / rt::kPrinterDpi, w);
+  }
+  return pen;
+}
+
+// Device position of a logical point; on a picture snapped to whole pixels.
+double SnapX(const DrawTarget& t, double x) {
+  const double d = t.DeviceX(x);
+  return t.pixels ? std::round(d) : d;
+}
+double SnapY(const DrawTarget& t, double y) {
+  const double d = t.DeviceY(y);
+  return t.pixels ? std::round(d) : d;
+}
+
+// Dash patterns of the pen styles, in screen pixels at a pen of one pixel.
+std::vector<double> DashPattern(int style) {
+  switch (style) {
+    case rt::kPenDash:
+      return {18, 6};
+    case rt::kPenDot:
+      return {3, 3};
+    case rt::kPenDashDot:
+      return {9, 6, 3, 6};
+    case rt::kPenDashDotDot:
+      return {9, 3, 3, 3, 3, 3};
+    default:
+      return {};
+  }
+}
+
+void ApplyPen(cairo_t* cr, const DrawTarget& t, const Pen& pen) {
+  cairo_set_line_width(cr, pen.width);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+  std::vector<double> dashes = DashPattern(pen.style);
+  if (dashes.empty()) {
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
+    return;
+  }
+  const double scale = std::max(t.PerScreenPixel(), pen.width);
+  for (double& d : dashes) d *= scale;
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+  cairo_set_dash(cr, dashes.data(), static_cast<int>(dashes.size()), 0);
+}
+
+struct Segment {
+  double x1, y1, x2, y2;
+};
+
+// Cuts a device segment to the guard square; false when nothing of it is inside.
+bool ClipToGuard(Segment& s) {
+  double t0 = 0, t1 = 1;
+  const double dx = s.x2 - s.x1;
+  const double dy = s.y2 - s.y1;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {s.x1 + kGuard, kGuard - s.x1, s.y1 + kGuard, kGuard - s.y1};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double r = q[i] / p[i];
+    if (p[i] < 0)
+      t0 = std::max(t0, r);
+    else
+      t1 = std::min(t1, r);
+    if (t0 > t1) return false;
+  }
+  s = {s.x1 + t0 * dx, s.y1 + t0 * dy, s.x1 + t1 * dx, s.y1 + t1 * dy};
+  return true;
+}
+
+Segment DeviceSegment(const DrawTarget& t, const Pen& pen, double x1, double y1, double x2,
+                      double y2) {
+  return {SnapX(t, x1) + pen.offset, SnapY(t, y1) + pen.offset, SnapX(t, x2) + pen.offset,
+          SnapY(t, y2) + pen.offset};
+}
+
+double Guarded(double v) { return std::clamp(v, -kGuard, kGuard); }
+
+// ---- primitives ----
+
+// Lines through `points` in order (one point: a dot of the pen's width).
+void StrokeSegments(const DrawTarget& t, int colour, int style, int mode,
+                    const std::vector<RtPoint>& points) {
+  const Pen pen = PenOf(t, style);
+  if (pen.style == rt::kPenNull || points.empty()) return;
+  std::vector<Segment> lines;
+  std::vector<Segment> dots;  // segments of no length
+  for (size_t i = 0; i < points.size(); ++i) {
+    if (i == 0 && points.size() > 1) continue;
+    const RtPoint& a = points[i == 0 ? 0 : i - 1];
+    const RtPoint& b = points[i];
+    Segment s = DeviceSegment(t, pen, a.x, a.y, b.x, b.y);
+    if (!ClipToGuard(s)) continue;
+    (s.x1 == s.x2 && s.y1 == s.y2 ? dots : lines).push_back(s);
+  }
+  if (lines.empty() && dots.empty()) return;
+  Paint(t, rt::TargetColour(t, colour), mode, [&](cairo_t* cr) {
+    ApplyPen(cr, t, pen);
+    for (size_t i = 0; i < lines.size(); ++i) {
+      const Segment& s = lines[i];
+      const bool joined = i > 0 && lines[i - 1].x2 == s.x1 && lines[i - 1].y2 == s.y1;
+      if (!joined) cairo_move_to(cr, s.x1, s.y1);
+      cairo_line_to(cr, s.x2, s.y2);
+    }
+    cairo_stroke(cr);
+    for (const Segment& d : dots)
+      cairo_rectangle(cr, d.x1 - pen.width / 2, d.y1 - pen.width / 2, pen.width, pen.width);
+    cairo_fill(cr);
+  });
+}
+
+void StrokeBox(const DrawTarget& t, int colour, int style, int mode, double x1, double y1,
+               double x2, double y2) {
+  const Pen pen = PenOf(t, style);
+  if (pen.style == rt::kPenNull) return;
+  double left = Guarded(std::min(SnapX(t, x1), SnapX(t, x2))) + pen.offset;
+  double right = Guarded(std::max(SnapX(t, x1), SnapX(t, x2))) + pen.offset;
+  double top = Guarded(std::min(SnapY(t, y1), SnapY(t, y2))) + pen.offset;
+  double bottom = Guarded(std::max(SnapY(t, y1), SnapY(t, y2))) + pen.offset;
+  if (pen.style == rt::kPenInsideFrame) {
+    const double inset = t.pixels ? std::floor(pen.width / 2) : pen.width / 2;
+    left = std::min(left + inset, (left + right) / 2);
+    right = std::max(right - inset, left);
+    top = std::min(top + inset, (top + bottom) / 2);
+    bottom = std::max(bottom - inset, top);
+  }
+  Paint(t, rt::TargetColour(t, colour), mode, [&](cairo_t* cr) {
+    ApplyPen(cr, t, pen);
+    cairo_rectangle(cr, left, top, right - left, bottom - top);
+    cairo_stroke(cr);
+  });
+}
+
+void FillBox(const DrawTarget& t, int colour, int mode, double x1, double y1, double x2,
+             double y2) {
+  const double extra = t.pixels ? 1 : 0;  // both corner pixels are inside
+  const double left = Guarded(std::min(SnapX(t, x1), SnapX(t, x2)));
+  const double right = Guarded(std::max(SnapX(t, x1), SnapX(t, x2)) + extra);
+  const double top = Guarded(std::min(SnapY(t, y1), SnapY(t, y2)));
+  const double bottom = Guarded(std::max(SnapY(t, y1), SnapY(t, y2)) + extra);
+  Paint(t, rt::TargetColour(t, colour), mode, [&](cairo_t* cr) {
+    cairo_rectangle(cr, left, top, right - left, bottom - top);
+    cairo_fill(cr);
+  });
+}
+
+// Fraction of a turn in [0, 1).
+double TurnFraction(double v) { return v - std::floor(v); }
+
+void StrokeEllipse(const DrawTarget& t, int colour, double cx, double cy, double rx, double ry,
+                   double start, double end) {
+  const GraphicsState& g = *t.gfx;
+  const Pen pen = PenOf(t, g.penStyle);
+  if (pen.style == rt::kPenNull) return;
+  const double dcx = SnapX(t, cx) + pen.offset;
+  const double dcy = SnapY(t, cy) + pen.offset;
+  double drx = rx * t.unit;
+  double dry = ry * t.unit;
+  if (pen.style == rt::kPenInsideFrame) {
+    drx -= pen.width / 2;
+    dry -= pen.width / 2;
+  }
+  if (drx <= 1e-6 || dry <= 1e-6) return;
+  if (std::fabs(dcx) + drx > kGuard || std::fabs(dcy) + dry > kGuard) return;
+  double a0 = TurnFraction(start) * 2 * std::numbers::pi;
+  double a1 = TurnFraction(end) * 2 * std::numbers::pi;
+  if (start == end || a0 == a1) {
+    a0 = 0;
+    a1 = 2 * std::numbers::pi;
+  } else if (a1 < a0) {
+    a1 += 2 * std::numbers::pi;
+  }
+  Paint(t, rt::TargetColour(t, colour), g.drawMode, [&](cairo_t* cr) {
+    ApplyPen(cr, t, pen);
+    cairo_save(cr);
+    cairo_translate(cr, dcx, dcy);
+    cairo_scale(cr, drx, dry);
+    cairo_new_path(cr);
+    cairo_arc(cr, 0, 0, 1, a0, a1);
+    cairo_restore(cr);
+    cairo_stroke(cr);
+  });
+}
+
+void SetDot(const DrawTarget& t, int colour, double x, double y) {
+  const double size = t.pixels ? 1 : PenOf(t, rt::kPenSolid).width;
+  const double dx = t.pixels ? SnapX(t, x) : t.DeviceX(x) - size / 2;
+  const double dy = t.pixels ? SnapY(t, y) : t.DeviceY(y) - size / 2;
+  if (std::fabs(dx) > kGuard || std::fabs(dy) > kGuard) return;
+  Paint(t, rt::TargetColour(t, colour), rt::kDrawCopy, [&](cairo_t* cr) {
+    cairo_rectangle(cr, dx, dy, size, size);
+    cairo_fill(cr);
+  });
+}
+
+// ---- text ----
+
+void SetTextOptions(PangoLayout* layout, const DrawTarget& t) {
+  PangoContext* context = pango_layout_get_context(layout);
+  cairo_font_options_t* options = cairo_font_options_create();
+  cairo_font_options_set_antialias(options,
+                                   t.pixels ? CAIRO_ANTIALIAS_NONE : CAIRO_ANTIALIAS_DEFAULT);
+  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+  pango_cairo_context_set_font_options(context, options);
+  cairo_font_options_destroy(options);
+  pango_context_set_round_glyph_positions(context, FALSE);
+  pango_layout_context_changed(layout);
+}
+
+// A one-line layout of the CP932 text in the target's font.
+LayoutPtr MakeLayout(cairo_t* cr, const DrawTarget& t, std::string_view text) {
+  LayoutPtr layout(pango_cairo_create_layout(cr));
+  SetTextOptions(layout.get(), t);
+  const GraphicsState& g = *t.gfx;
+  PangoFontDescription* font = pango_font_description_new();
+  const std::string family = rt::HostFontFamily(g.fontName);
+  pango_font_description_set_family(font, family.c_str());
+  pango_font_description_set_absolute_size(font, g.fontSize * t.PerPoint() * PANGO_SCALE);
+  pango_font_description_set_weight(font, g.bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+  pango_font_description_set_style(font, g.italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+  pango_layout_set_font_description(layout.get(), font);
+  pango_font_description_free(font);
+  pango_layout_set_single_paragraph_mode(layout.get(), TRUE);
+  const std::string utf8 = rt::Cp932ToUtf8(text);
+  pango_layout_set_text(layout.get(), utf8.data(), static_cast<int>(utf8.size()));
+  return layout;
+}
+
+// Device width and height of a one-line text in the target's font.
+struct TextExtent {
+  double width;
+  double height;
+};
+
+TextExtent MeasureDevice(const DrawTarget& t, std::string_view text) {
+  static SurfacePtr scratch(cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1));
+  CairoPtr cr(cairo_create(scratch.get()));
+  LayoutPtr layout = MakeLayout(cr.get(), t, text);
+  PangoRectangle logical;
+  pango_layout_get_extents(layout.get(), nullptr, &logical);
+  return {static_cast<double>(logical.width) / PANGO_SCALE,
+          static_cast<double>(logical.height) / PANGO_SCALE};
+}
+
+double LineHeight(const DrawTarget& t) { return MeasureDevice(t, "").height / t.unit; }
+
+// Draws one run of text (no control bytes) at the graphics position and moves
+// the position past it.
+void PrintRun(const DrawTarget& t, std::string_view run) {
+  if (run.empty()) return;
+  GraphicsState& g = *t.gfx;
+  const TextExtent extent = MeasureDevice(t, run);
+  const double x = SnapX(t, g.x);
+  const double y = SnapY(t, g.y);
+  if (std::fabs(x) < kGuard && std::fabs(y) < kGuard) {
+    uint32_t ink = rt::TargetColour(t, -1);
+    if (g.reverse) {
+      Paint(t, ink, rt::kDrawCopy, [&](cairo_t* cr) {
+        cairo_rectangle(cr, x, y, std::ceil(extent.width), std::ceil(extent.height));
+        cairo_fill(cr);
+      });
+      ink = g.background;
+    }
+    Paint(t, ink, g.drawMode, [&](cairo_t* cr) {
+      LayoutPtr layout = MakeLayout(cr, t, run);
+      cairo_move_to(cr, x, y);
+      pango_cairo_show_layout(cr, layout.get());
+    });
+  }
+  g.x += extent.width / t.unit;
+}
+
+void NewLine(const DrawTarget& t) {
+  t.gfx->x = 0;
+  t.gfx->y += LineHeight(t);
+}
+
+// ---- bitmaps ----
+
+// Draws the part (sx, sy, sw, sh) of the image, in its pixels, into the device
+// rectangle (x, y, w, h).
+void PaintImage(const DrawTarget& t, cairo_surface_t* image, double x, double y, double w, double h,
+                double sx, double sy, double sw, double sh) {
+  if (!t.surface || w <= 0 || h <= 0 || sw <= 0 || sh <= 0) return;
+  if (std::fabs(x) + w > kGuard || std::fabs(y) + h > kGuard) return;
+  t.MarkDrawn();
+  CairoPtr cr(cairo_create(t.surface));
+  cairo_rectangle(cr.get(), x, y, w, h);
+  cairo_clip(cr.get());
+  cairo_translate(cr.get(), x, y);
+  cairo_scale(cr.get(), w / sw, h / sh);
+  cairo_set_source_surface(cr.get(), image, -sx, -sy);
+  cairo_pattern_set_extend(cairo_get_source(cr.get()), CAIRO_EXTEND_PAD);
+  cairo_pattern_set_filter(cairo_get_source(cr.get()), CAIRO_FILTER_GOOD);
+  cairo_paint(cr.get());
+}
+
+}  // namespace
+
+// ---- units, pen, colours, font ----
+
+void RtSetScaleMode(RtWindowId id, int mode, std::source_location where) {
+  const DrawTarget t = rt::TargetFor(id, where);
+  if (mode < 1 || mode > 6) RtRaise(kErrIllegalArgument, where);
+  t.gfx->scaleMode = static_cast<rt::ScaleMode>(mode);
+}
+
+void RtSetLineStyle(RtWindowId id, int style, std::source_location where) {
+  const DrawTarget t = rt::TargetFor(id, where);
+  t.gfx->penStyle = ResolveStyle(*t.gfx, style, where);
+}
+
+void RtSetWindowAttr(RtWindowId id, double penWidth, std::source_location where) {
+  const DrawTarget t = rt::TargetFor(id, where);
+  if (!(penWidth >= 0)) RtRaise(kErrIllegalArgument, where);
+  CheckCoordinate(penWidth, where);
+  t.gfx->penWidth = penWidth;
+}
+
+void RtSetDrawMode(RtWindowId id, int mode, std::source_location where) {
+  const DrawTarget t = rt::TargetFor(id, where);
+  if (!IsDrawMode(mode)) RtRaise(kErrIllegalArgument, where);
+  t.gfx->drawMode = mode;
+}
+
+void RtColor(RtWindowId id, int foreground, int background, int mode, std::source_location where) {
+  // The main window's colours are the console's.
+  if (id == RtWindowId::Main) return RtColor(foreground, background, mode, where);
+  const DrawTarget t = rt::TargetFor(id, where);
+  CheckColour(foreground, where);
+  CheckColour(background, where);
+  if (mode != -1 && mode != 1 && mode != 4) RtRaise(kErrIllegalArgument, where);
+  GraphicsState& g = *t.gfx;
+  if (foreground != -1) g.foreground = foreground;
+  if (background != -1) g.background = rt::TargetColour(t, background);
+  if (mode != -1) g.reverse = mode == 1;
+}
+
+uint32_t RtRgb(int red, int green, int blue) {
+  const auto part = [](int v) { return static_cast<uint32_t>(v) & 0xFFu; };
+  return part(red) << 16 | part(green) << 8 | part(blue);
+}
+
+void RtSetColorRgb(RtWindowId id, uint32_t rgb, std::source_location where) {
+  rt::TargetFor(id, where).gfx->background = rgb & 0xFFFFFFu;
+}
+
+void RtSetFontName(RtWindowId id, std::string_view name, std::source_location where) {
+  rt::TargetFor(id, where).gfx->fontName = name;
+}
+
+void RtSetFontSize(RtWindowId id, double points, std::source_location where) {
+  const DrawTarget t = rt::TargetFor(id, where);
+  if (!(points > 0) || points > 1e4) RtRaise(kErrIllegalArgument, where);
+  t.gfx->fontSize = points;
+}
+
+void RtSetFontBold(RtWindowId id, bool on, std::source_location where) {
+  rt::TargetFor(id, where).gfx->bold = on;
+}
+
+void RtSetFontItalic(RtWindowId id, bool on, std::source_location where) {
+  rt::TargetFor(id, where).gfx->italic = on;
+}
+
+// ---- graphics position ----
+
+void RtGraphMove(RtWindowId id, double x, double y, std::source_location where) {
+  const DrawTarget t = rt::TargetFor(id, where);
+  CheckPoint(x, y, where);
+  t.gfx->x = x;
+  t.gfx->y = y;
+}
+
+double RtGraphPoint(RtWindowId id, int selector, std::source_location where) {
+  const DrawTarget t = rt::TargetFor(id, where);
+  if (selector == 0) return t.gfx->x;
+  if (selector == 1) return t.gfx->y;
+  RtRaise(kErrIllegalArgument, where);
+}
+
+void RtLocateWindow(RtWindowId id, double column, double row, std::source_location where) {
+  const DrawTarget t = rt::TargetFor(id, where);
+  CheckPoint(column, row, where);
+  t.gfx->x = column * MeasureDevice(t, "0").width / t.unit;
+  t.gfx->y = row * LineHeight(t);
+}
+
+// ---- primitives ----
+
+void RtPset(RtWindowId id, double x, double y, std::source_location where) {
+  RtGraphMove(id, x, y, where);
+}
+
+void RtPset(RtWindowId id, double x, double y, int colour, std::source_location where) {
+  const DrawTarget t = rt::TargetFor(id, where);
+  CheckPoint(x, y, where);
+  CheckColour(colour, where);
+  SetDot(t, colour, x, y);
+  t.gfx->x = x;
+  t.gfx->y = y;
+}
+
+void RtLine(RtWindowId id, double x1, double y1, double x2, double y2, int colour,
+            RtLineShape shape, int style, int mode, std::source_location where) {
+  const DrawTarget t = rt::TargetFor(id, where);
+  CheckPoint(x1, y1, where);
+  CheckPoint(x2, y2, where);
+  CheckColour(colour, where);
+  const int penStyle = ResolveStyle(*t.gfx, style, where);
+  const int drawMode = ResolveMode(*t.gfx, mode, where);
+  switch (shape) {
+    case RtLineShape::Line:
+      StrokeSegments(t, colour, penStyle, drawMode, {{x1, y1}, {x2, y2}});
+      break;
+    case RtLineShape::Box:
+      StrokeBox(t, colour, penStyle, drawMode, x1, y1, x2, y2);
+      break;
+    case RtLineShape::FilledBox:
+      FillBox(t, colour, drawMode, x1, y1, x2, y2);
+      break;
+  }
+  t.gfx->x = x2;
+  t.gfx->y = y2;
+}
+
+void RtLineTo(RtWindowId id, double x2, double y2, int colour, int style, int mode,
+              std::source_location where) {
+  const DrawTarget t = rt::TargetFor(id, where);
+  RtLine(id, t.gfx->x, t.gfx->y, x2, y2, colour, RtLineShape::Line, style, mode, where);
+}
+
+void RtCircle(RtWindowId id, double cx, double cy, double radius, int colour, double start,
+              double end, double aspect, std::source_location where) {
+  const DrawTarget t = rt::TargetFor(id, where);
+  CheckPoint(cx, cy, where);
+  CheckCoordinate(radius, where);
+  CheckPoint(start, end, where);
+  CheckCoordinate(aspect, where);
+  CheckColour(colour, where);
+  if (!(aspect > 0)) RtRaise(kErrIllegalArgument, where);
+  const double r = std::fabs(radius);
+  StrokeEllipse(t, colour, cx, cy, r, r * aspect, start, end);
+  t.gfx->x = cx;
+  t.gfx->y = cy;
+}
+
+void RtPolyline(RtWindowId id, std::span<const RtPoint> points, int colour,
+                std::source_location where) {
+  const DrawTarget t = rt::TargetFor(id, where);
+  CheckColour(colour, where);
+  for (const RtPoint& p : points) CheckPoint(p.x, p.y, where);
+  if (points.empty()) return;
+  StrokeSegments(t, colour, t.gfx->penStyle, t.gfx->drawMode,
+                 std::vector<RtPoint>(points.begin(), points.end()));
+  t.gfx->x = points.back().x;
+  t.gfx->y = points.back().y;
+}
+
+void RtSymbol(RtWindowId id, double x, double y, std::string_view text, double xMagnify,
+              double yMagnify, double quarterTurns, int colour, std::source_location where) {
+  const DrawTarget t = rt::TargetFor(id, where);
+  CheckPoint(x, y, where);
+  CheckPoint(xMagnify, yMagnify, where);
+  CheckCoordinate(quarterTurns, where);
+  CheckColour(colour, where);
+  if (text.empty()) return;
+  const double sx = std::clamp(std::round(xMagnify), 1.0, 1000.0);
+  const double sy = std::clamp(std::round(yMagnify), 1.0, 1000.0);
+  const double turns = std::fmod(std::round(quarterTurns), 4.0);
+  const double dx = SnapX(t, x);
+  const double dy = SnapY(t, y);
+  if (std::fabs(dx) > kGuard || std::fabs(dy) > kGuard) return;
+  Paint(t, rt::TargetColour(t, colour), rt::kDrawCopy, [&](cairo_t* cr) {
+    cairo_translate(cr, dx, dy);
+    cairo_rotate(cr, -turns * std::numbers::pi / 2);
+    cairo_scale(cr, sx, sy);
+    LayoutPtr layout = MakeLayout(cr, t, text);
+    cairo_move_to(cr, 0, 0);
+    pango_cairo_show_layout(cr, layout.get());
+  });
+}
+
+void RtPrintToWindow(RtWindowId id, std::string_view text, bool lineEnd,
+                     std::source_location where) {
+  const DrawTarget t = rt::TargetFor(id, where);
+  CheckPoint(t.gfx->x, t.gfx->y, where);
+  size_t start = 0;
+  for (size_t i = 0; i <= text.size(); ++i) {
+    if (i < text.size() && static_cast<unsigned char>(text[i]) >= 0x20) continue;
+    PrintRun(t, text.substr(start, i - start));
+    if (i < text.size() && text[i] == '\n') NewLine(t);
+    if (i < text.size() && text[i] == '\r') t.gfx->x = 0;
+    start = i + 1;
+  }
+  if (lineEnd) NewLine(t);
+}
+
+double RtTextWidth(RtWindowId id, std::string_view text, std::source_location where) {
+  const DrawTarget t = rt::TargetFor(id, where);
+  return MeasureDevice(t, text).width / t.unit;
+}
+
+double RtTextHeight(RtWindowId id, std::string_view text, std::source_location where) {
+  const DrawTarget t = rt::TargetFor(id, where);
+  return MeasureDevice(t, text).height / t.unit;
+}
+
+void rt::ClearWindowGraphics(RtWindowId id) {
+  if (id == RtWindowId::Main) return;
+  if (id == RtWindowId::Printer) {
+    ClearPrinterPage();
+    return;
+  }
+  const DrawTarget t = TargetFor(id, std::source_location::current());
+  CairoPtr cr(cairo_create(t.surface));
+  SetSource(cr.get(), t.gfx->background);
+  cairo_paint(cr.get());
+  t.gfx->x = 0;
+  t.gfx->y = 0;
+}
+
+// ---- bitmaps ----
+
+void RtDrawBitmap(RtWindowId id, const RtBitmap& bitmap, double x, double y,
+                  std::source_location where) {
+  const double perPixel = rt::WindowUnitsPerPixel(id);
+  RtDrawBitmap(id, bitmap, x, y, bitmap.pixelWidth() * perPixel, bitmap.pixelHeight() * perPixel,
+               where);
+}
+
+void RtDrawBitmap(RtWindowId id, const RtBitmap& bitmap, double x, double y, double width,
+                  double height, std::source_location where) {
+  const double perPixel = rt::WindowUnitsPerPixel(id);
+  RtDrawBitmapPart(id, bitmap, x, y, width, height, 0, 0, bitmap.pixelWidth() * perPixel,
+                   bitmap.pixelHeight() * perPixel, where);
+}
+
+void RtDrawBitmapPart(RtWindowId id, const RtBitmap& bitmap, double x, double y, double width,
+                      double height, double sx, double sy, double sw, double sh,
+                      std::source_location where) {
+  const DrawTarget t = rt::TargetFor(id, where);
+  for (double v : {x, y, width, height, sx, sy, sw, sh}) CheckCoordinate(v, where);
+  if (bitmap.empty()) return;
+  const double perPixel = rt::WindowUnitsPerPixel(id);
+  const double left = SnapX(t, x);
+  const double top = SnapY(t, y);
+  const double w = t.pixels ? std::round(width * t.unit) : width * t.unit;
+  const double h = t.pixels ? std::round(height * t.unit) : height * t.unit;
+  PaintImage(t, rt::BitmapSurface(bitmap), left, top, w, h, sx / perPixel, sy / perPixel,
+             sw / perPixel, sh / perPixel);
+}
+
+RtBitmap RtCopyWindowToBitmap(RtWindowId id, double x, double y, double width, double height,
+                              std::source_location where) {
+  if (id == RtWindowId::Printer) RtRaise(kErrIllegalArgument, where);
+  for (double v : {x, y, width, height}) CheckCoordinate(v, where);
+  const double perPixel = rt::WindowUnitsPerPixel(id);
+  const double w = std::round(width / perPixel);
+  const double h = std::round(height / perPixel);
+  if (w < 1 || h < 1 || w > 4 * rt::kScreenWidth || h > 4 * rt::kScreenHeight)
+    RtRaise(kErrIllegalArgument, where);
+  SurfacePtr picture = rt::WindowPicture(id);
+  SurfacePtr copy(
+      cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(w), static_cast<int>(h)));
+  CairoPtr cr(cairo_create(copy.get()));
+  SetSource(cr.get(), rt::StateFor(id).background);
+  cairo_paint(cr.get());
+  cairo_set_source_surface(cr.get(), picture.get(), -std::round(x / perPixel),
+                           -std::round(y / perPixel));
+  cairo_paint(cr.get());
+  cr.reset();
+  return rt::MakeBitmap(std::move(copy));
+}
+
+double RtBitmapWidth(const RtBitmap& bitmap, RtWindowId unitsOf) {
+  return bitmap.pixelWidth() * rt::WindowUnitsPerPixel(unitsOf);
+}
+
+double RtBitmapHeight(const RtBitmap& bitmap, RtWindowId unitsOf) {
+  return bitmap.pixelHeight() * rt::WindowUnitsPerPixel(unitsOf);
+}
+
+void RtHardCopy(RtWindowId id, int /*mode*/, int /*flag*/, std::source_location where) {
+  if (id == RtWindowId::Printer) RtRaise(kErrIllegalArgument, where);
+  SurfacePtr picture = rt::WindowPicture(id);
+  rt::PrintPicture(picture.get(), where);
+}

@@ -1,0 +1,383 @@
+#include "runtime/numtext.h"
+
+#include <algorithm>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+#include "runtime/errors.h"
+#include "runtime/text.h"
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// Exact decimal digits of a double
+
+// The exponent q of the lowest set bit of ax (finite, > 0): ax = odd × 2^q.
+// The exact decimal expansion of ax has max(0, -q) digits after the point.
+int LowestBitExponent(double ax) {
+  int e2 = 0;
+  const double f = std::frexp(ax, &e2);
+  const auto mantissa = static_cast<uint64_t>(std::ldexp(f, 53));
+  return e2 - 53 + std::countr_zero(mantissa);
+}
+
+// Reads "d.ddd...e±XX" as std::to_chars writes it in scientific form: copies the
+// first `count` mantissa digits (zeros past the end) and returns the exponent.
+int ReadScientific(const char* first, const char* last, char* digits, int count) {
+  int n = 0;
+  const char* p = first;
+  for (; p != last && *p != 'e'; ++p) {
+    if (*p != '.' && n < count) digits[n++] = *p;
+  }
+  std::fill(digits + n, digits + count, '0');
+  int exponent = 0;
+  if (p != last) {
+    ++p;
+    if (p != last && *p == '+') ++p;
+    std::from_chars(p, last, exponent);
+  }
+  return exponent;
+}
+
+constexpr int kCutDigits = 16;   // digits read from the exact expansion
+constexpr int kKeptDigits = 15;  // significant digits written
+
+// The first 16 significant digits of the exact decimal expansion of ax (finite,
+// > 0), truncated, and the decimal exponent of the first. A probe rounded at the
+// 21st digit gives them unless a run of nines after the 16th digit was rounded
+// up into it; only then (the probe's digits 17-21 read zero) is the whole exact
+// expansion written out.
+int ExactLeadingDigits(double ax, char (&digits)[kCutDigits]) {
+  constexpr int kProbePrecision = 20;
+  char buf[48];
+  auto written = std::to_chars(buf, buf + sizeof buf, ax, std::chars_format::scientific,
+                               kProbePrecision);
+  char probe[kProbePrecision + 1];
+  int exponent = ReadScientific(buf, written.ptr, probe, kProbePrecision + 1);
+  std::memcpy(digits, probe, kCutDigits);
+  const bool tailZero =
+      std::all_of(probe + kCutDigits, probe + kProbePrecision + 1, [](char c) { return c == '0'; });
+  if (!tailZero) return exponent;
+  const int exactPrecision = exponent - LowestBitExponent(ax);
+  if (exactPrecision <= kProbePrecision) return exponent;  // the probe was exact
+  // At most 767 significant digits for any double (one more after a carry).
+  char exact[1100];
+  written = std::to_chars(exact, exact + sizeof exact, ax, std::chars_format::scientific,
+                          exactPrecision);
+  return ReadScientific(exact, written.ptr, digits, kCutDigits);
+}
+
+// At most 15 significant digits of ax, rounded half up at the 16th, without
+// trailing zeros.
+struct Significand {
+  char digits[kCutDigits];
+  int count;     // digits kept (at least 1)
+  int exponent;  // decimal exponent of the first digit
+};
+
+Significand RoundedSignificand(double ax) {
+  Significand s{};
+  s.exponent = ExactLeadingDigits(ax, s.digits);
+  if (s.digits[kKeptDigits] >= '5') {
+    int i = kKeptDigits - 1;
+    while (i >= 0 && s.digits[i] == '9') s.digits[i--] = '0';
+    if (i >= 0) {
+      ++s.digits[i];
+    } else {  // all nines: 10^(e+1)
+      s.digits[0] = '1';
+      ++s.exponent;
+    }
+  }
+  s.count = kKeptDigits;
+  while (s.count > 1 && s.digits[s.count - 1] == '0') --s.count;
+  return s;
+}
+
+bool UsesFixedForm(const Significand& s) {
+  if (s.exponent >= 0) return s.exponent <= 14;
+  return (-s.exponent - 1) + s.count <= kKeptDigits;
+}
+
+// Appends the digits of s (no sign) to out; returns the new end.
+char* WriteSignificand(const Significand& s, char* out) {
+  const int e = s.exponent;
+  if (!UsesFixedForm(s)) {
+    *out++ = s.digits[0];
+    if (s.count > 1) {
+      *out++ = '.';
+      out = std::copy(s.digits + 1, s.digits + s.count, out);
+    }
+    *out++ = 'D';
+    *out++ = e < 0 ? '-' : '+';
+    const int magnitude = std::abs(e);
+    *out++ = static_cast<char>('0' + magnitude / 100);
+    *out++ = static_cast<char>('0' + magnitude / 10 % 10);
+    *out++ = static_cast<char>('0' + magnitude % 10);
+    return out;
+  }
+  if (e < 0) {
+    *out++ = '.';
+    out = std::fill_n(out, -e - 1, '0');
+    return std::copy(s.digits, s.digits + s.count, out);
+  }
+  for (int i = 0; i <= e; ++i) *out++ = i < s.count ? s.digits[i] : '0';
+  if (s.count > e + 1) {
+    *out++ = '.';
+    out = std::copy(s.digits + e + 1, s.digits + s.count, out);
+  }
+  return out;
+}
+
+// ---------------------------------------------------------------------------
+// Rounded fixed-point digits for template fields
+
+// Adds one to the last digit of a digit string that may hold a point.
+void IncrementLastDigit(std::string& digits) {
+  for (auto i = digits.size(); i-- > 0;) {
+    if (digits[i] == '.') continue;
+    if (digits[i] != '9') {
+      ++digits[i];
+      return;
+    }
+    digits[i] = '0';
+  }
+  digits.insert(digits.begin(), '1');
+}
+
+// ---------------------------------------------------------------------------
+// Templates
+
+// Bytes of the CP932 character at i (a lead byte at the very end counts alone).
+size_t CharLength(std::string_view s, size_t i) {
+  return rt::IsLeadByte(static_cast<unsigned char>(s[i])) && i + 1 < s.size() ? 2 : 1;
+}
+
+enum class FieldKind { kNumber, kFixedText, kWholeText };
+
+struct Field {
+  FieldKind kind = FieldKind::kNumber;
+  size_t begin = 0;
+  size_t end = 0;
+  size_t width = 0;
+  int decimals = 0;
+  bool point = false;
+  bool plus = false;
+};
+
+bool At(std::string_view t, size_t i, char c) { return i < t.size() && t[i] == c; }
+
+bool StartsNumber(std::string_view t, size_t i) {
+  return At(t, i, '#') || (At(t, i, '.') && At(t, i + 1, '#'));
+}
+
+Field NumberField(std::string_view t, size_t begin) {
+  Field f;
+  f.kind = FieldKind::kNumber;
+  f.begin = begin;
+  size_t i = begin;
+  if (At(t, i, '+')) {
+    f.plus = true;
+    ++i;
+  }
+  while (At(t, i, '#')) ++i;
+  if (At(t, i, '.')) {
+    f.point = true;
+    ++i;
+    while (At(t, i, '#')) {
+      ++i;
+      ++f.decimals;
+    }
+  }
+  f.end = i;
+  f.width = f.end - f.begin;
+  return f;
+}
+
+// The "&" closing a text field opened at `open`, or npos.
+size_t ClosingAmpersand(std::string_view t, size_t open) {
+  for (size_t i = open + 1; i < t.size(); i += CharLength(t, i)) {
+    if (t[i] == '&') return i;
+  }
+  return std::string_view::npos;
+}
+
+// Finds the first field at or after pos.
+bool FindField(std::string_view t, size_t pos, Field& field) {
+  for (size_t i = pos; i < t.size(); i += CharLength(t, i)) {
+    const char c = t[i];
+    if (StartsNumber(t, i) || (c == '+' && StartsNumber(t, i + 1))) {
+      field = NumberField(t, i);
+      return true;
+    }
+    if (c == '@') {
+      field = Field{FieldKind::kWholeText, i, i + 1, 0, 0, false, false};
+      return true;
+    }
+    if (c == '&') {
+      const size_t close = ClosingAmpersand(t, i);
+      if (close != std::string_view::npos) {
+        field = Field{FieldKind::kFixedText, i, close + 1, close + 1 - i, 0, false, false};
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+std::string NumberFieldText(double x, const Field& f) {
+  const bool negative = x < 0;
+  std::string text = negative ? "-" : (f.plus ? "+" : "");
+  if (!std::isfinite(x)) return "%" + text + (std::isnan(x) ? "NAN" : "INF");
+  const size_t signLength = text.size();
+  text += rt::RoundedFixed(x, f.decimals);
+  if (f.point && f.decimals == 0) text += '.';
+  const bool zeroBeforePoint = text.compare(signLength, 2, "0.") == 0 && f.decimals > 0;
+  if (text.size() > f.width && zeroBeforePoint) text.erase(signLength, 1);
+  if (text.size() > f.width) return "%" + text;
+  return std::string(f.width - text.size(), ' ') + text;
+}
+
+// The text cut or padded to `width` bytes, never splitting a double-byte character.
+void AppendFixedText(std::string& out, std::string_view text, size_t width) {
+  size_t used = 0;
+  while (used < text.size()) {
+    const size_t length = CharLength(text, used);
+    if (used + length > width) break;
+    used += length;
+  }
+  out.append(text.substr(0, used));
+  out.append(width - used, ' ');
+}
+
+void AppendField(std::string& out, const Field& f, const RtUsingItem& item,
+                 const std::source_location& where) {
+  if (f.kind == FieldKind::kNumber) {
+    const double* number = std::get_if<double>(&item);
+    if (!number) RtRaise(kErrTypeMismatch, where);
+    out += NumberFieldText(*number, f);
+    return;
+  }
+  const std::string* text = std::get_if<std::string>(&item);
+  if (!text) RtRaise(kErrTypeMismatch, where);
+  if (f.kind == FieldKind::kWholeText) {
+    out += *text;
+  } else {
+    AppendFixedText(out, *text, f.width);
+  }
+}
+
+bool HasNonZeroDigitBeforePoint(std::string_view number) {
+  for (char c : number) {
+    if (c == '.') return false;
+    if (c >= '1' && c <= '9') return true;
+  }
+  return false;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::string RtStr(double x) {
+  if (x == 0) return " 0";
+  if (std::isnan(x)) return " NAN";
+  if (std::isinf(x)) return x < 0 ? "-INF" : " INF";
+  char text[40];
+  text[0] = x < 0 ? '-' : ' ';
+  const double ax = std::fabs(x);
+  if (ax < 1e15 && ax == std::floor(ax)) {  // whole numbers: plain digits
+    const auto written = std::to_chars(text + 1, text + sizeof text, static_cast<uint64_t>(ax));
+    return std::string(text, written.ptr);
+  }
+  char* end = WriteSignificand(RoundedSignificand(ax), text + 1);
+  return std::string(text, end);
+}
+
+std::string RtNumText(double x) { return RtStr(x) + ' '; }
+
+double RtVal(std::string_view s, std::source_location where) {
+  size_t i = 0;
+  while (i < s.size() && s[i] == ' ') ++i;
+  bool negative = false;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+  const size_t start = i;
+  bool point = false;
+  bool digit = false;
+  for (; i < s.size(); ++i) {
+    if (IsDigit(s[i])) {
+      digit = true;
+    } else if (s[i] == '.' && !point) {
+      point = true;
+    } else {
+      break;
+    }
+  }
+  if (!digit) return 0;
+  const std::string_view number = s.substr(start, i - start);
+  double value = 0;
+  const auto read =
+      std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::fixed);
+  if (read.ec == std::errc::result_out_of_range) {
+    if (HasNonZeroDigitBeforePoint(number)) RtRaise(kErrOverflow, where);
+    value = 0;  // too small for a double
+  }
+  if (value == 0) return 0;
+  return negative ? -value : value;
+}
+
+int RtWhole(double x, std::source_location where) {
+  if (!(x > -2147483648.5 && x < 2147483647.5)) RtRaise(kErrOverflow, where);
+  return static_cast<int>(std::round(x));
+}
+
+int16_t RtInt16(double x, std::source_location where) {
+  if (!(x > -32768.5 && x < 32767.5)) RtRaise(kErrOverflow, where);
+  return static_cast<int16_t>(std::round(x));
+}
+
+std::string RtFormatUsing(std::string_view tmpl, std::span<const RtUsingItem> items,
+                          std::source_location where) {
+  std::string out;
+  size_t next = 0;
+  bool anyField = false;
+  for (;;) {
+    size_t pos = 0;
+    Field field;
+    while (FindField(tmpl, pos, field)) {
+      out.append(tmpl.substr(pos, field.begin - pos));
+      if (next == items.size()) return out;
+      anyField = true;
+      AppendField(out, field, items[next++], where);
+      pos = field.end;
+    }
+    out.append(tmpl.substr(pos));
+    if (next == items.size()) return out;
+    if (!anyField) RtRaise(kErrIllegalArgument, where);
+  }
+}
+
+std::string RtFormatUsing(std::string_view tmpl, std::initializer_list<RtUsingItem> items,
+                          std::source_location where) {
+  return RtFormatUsing(tmpl, std::span<const RtUsingItem>(items.begin(), items.size()), where);
+}
+
+// A tie needs an exact expansion of exactly decimals + 1 places, which to_chars
+// alone would round to even.
+std::string rt::RoundedFixed(double x, int decimals) {
+  const double ax = std::fabs(x);
+  decimals = std::max(decimals, 0);
+  const bool tie = ax > 0 && -LowestBitExponent(ax) == decimals + 1;
+  const int precision = tie ? decimals + 1 : decimals;
+  std::string text(static_cast<size_t>(320 + precision), '\0');  // 309 integer digits at most
+  const auto written =
+      std::to_chars(text.data(), text.data() + text.size(), ax, std::chars_format::fixed, precision);
+  text.resize(static_cast<size_t>(written.ptr - text.data()));
+  if (tie) {
+    text.pop_back();  // the final 5
+    if (text.back() == '.') text.pop_back();
+    IncrementLastDigit(text);
+  }
+  return text;
+}
