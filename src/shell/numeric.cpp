@@ -7,6 +7,7 @@
 
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
+#include "runtime/text.h"
 #include "shell/app.h"
 
 namespace {
@@ -33,16 +34,6 @@ constexpr double kArcCosOne = 1.00000000001;
 constexpr int kMaxDecimals = 20;  // 50 × 10^n stays exact up to here
 
 double Sgn(double x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
-
-// Characters [first, first + count) of s, 1-based; what lies outside s is left out.
-std::string Mid(std::string_view s, size_t first, size_t count) {
-  if (first < 1 || first > s.size()) return {};
-  return std::string(s.substr(first - 1, count));
-}
-
-std::string Right(std::string_view s, size_t count) {
-  return std::string(count >= s.size() ? s : s.substr(s.size() - count));
-}
 
 // `count` decimal digits of text from position `from` (0-based) read as an
 // integer; digits missing at the end of the text count as 0.
@@ -179,8 +170,7 @@ std::string FormatDecimals(double x, double n) {
 }
 
 std::string FormatDecimalsRight(double x, double n, double w) {
-  const int width = Count(w);
-  return Right(std::string(15, ' ') + FormatDecimals(x, n), static_cast<size_t>(width));
+  return RtRight(std::string(15, ' ') + FormatDecimals(x, n), Count(w));
 }
 
 std::string Format3Decimals(double x) { return FormatDecimals(x, 3); }
@@ -211,7 +201,7 @@ void FormatAngle(App& app) {
   const double f = (a - degrees) * 60;
   const double minutes = std::floor(f);
   const double seconds = std::floor((f - minutes) * 60);
-  app.numbers.FormattedAngle = Right(prefix + RtStr(degrees), 5) + "-" +
-                               Mid(RtStr(minutes + 500), 3, 2) + "-" +
-                               Mid(RtStr(seconds + 500), 3, 2);
+  app.numbers.FormattedAngle = RtRight(prefix + RtStr(degrees), 5) + "-" +
+                               RtMid(RtStr(minutes + 500), 3, 2) + "-" +
+                               RtMid(RtStr(seconds + 500), 3, 2);
 }
