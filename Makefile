@@ -11,7 +11,7 @@ JOBS ?= $(shell nproc)
 .PHONY: run test build deps bench clean
 
 run: build
-	./build/release/src/shell/krn $(ARGS)
+	./build/release/krn $(ARGS)
 
 test: deps
 	cmake -S . -B build/check -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKRN_SANITIZE=ON
