@@ -4,8 +4,19 @@
 
 #include <memory>
 
+#include "area/state.h"
+#include "cad/lines.h"
+#include "cogo/state.h"
+#include "dxf/state.h"
+#include "fieldbook/state.h"
+#include "files/output.h"
+#include "points/store.h"
+#include "profile/state.h"
+#include "route/state.h"
 #include "runtime/runtime.h"
 #include "shell/settings.h"
+#include "traverse/state.h"
+#include "ui/state.h"
 
 struct App {
   // A program on a headless runtime of its own (what tests use).
@@ -20,5 +31,20 @@ struct App {
   RuntimeScope installRuntime{rt};
 
   shell::Settings settings;
+  shell::ShellState shell;
   shell::SharedNumbers numbers;
+  ui::InputState input;
+  ui::NavigatorState navigator;
+  ui::ViewState view;
+  points::Store points;
+  files::Output output;
+  files::JobFiles job;
+  cad::Lines lines;
+  cogo::State cogo;
+  fieldbook::State fieldbook;
+  traverse::State traverse;
+  area::State area;
+  route::State route;
+  profile::State profile;
+  dxf::State dxf;
 };

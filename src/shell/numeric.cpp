@@ -143,7 +143,7 @@ double RoundDistance(const App& app, double x) {
   return RoundToStep(x, app.settings.T, kRoundingGuard);
 }
 double RoundRouteValue(const App& app, double x) {
-  return RoundToStep(x, app.settings.DistanceRounding, kRoundingGuard);
+  return RoundToStep(x, app.route.DistanceRounding, kRoundingGuard);
 }
 double RoundCoordinate(const App& app, double x) {
   return RoundToStep(x, app.settings.TN, kRoundingGuard);

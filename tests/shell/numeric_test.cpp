@@ -129,7 +129,7 @@ TEST(Rounding, SendsHalvesAwayFromZeroAtTheSettingsStep) {
 TEST(Rounding, ReadsItsFactorAtEveryCall) {
   App app;
   app.settings.T = 10;
-  app.settings.DistanceRounding = 100;
+  app.route.DistanceRounding = 100;
   app.settings.TN = 100;
   app.settings.TZ = 10;
   EXPECT_EQ(RoundDistance(app, 1.25), 1.3);

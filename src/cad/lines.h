@@ -1,0 +1,39 @@
+// Connection lines and the CAD drawing state.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "points/store.h"
+#include "runtime/table.h"
+
+namespace cad {
+
+inline constexpr int kLineCapacity = 2 * points::kPointCapacity;
+
+struct Lines {
+  // Polyline vertices 1 to LineVertexCount.
+  RtTable<int16_t> LinePointNumber{kLineCapacity};
+  RtTable<std::string> LinePointName{kLineCapacity};
+  RtTable<int16_t> LineLayer{kLineCapacity};
+  RtTable<int16_t> LineType{kLineCapacity};  // 0-8 segment type, 9 no segment ends here
+  RtTable<std::string> LineArc{kLineCapacity};
+  double LineVertexCount = 0;
+  double LineVertexCountBeforeCalc = 0;
+
+  RtTable<int16_t> LayerVisible{15};
+  double CurrentLayer = 1;
+  double CurrentLineType = 9;
+  double LineEraseMode = -1;
+
+  // Drawing and paper.
+  double CadInitialised = 0;
+  double PrinterSelected = 0;
+  double PaperFrameOn = 0;
+  double PaperWidth = 0.198;
+  double PaperHeight = 0.279;
+  double DrawingRotation = 0;
+  double PrintSettingsGiven = 0;
+};
+
+}  // namespace cad

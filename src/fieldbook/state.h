@@ -1,0 +1,21 @@
+// Shared state of the field book that other subsystems read or reset.
+#pragma once
+
+#include <string>
+
+#include "points/store.h"
+#include "runtime/table.h"
+
+namespace fieldbook {
+
+struct State {
+  double FieldBookMode = 0;  // 0 traverse, 1 level, 2 level with distance
+  // Attribute column of the field book, indexed like the point numbers.
+  RtTable<std::string> FieldBookAttribute{points::kPointCapacity};
+  double ForwardIntersectionActive = 0;
+  double SightInstrumentHeight = 0;
+  std::string VerticalAnswerText;
+  double SightTargetHeight = 0;
+};
+
+}  // namespace fieldbook
