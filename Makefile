@@ -10,8 +10,14 @@ JOBS ?= $(shell nproc)
 
 .PHONY: run test build deps bench clean
 
+# Until the desktop backend lands, the program runs headless with the terminal
+# as its input, in the work folder build/run (which gets copies of the files the
+# program ships in data/, never overwriting the user's). ARGS names a file to
+# open at start.
 run: build
-	./build/release/krn $(ARGS)
+	@mkdir -p build/run
+	@cp -rn data/. build/run/ 2>/dev/null || true
+	cd build/run && ../release/krn --headless $(if $(ARGS),"$(abspath $(ARGS))")
 
 test: deps
 	cmake -S . -B build/check -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKRN_SANITIZE=ON

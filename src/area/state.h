@@ -1,6 +1,10 @@
 // Shared state of the area and parcel commands that other subsystems read or reset.
 #pragma once
 
+#include <string>
+
+#include "runtime/table.h"
+
 namespace area {
 
 struct State {
@@ -10,6 +14,7 @@ struct State {
   double AreaReportStyle = 0;
   double LabelCount = 0;
   double LotNumberPickEnabled = 0;
+  RtTable<std::string> SurveyCsvField{40};  // fields of the land survey record in hand
 };
 
 }  // namespace area

@@ -33,6 +33,9 @@ struct Lines {
   double PaperWidth = 0.198;
   double PaperHeight = 0.279;
   double DrawingRotation = 0;
+  double ScaleDenominator = 0;    // S of the drawing scale 1:S
+  double PaperUnitsPerMetre = 0;  // tenths of a millimetre of paper per ground metre
+  double PlotSelectionLast = -1;  // the selection the drawing was fitted to
   double PrintSettingsGiven = 0;
 };
 

@@ -12,6 +12,9 @@ struct State {
   double FieldBookMode = 0;  // 0 traverse, 1 level, 2 level with distance
   // Attribute column of the field book, indexed like the point numbers.
   RtTable<std::string> FieldBookAttribute{points::kPointCapacity};
+  // The 44-column observation records, and the last record of an instrument.
+  RtTable<std::string> FieldBookRecord{points::kPointCapacity};
+  RtTable<std::string> RecordBuffer{1};
   double ForwardIntersectionActive = 0;
   double SightInstrumentHeight = 0;
   std::string VerticalAnswerText;

@@ -1,6 +1,10 @@
 // Shared state of the route alignment that other subsystems read or reset.
 #pragma once
 
+#include <string>
+
+#include "runtime/table.h"
+
 namespace route {
 
 struct State {
@@ -8,6 +12,10 @@ struct State {
   double RouteIpDisplay = 0;
   double RelativeStationMode = 0;
   double ProfileChainage = 0;
+  // The route's settings and IP rows, and the vertical alignment, rows 0 to 999.
+  RtTable<double> RouteValue{999};
+  RtTable<std::string> RouteLabel{999};
+  RtTable<double> VerticalTable{999};
 };
 
 }  // namespace route

@@ -309,6 +309,57 @@ void ReadAction(std::string_view text, int line, std::vector<ScriptItem>& out) {
   known->read(action, out);
 }
 
+// One line of the script (without its line end) into items.
+void ReadScriptLine(std::string_view text, int line, std::vector<ScriptItem>& out) {
+  if (text.ends_with('\r')) text.remove_suffix(1);
+  if (text.starts_with('#')) return;
+  if (text.starts_with('!')) {
+    ReadAction(text.substr(1), line, out);
+  } else {
+    ReadKeyLine(text, line, out);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Reading lines as the program needs them
+
+// A line that cannot be run as the script source gave it: with a source that
+// forgives, reported and dropped (with every item of it still queued); true then.
+bool RefuseLine(int line, const std::string& message) {
+  EventState& s = State();
+  if (!s.source.refuse) return false;
+  s.source.refuse("script line " + std::to_string(line) + ": " + message);
+  while (!s.script.empty() && s.script.front().line == line) s.script.pop_front();
+  return true;
+}
+
+// Reads lines from the script source while nothing is queued. False when the
+// source has ended (or there is none) and nothing is queued.
+bool ReadFromSource(std::string_view waitingFor) {
+  EventState& s = State();
+  while (s.script.empty() && s.source.next) {
+    std::string text;
+    if (!s.source.next(text, waitingFor)) {
+      s.source = {};
+      break;
+    }
+    const int line = ++s.sourceLines;
+    std::string_view view = text;
+    if (line == 1 && view.starts_with("\xEF\xBB\xBF")) view.remove_prefix(3);
+    std::vector<ScriptItem> items;
+    try {
+      ReadScriptLine(view, line, items);
+    } catch (const rt::ScriptError& e) {
+      if (!s.source.refuse) throw;
+      s.source.refuse(e.what());
+      continue;
+    }
+    s.script.insert(s.script.end(), std::make_move_iterator(items.begin()),
+                    std::make_move_iterator(items.end()));
+  }
+  return !s.script.empty();
+}
+
 // ---------------------------------------------------------------------------
 // Delivering events
 
@@ -465,6 +516,7 @@ void CarryOutLookOns() {
 
 // The program asks for input and the script has nothing more.
 void ScriptExhausted() {
+  if (ReadFromSource("a key")) return;
   EventState& s = State();
   if (s.finalCloseMade) throw RtScriptEnded{};
   s.finalCloseMade = true;
@@ -522,8 +574,10 @@ std::string RtInkey() {
   }
   const ScriptItem& head = s.script.front();
   if (head.kind == Kind::Key) return TakeKey();
-  if (IsAnswer(head.kind) && ++s.pollsBlockedByAnswer > kPollsBeforeGivingUp) {
-    Fail(head.line, Describe(head) + ", but no message box or dialog is open");
+  if (IsAnswer(head.kind)) {
+    const std::string message = Describe(head) + ", but no message box or dialog is open";
+    if (RefuseLine(head.line, message)) return "";
+    if (++s.pollsBlockedByAnswer > kPollsBeforeGivingUp) Fail(head.line, message);
   }
   return "";
 }
@@ -567,6 +621,13 @@ void RtOnCloseRequest(RtWindowId window, RtCloseHandler handler, std::source_loc
   State().close[CheckedWindow(window, where)].handler = std::move(handler);
 }
 
+void rt::SetScriptSource(ScriptSource source) {
+  EventState& s = State();
+  s.source = std::move(source);
+  s.sourceLines = 0;
+  s.finalCloseMade = false;
+}
+
 void rt::LoadScript(std::string_view utf8Script) {
   if (utf8Script.starts_with("\xEF\xBB\xBF")) utf8Script.remove_prefix(3);
   std::vector<ScriptItem> items;
@@ -577,13 +638,7 @@ void rt::LoadScript(std::string_view utf8Script) {
     std::string_view text = utf8Script.substr(pos, end - pos);
     pos = end + 1;
     ++line;
-    if (text.ends_with('\r')) text.remove_suffix(1);
-    if (text.starts_with('#')) continue;
-    if (text.starts_with('!')) {
-      ReadAction(text.substr(1), line, items);
-    } else {
-      ReadKeyLine(text, line, items);
-    }
+    ReadScriptLine(text, line, items);
   }
   EventState& s = State();
   s.script.insert(s.script.end(), std::make_move_iterator(items.begin()),
@@ -592,14 +647,18 @@ void rt::LoadScript(std::string_view utf8Script) {
 }
 
 rt::ScriptAnswer rt::TakeScriptAnswer(std::string_view what) {
-  CarryOutLookOns();
   EventState& s = State();
-  if (s.script.empty()) return {ScriptAnswer::Kind::Ended, {}};
-  ScriptItem& head = s.script.front();
-  if (!IsAnswer(head.kind)) {
-    Fail(head.line, Describe(head) + ", but " + std::string(what) +
-                        " is waiting for !ok, !cancel or !file");
+  for (;;) {
+    CarryOutLookOns();
+    if (s.script.empty() && ReadFromSource(what)) continue;
+    if (s.script.empty()) return {ScriptAnswer::Kind::Ended, {}};
+    const ScriptItem& head = s.script.front();
+    if (IsAnswer(head.kind)) break;
+    const std::string message =
+        Describe(head) + ", but " + std::string(what) + " is waiting for !ok, !cancel or !file";
+    if (!RefuseLine(head.line, message)) Fail(head.line, message);
   }
+  ScriptItem& head = s.script.front();
   ScriptAnswer answer;
   answer.kind = head.kind == Kind::Ok       ? ScriptAnswer::Kind::Ok
                 : head.kind == Kind::Cancel ? ScriptAnswer::Kind::Cancel
@@ -623,6 +682,7 @@ std::string rt::WaitForKey() {
     }
     const ScriptItem& head = s.script.front();
     if (head.kind == Kind::Key) return TakeKey();
-    Fail(head.line, Describe(head) + ", but the program is reading a line");
+    const std::string message = Describe(head) + ", but the program is reading a line";
+    if (!RefuseLine(head.line, message)) Fail(head.line, message);
   }
 }

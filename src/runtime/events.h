@@ -40,6 +40,25 @@ struct RtScriptEnded {};
 // Function keys are events, never keys. Delivers pending events first.
 std::string RtInkey();
 
+// The codes RtInkey gives for the special keys.
+enum RtKeyCode : int {
+  kKeyBackspace = 8,
+  kKeyTab = 9,
+  kKeyHome = 11,
+  kKeyClear = 12,
+  kKeyEnter = 13,
+  kKeyInsert = 18,
+  kKeyPageUp = 19,
+  kKeyPageDown = 20,
+  kKeyEnd = 21,
+  kKeyEscape = 27,
+  kKeyRight = 28,
+  kKeyLeft = 29,
+  kKeyUp = 30,
+  kKeyDown = 31,
+  kKeyDelete = 127,
+};
+
 // Delivers the next pending event, if any (see above).
 void RtDoEvents();
 
@@ -101,6 +120,20 @@ class ScriptError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
+
+// Where the script's lines come from when they are read as the program needs
+// them (a person typing at a terminal) instead of being queued beforehand with
+// LoadScript. `next` fills in the next line (UTF-8, without its line end) and
+// returns false at the end of the input; it is called only when nothing is
+// queued and the program waits for something: "a key", "a message box", "an open
+// dialog" or "a save dialog". When `refuse` is set, a line that cannot be run (not
+// understood, or an answer out of step with the program) is handed to it with the
+// reason and dropped, instead of stopping the run.
+struct ScriptSource {
+  std::function<bool(std::string& utf8Line, std::string_view waitingFor)> next;
+  std::function<void(const std::string& message)> refuse;
+};
+void SetScriptSource(ScriptSource source);
 
 // Appends a script (UTF-8 text, the language of docs/scripting.md) to the queue
 // of the current runtime. Raises ScriptError, queueing nothing, when a line is

@@ -74,4 +74,7 @@ struct EventState {
   int pollsBlockedByAnswer = 0;
   // The close request at the end of the script has been made.
   bool finalCloseMade = false;
+  // Lines read as the program needs them, and how many have been read.
+  rt::ScriptSource source;
+  int sourceLines = 0;
 };

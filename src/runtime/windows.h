@@ -57,6 +57,7 @@ double RtWindowOuterHeight(RtWindowId id, RtSizeUnit unit = RtSizeUnit::Window,
 // others are error 5).
 void RtSetMouseCursor(RtWindowId id, int shape,
                       std::source_location where = std::source_location::current());
+enum RtPointerShape : int { kPointerArrow = 0, kPointerBusy = 2, kPointerCross = 3 };
 
 namespace rt {
 

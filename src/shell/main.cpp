@@ -1,54 +1,37 @@
-#include <cstdio>
-#include <exception>
+// krn [FILE]             the program (headless until the desktop backend lands)
+// krn --headless [FILE]  the program on a script from standard input, the
+//                        console's transcript on standard output
+#include <string>
 #include <string_view>
+#include <vector>
 
-#include "runtime/console.h"
-#include "runtime/events.h"
 #include "runtime/headless.h"
+#include "runtime/text.h"
 #include "shell/app.h"
 #include "shell/control.h"
+#include "shell/program.h"
 
 namespace {
 
-Jump ProgramStart(App&) {
-  RtPrintStr("測量ケルノ君2004  Windows 版  Ver6.061", true);
-  return {};
-}
-
-void WriteLine(std::string_view line) {
-  std::fwrite(line.data(), 1, line.size(), stdout);
-  std::fputc('\n', stdout);
-}
-
-// The program on a runtime of its own, the console shown on standard output.
-int RunPlain() {
-  try {
-    App app;
-    rt::SetTranscriptSink(WriteLine);
-    int status = 0;
-    try {
-      status = RunTrampoline(app, ProgramStart);
-    } catch (const RtScriptEnded&) {
-      // Without a script there is no input: asking for some ends the program.
-    }
-    rt::FlushTranscript();
-    return status;
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "krn: %s\n", e.what());
-    return 1;
-  }
-}
-
-int RunOnHeadless(Runtime& headless) {
-  App app(headless);
-  return RunTrampoline(app, ProgramStart);
+// The arguments as the headless driver takes them: "--headless" in second place.
+std::vector<char*> HeadlessArguments(int argc, char** argv) {
+  static char headless[] = "--headless";
+  std::vector<char*> args(argv, argv + argc);
+  if (argc < 2 || std::string_view(argv[1]) != headless) args.insert(args.begin() + 1, headless);
+  args.push_back(nullptr);
+  return args;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc > 1 && std::string_view(argv[1]) == "--headless") {
-    return rt::RunHeadless(argc, argv, RunOnHeadless);
-  }
-  return RunPlain();
+  std::vector<char*> args = HeadlessArguments(argc, argv);
+  const int count = static_cast<int>(args.size()) - 1;
+  // The file named on the command line, in the program's own text encoding.
+  const std::string commandLine = count > 2 ? rt::Utf8ToCp932(args[2]) : std::string();
+  return rt::RunHeadless(count, args.data(), [&commandLine](Runtime& runtime) {
+    App app(runtime);
+    app.shell.CommandLine = commandLine;
+    return RunTrampoline(app, ProgramStart);
+  });
 }

@@ -1,6 +1,10 @@
 // Shared state of the traverse and observation reports that a new command resets.
 #pragma once
 
+#include <string>
+
+#include "runtime/table.h"
+
 namespace traverse {
 
 struct State {
@@ -13,6 +17,10 @@ struct State {
   double ObservationRunning = 0;
   double ZeroDirectionAngle = 0;
   double DistancePromptFlag = 1;
+  // The report column table, rows 0 to 40: title, +1 shown / -1 hidden, width in bytes.
+  RtTable<std::string> ReportColumnTitle{40};
+  RtTable<double> ReportColumnOn{40};
+  RtTable<double> ReportColumnWidth{40};
 };
 
 }  // namespace traverse

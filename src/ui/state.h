@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "runtime/graphics.h"
 #include "runtime/table.h"
 
 namespace ui {
@@ -19,6 +20,7 @@ struct InputState {
   double InputStyle = 1;  // 1 full style (key loop), -1 plain line input
   int PromptColumn = 0;
   int PromptRow = 0;
+  int TextAreaRows = 39;  // the console's scrolling rows as the routine last set them
   std::string TypedText;
   std::string KeyText;
   int KeyCode = 0;
@@ -50,6 +52,10 @@ struct InputState {
   double HighlightedPickPoint = 0;
   double PickOffsetMode = 0;
   double ClickRow = 0;
+
+  // Word tests of the click handlers and the screen pick mode.
+  double ScreenCharCode = 0;
+  double WordTestResult = 0;
 };
 
 // The navigator: guide texts and menu picture.
@@ -59,6 +65,14 @@ struct NavigatorState {
   double NavigatorScale = 1;
   double NavigatorMaxWidth = 0;
   double NavigatorMaxHeight = 0;
+  // Guide display: the stacking countdown and the title shown last (with its line feed).
+  double GuideCountdown = 0;
+  std::string PreviousGuideTitle;
+  double NavigatorPictureDirty = 0;  // 1 after a magnified menu cell covered the picture
+  // The menu picture, and a copy of the navigator with the picture drawn at its
+  // maximised size, from which the menu cells are taken.
+  RtBitmap NavigatorPicture;
+  RtBitmap NavigatorBitmap;
 };
 
 // The dynamic view: transform and drawing state.
@@ -82,6 +96,29 @@ struct ViewState {
   double LastCrossScreenX = 0;
   double LastCrossScreenY = 0;
   double HeightTextColour = 13;
+  double BackgroundShade = 0;  // 0 with the black background, 7 with the white one
+  RtBitmap BitmapPicture;      // the background picture, filled by the bitmap reading
+
+  // Drawing of points and of the cross mark of the point in hand.
+  double LabelOffset = 0;  // offset of names and marks from their point, view units
+  double PointDrawColour = 0;
+  double PointNameColour = 0;
+  std::string LastCrossName;
+  double ViewClearedFlag = 0;
+
+  // The screen plot's own transform and the extent of a fitted selection.
+  double PlotOrientation = 0;  // -1 normal, 1 axes exchanged
+  double PlotNamesShown = 1;   // 1 the plot view prints point names, -1 not
+  double PlotScale = 0;
+  double PlotOriginX = 0;
+  double PlotOriginY = 0;
+  double ExtentMaxX = 0;
+  double ExtentMaxY = 0;
+  double PlotIndex = 0;
+  double PlotResumeIndex = 0;
+  double PlotPoint = 0;
+  double PlaneHorizontal = 0;
+  double PlaneVertical = 0;
 };
 
 }  // namespace ui

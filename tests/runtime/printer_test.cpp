@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -15,6 +14,7 @@
 #include "runtime/printer_state.h"
 #include "runtime/runtime.h"
 #include "runtime/windows.h"
+#include "support/printed_pages.h"
 #include "temp_folder.h"
 
 namespace {
@@ -22,18 +22,6 @@ namespace {
 constexpr RtWindowId kPrinter = RtWindowId::Printer;
 
 std::string U8(const char8_t* s) { return reinterpret_cast<const char*>(s); }
-
-// What a command prints on its standard output.
-std::string Output(const std::string& command) {
-  std::string out;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return out;
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) out.append(buf, n);
-  pclose(pipe);
-  return out;
-}
 
 class PrinterTest : public ::testing::Test {
  protected:
@@ -50,7 +38,7 @@ class PrinterTest : public ::testing::Test {
 
   // pdfinfo's report on a printed file.
   std::string PdfInfo(const std::string& name) const {
-    return Output("pdfinfo '" + (folder / name) + "' 2>&1");
+    return CommandOutput("pdfinfo '" + (folder / name) + "' 2>&1");
   }
 
   // The page count pdfinfo reads from a printed file, -1 when it reads none.
@@ -101,7 +89,8 @@ TEST_F(PrinterTest, TwoPageDocumentBecomesATwoPagePdf) {
   const std::string info = PdfInfo("print-001.pdf");
   EXPECT_NE(info.find(U8(u8"測量ジョブ")), std::string::npos) << info;
   EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
-  const std::string text = Output("pdftotext '" + (folder / "print-001.pdf") + "' - 2>&1");
+  const std::string text =
+      CommandOutput("pdftotext '" + (folder / "print-001.pdf") + "' - 2>&1");
   EXPECT_NE(text.find(U8(u8"一頁目 header")), std::string::npos) << text;
   EXPECT_NE(text.find(U8(u8"二頁目")), std::string::npos) << text;
 }

@@ -3,6 +3,7 @@
 // Windows folder (KRN_WINDOWS_DIR) and a fixed clock (KRN_CLOCK), and collects
 // its exit status, its transcript and what it wrote on standard error. The data
 // folder lives as long as the result, so that the files written can be checked.
+// Also the checks the session tests share on a transcript.
 #pragma once
 
 #include <fcntl.h>
@@ -13,6 +14,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "runtime/temp_folder.h"
@@ -23,6 +25,9 @@ namespace scripted {
 
 // The fixed start time of every session.
 inline constexpr const char* kSessionClock = "2026-12-10T09:30:00";
+
+// Files to put into a folder before a session: (name, bytes).
+using Files = std::vector<std::pair<std::string, std::string>>;
 
 struct SessionResult {
   int status = -1;          // exit status; -1 when the program did not exit normally
@@ -69,12 +74,45 @@ inline std::vector<char*> Pointers(std::vector<std::string>& words) {
   return pointers;
 }
 
+// How to start a program headless: its words after "--headless", its folders,
+// and where its standard streams go.
+struct Launch {
+  std::string program;
+  std::vector<std::string> args;
+  std::string dataFolder;     // its current folder
+  std::string windowsFolder;  // KRN_WINDOWS_DIR
+  int input = -1;             // becomes its standard input
+  std::string output;         // file for its standard output
+  std::string errors;         // file for its standard error
+};
+
+// Starts the program of `launch`; its process id, or -1 when it could not be
+// forked. A child that cannot set itself up exits with 126, one that cannot
+// run the program with 127.
+inline pid_t StartHeadless(const Launch& launch) {
+  std::vector<std::string> argv = {launch.program, "--headless"};
+  argv.insert(argv.end(), launch.args.begin(), launch.args.end());
+  std::vector<std::string> env = SessionEnvironment(launch.windowsFolder);
+  std::vector<char*> argvPointers = Pointers(argv);
+  std::vector<char*> envPointers = Pointers(env);
+
+  const pid_t pid = fork();
+  if (pid != 0) return pid;
+  const int outFd = open(launch.output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  const int errFd = open(launch.errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  if (launch.input < 0 || outFd < 0 || errFd < 0 || chdir(launch.dataFolder.c_str()) != 0 ||
+      dup2(launch.input, 0) < 0 || dup2(outFd, 1) < 0 || dup2(errFd, 2) < 0) {
+    _exit(126);
+  }
+  execve(argvPointers[0], argvPointers.data(), envPointers.data());
+  _exit(127);
+}
+
 // Runs `program` headless on `script` (UTF-8) with `args` after "--headless",
-// after putting `dataFiles` (name, bytes) into the data folder.
+// after putting `dataFiles` into the data folder.
 inline SessionResult RunSession(const std::string& program, const std::string& script,
                                 const std::vector<std::string>& args = {},
-                                const std::vector<std::pair<std::string, std::string>>&
-                                    dataFiles = {}) {
+                                const Files& dataFiles = {}) {
   SessionResult result;
   result.dataFolder = std::make_shared<TempFolder>();
   result.windowsFolder = std::make_shared<TempFolder>();
@@ -82,33 +120,64 @@ inline SessionResult RunSession(const std::string& program, const std::string& s
   for (const auto& [name, bytes] : dataFiles) WriteHostFile(*result.dataFolder / name, bytes);
   WriteHostFile(io / "script", script);
 
-  std::vector<std::string> argv = {program, "--headless"};
-  argv.insert(argv.end(), args.begin(), args.end());
-  std::vector<std::string> env = SessionEnvironment(result.windowsFolder->path());
-  std::vector<char*> argvPointers = Pointers(argv);
-  std::vector<char*> envPointers = Pointers(env);
-  const std::string in = io / "script", out = io / "out", err = io / "err";
-  const std::string& data = result.dataFolder->path();
-
-  const pid_t pid = fork();
-  if (pid == 0) {
-    const int stdinFd = open(in.c_str(), O_RDONLY);
-    const int stdoutFd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    const int stderrFd = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    if (stdinFd < 0 || stdoutFd < 0 || stderrFd < 0 || chdir(data.c_str()) != 0 ||
-        dup2(stdinFd, 0) < 0 || dup2(stdoutFd, 1) < 0 || dup2(stderrFd, 2) < 0) {
-      _exit(126);
-    }
-    execve(argvPointers[0], argvPointers.data(), envPointers.data());
-    _exit(127);
-  }
+  const int scriptFd = open((io / "script").c_str(), O_RDONLY);
+  const pid_t pid = StartHeadless({.program = program,
+                                   .args = args,
+                                   .dataFolder = result.dataFolder->path(),
+                                   .windowsFolder = result.windowsFolder->path(),
+                                   .input = scriptFd,
+                                   .output = io / "out",
+                                   .errors = io / "err"});
+  if (scriptFd >= 0) close(scriptFd);
   int wstatus = 0;
   if (pid > 0 && waitpid(pid, &wstatus, 0) == pid && WIFEXITED(wstatus)) {
     result.status = WEXITSTATUS(wstatus);
   }
-  result.transcript = ReadHostFile(out);
-  result.errors = ReadHostFile(err);
+  result.transcript = ReadHostFile(io / "out");
+  result.errors = ReadHostFile(io / "err");
   return result;
+}
+
+// The program itself (not a stand-in) headless on `script`; every test program
+// is built knowing where it is (KRN_BINARY).
+inline SessionResult Krn(const std::string& script, const std::vector<std::string>& args = {},
+                         const Files& dataFiles = {}) {
+  return RunSession(KRN_BINARY, script, args, dataFiles);
+}
+
+// ---- Checks on a transcript ----
+
+// The expected lines appear in the transcript in this order (others may lie between).
+inline ::testing::AssertionResult InOrder(const SessionResult& session,
+                                          const std::vector<std::string>& expected) {
+  const std::vector<std::string> lines = session.Lines();
+  size_t at = 0;
+  for (const std::string& line : expected) {
+    while (at < lines.size() && lines[at] != line) ++at;
+    if (at == lines.size()) {
+      return ::testing::AssertionFailure()
+             << "missing or out of order: \"" << line << "\"\ntranscript:\n"
+             << session.transcript << "\nerrors:\n" << session.errors;
+    }
+    ++at;
+  }
+  return ::testing::AssertionSuccess();
+}
+
+// True when a line of the transcript contains `part`.
+inline bool HasLineContaining(const SessionResult& session, const std::string& part) {
+  for (const std::string& line : session.Lines()) {
+    if (line.find(part) != std::string::npos) return true;
+  }
+  return false;
+}
+
+// True when a line of the transcript starts with `start`.
+inline bool HasLineStartingWith(const SessionResult& session, const std::string& start) {
+  for (const std::string& line : session.Lines()) {
+    if (line.starts_with(start)) return true;
+  }
+  return false;
 }
 
 }  // namespace scripted

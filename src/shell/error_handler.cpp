@@ -1,0 +1,102 @@
+// The main error handler: every run-time error after start-up comes here. It
+// passes over the expected ones, ends the program on an access failure, flags a
+// failed serial exchange, and reports every other error with the place where it
+// happened before it abandons the command at the result menu.
+#include <source_location>
+#include <string>
+#include <string_view>
+
+#include "files/result.h"
+#include "runtime/console.h"
+#include "runtime/errors.h"
+#include "runtime/numtext.h"
+#include "shell/app.h"
+#include "shell/program.h"
+#include "ui/input.h"
+
+namespace {
+
+// The guide text that explains a run-time error.
+int ExplainingGuideNumber(int errorNumber) {
+  return errorNumber < 999 ? errorNumber + 900 : errorNumber;
+}
+
+// The source file of a place, from its subsystem folder on ("shell/main_menu.cpp").
+std::string_view SourceFile(const std::source_location& where) {
+  std::string_view file = where.file_name();
+  const size_t src = file.rfind("src/");
+  if (src != std::string_view::npos) return file.substr(src + 4);
+  const size_t slash = file.rfind('/');
+  return slash == std::string_view::npos ? file : file.substr(slash + 1);
+}
+
+// Prints a guide text line by line: its stored lines end in a line feed and a
+// carriage return. A number outside the table has no text, which prints nothing.
+void PrintGuideText(const App& app, int number) {
+  const RtTable<std::string>& texts = app.navigator.GuideText;
+  if (!texts.Contains(number)) return;
+  std::string line;
+  for (char c : texts(number)) {
+    if (c == '\n') {
+      RtPrintStr(line, true);
+      line.clear();
+    } else if (c != '\r') {
+      line += c;
+    }
+  }
+  if (!line.empty()) RtPrintStr(line, true);
+}
+
+void Report(App& app, const RtError& error) {
+  const double line = error.where().line();
+  const double number = error.number();
+  // The file of the failing step on a line of its own, so that the report's
+  // own lines keep their layout.
+  RtPrintStr(std::string(SourceFile(error.where())), true);
+  if (app.navigator.NavigatorOff == 1) {
+    RtPrintUsingNum("####### ﾃﾞ ##### ﾉ ｴﾗ- ﾒｲﾝﾆﾓﾄﾞﾘﾏｽ", {line, number}, false);
+    return;
+  }
+  RtPrintNum(line, false);
+  RtPrintStr("行でエラー", false);
+  RtPrintNum(number, true);
+  PrintGuideText(app, ExplainingGuideNumber(error.number()));
+  RtPrintStr("", true);
+  RtPrintStr(" メインメニューに戻ります", false);
+  app.input.GuideNumber = 235;
+}
+
+}  // namespace
+
+void MainErrorHandler(App& app, const RtError& error) {
+  switch (error.number()) {
+    case kErrFileNotFound:
+    case kErrFileExists:
+      return;  // the program goes on with its next step
+    case kErrAccessDenied:
+      // Ends the program at once, leaving the work files: the error goes on
+      // untrapped, which reports it on standard error with exit status 1.
+      throw error;
+    case kErrCommTimeout:
+      ArmMainErrorHandler(app);
+      app.shell.CommFailureFlag = 1;
+      return;
+    default:
+      break;
+  }
+  Report(app, error);
+  InputPointName(app);  // waits for Enter; the answer is ignored
+  JumpTo(ShowResultMenu);
+}
+
+void ArmMainErrorHandler(App& app) {
+  RtOnErrorGoto([&app](const RtError& error) {
+    // The handler may arm this trap anew, which replaces this closure: only the
+    // local reference is used after the call.
+    App& program = app;
+    MainErrorHandler(program, error);
+    // A thrown error that the handler passes over has no step to go on with:
+    // the command is abandoned at the result menu instead of ending the program.
+    JumpTo(ShowResultMenu);
+  });
+}

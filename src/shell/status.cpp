@@ -1,0 +1,138 @@
+// The status header, the reset of the run state at the start of a command, and
+// the full redraw of the dynamic view.
+#include <string>
+
+#include "cad/drawing.h"
+#include "runtime/clock.h"
+#include "runtime/console.h"
+#include "runtime/numtext.h"
+#include "runtime/windows.h"
+#include "shell/app.h"
+#include "shell/program.h"
+#include "ui/layout.h"
+#include "ui/navigator.h"
+#include "ui/view.h"
+
+namespace {
+
+// Column of "ZD=" on the job line.
+constexpr int kModesColumn = 29;
+
+// The modes every command starts from.
+void ResetCommandModes(App& app) {
+  points::Store& p = app.points;
+  p.CoordinateDisplayMode = 1;
+  p.PointReaskFlag = 1;
+  app.area.SelectionPolylineOn = 0;
+  app.area.ParcelVertexPickMode = 0;
+  app.traverse.DistancePromptFlag = 1;
+  p.CurrentMark = 1;
+  app.lines.CurrentLineType = 9;
+  p.LineConnectMode = 0;
+  app.traverse.TraverseInputKind = 0;
+  app.output.InstrumentListFormat = 0;
+  app.traverse.ObservationRunning = 0;
+  app.area.AreaTableMode = 0;
+  app.fieldbook.ForwardIntersectionActive = 0;
+  app.area.AreaReportStyle = 0;
+  app.traverse.ZeroDirectionAngle = 0;
+  p.NextPointNumber = p.PointCount + 1;
+  app.route.RouteIpDisplay = 0;
+  app.output.ReportHeaderLine.clear();
+}
+
+void RestoreSavedVerticalMode(App& app) {
+  shell::ShellState& s = app.shell;
+  if (s.RestoreVVPending != 1) return;
+  app.settings.VV = s.SavedVV;
+  app.settings.ZE = s.SavedZE;
+  s.RestoreVVPending = 0;
+}
+
+// A whole count as its digits alone.
+std::string Digits(double n) { return RtStr(n).substr(n < 0 ? 0 : 1); }
+
+void PrintStatusLines(App& app) {
+  const shell::Settings& set = app.settings;
+  const shell::ShellState& s = app.shell;
+  if (set.VV != 0) {
+    RtColor(10);
+    RtPrintStr("VV= 90 ﾃﾞｽ", true);
+  }
+  if (s.ScaleFactor != 1) {
+    RtColor(10);
+    RtPrintStr("縮尺係数＝", false);
+    RtPrintNum(s.ScaleFactor, true);
+  }
+  RtColor(1);
+  RtPrintStr(s.VersionText, false);
+  RtColor(6);
+  RtPrintStr("      " + RtDate() + "  " + RtTime() + "  [SEN=", false);
+  RtPrintNum(app.lines.LineVertexCount, false);
+  RtPrintStr("/", false);
+  RtPrintNum(2 * app.points.PointCapacity, false);
+  RtPrintStr("]", false);
+  RtPrintNum(app.job.ConnectionFileFound, true);
+
+  RtPrintStr("仕事名 =" + set.ZA, false);
+  RtLocate(kModesColumn, RtCsrlin());
+  RtPrintStr("ZD=", false);
+  RtPrintNum(set.ZD, false);
+  RtColor(4);
+  RtPrintStr("ZE=", false);
+  RtColor(6);
+  RtPrintNum(set.ZE, false);
+  RtPrintStr("T=", false);
+  RtPrintNum(set.T, false);
+  RtPrintStr("(" + Digits(app.points.PointCount) + "/" + Digits(app.points.PointCapacity) + ")  ",
+             true);
+}
+
+}  // namespace
+
+void RedrawView(App& app) {
+  ui::ViewState& v = app.view;
+  v.LastCrossScreenX = 0;
+  v.LastCrossScreenY = 0;
+  RtCls(RtWindowId::View);
+  DrawBackgroundPicture(app);
+  RtSetMouseCursor(RtWindowId::Main, kPointerBusy);
+  DrawAllConnectionLines(app);
+  RedrawGraphicsView(app);
+  // Points last, over the lines and overlays; point 1 is offered even when none is in use.
+  v.PointToDraw = 1;
+  do {
+    DrawPoint(app);
+    v.PointToDraw += 1;
+  } while (v.PointToDraw <= app.points.PointCount);
+  RtSetMouseCursor(RtWindowId::Main, kPointerArrow);
+}
+
+void ResetRunState(App& app) {
+  app.points.SelectionLast = double(-1E20f);
+  app.shell.PlanViewFlag = 0;
+  app.traverse.CumulativeSlopeDistance = 0;
+  app.traverse.CumulativeDistance = 0;
+  app.traverse.TargetHeight = app.cogo.SetupInstrumentHeight;
+  app.points.WorkPointX = 0;
+  app.points.WorkPointY = 0;
+  app.shell.HeightLabel = "h=";
+  app.cogo.ToolLevelDisplay = 1;
+  app.cogo.CarryGradeHeight = 0;
+  app.cogo.InstrumentAxisHeight = app.cogo.SetupInstrumentHeight + app.cogo.InstrumentStationZ;
+  app.traverse.ReverseTraversePrintMode = 0;
+  app.traverse.CalculationPrintMode = 0;
+  app.output.ResultMenuShown = 0;
+  app.route.RelativeStationMode = 0;
+  ShowStatusHeader(app);
+}
+
+void ShowStatusHeader(App& app) {
+  RtCls(RtWindowId::Main);
+  ResetCommandModes(app);
+  RtActivateWindow(RtWindowId::Main);
+  RestoreSavedVerticalMode(app);
+  PrintStatusLines(app);
+  RtColor(7);
+  RestoreNavigatorPicture(app);
+}

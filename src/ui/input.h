@@ -1,0 +1,25 @@
+// The one input routine behind every question. The caller prints its prompt,
+// sets GuideNumber and calls an entry; the answer comes back in Answer,
+// AnswerValue, AnswerCopy and RawAnswer.
+#pragma once
+
+#include "ui/picks.h"
+
+struct App;
+
+void InputText(App& app);
+void InputPointName(App& app);
+void InputMenuChoice(App& app);
+void InputDistance(App& app);
+void InputDirection(App& app);
+void InputDirectionH(App& app);
+void InputWithMarker(App& app);
+void InputCoordinatePick(App& app);
+
+// AnswerValue from Answer.
+void NormalizeNumberText(App& app);
+
+// The left-button handler that the mode flags choose: the default one, replaced
+// by the handler of each flag that is set, in binding order, so the last wins.
+// Each flag but the coordinate pick's also sets DefaultPickState to 0.
+PickHandler ChooseLeftButtonHandler(App& app);

@@ -1,0 +1,25 @@
+// Mouse handlers of the input routine: left-button picks on the view and the
+// console, the right button, drags, pans and the wheel.
+#pragma once
+
+struct App;
+
+using PickHandler = void (*)(App&);
+
+// Left button down, one handler per kind of question.
+void PickPointOrTool(App& app);  // the default
+void PickDirection(App& app);
+void PickDistance(App& app);
+void PickStationOffset(App& app);
+void PickCoordinates(App& app);
+void PickMenuNumber(App& app);
+void PickWordOrLabel(App& app);
+
+// Right button down: takes what was typed as the answer, as Enter does.
+void AcceptTypedText(App& app);
+
+// Left button up, middle button down and up, wheel.
+void FinishLeftDrag(App& app);
+void StartMiddlePan(App& app);
+void EndMiddlePan(App& app);
+void ZoomByWheel(App& app);

@@ -1,0 +1,286 @@
+// Start-up in whole sessions of the program: the title, the folders and the
+// pointer file, the work files, the settings, the file on the command line, the
+// windows and their close requests. Some sessions run at a terminal (a
+// pseudo-terminal as standard input), where the program reads each line as it
+// waits for it, so that the test can look at the folders while it runs.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "runtime/temp_folder.h"
+#include "scripted/session.h"
+#include "scripted/terminal_session.h"
+
+namespace {
+
+using scripted::Files;
+using scripted::HasLineContaining;
+using scripted::HasLineStartingWith;
+using scripted::InOrder;
+using scripted::Krn;
+using scripted::SessionResult;
+using scripted::TerminalSession;
+
+std::string U8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+
+const std::string kTitle = U8(u8"             測量ケルノ君2004  Windows 版 Ver6.061");
+const std::string kCapacity = U8(u8"                    ﾃﾞ-ﾀﾁｮｳ=     9999");
+const std::string kMenuPrompt = U8(u8"  プログラムＮＯ=?");
+const std::string kCloseQuestion = U8(u8"[message] 　終了してもいいですか -> ");
+
+// A guide-text file: with it the navigator is made.
+const Files kGuideTexts = {{"KRN2000.lst", "/0\r\nfooter\r\n/2\r\nmenu\r\n"}};
+
+bool Exists(const std::string& hostPath) { return std::filesystem::exists(hostPath); }
+
+// The rows of the first "[screen]" of the transcript (without their "|").
+std::vector<std::string> FirstScreen(const SessionResult& session) {
+  std::vector<std::string> rows;
+  bool inScreen = false;
+  for (const std::string& line : session.Lines()) {
+    if (inScreen && line.starts_with("|")) {
+      rows.push_back(line.substr(1));
+    } else if (inScreen) {
+      break;
+    }
+    inScreen = inScreen || line == "[screen]";
+  }
+  return rows;
+}
+
+// The transcript line of a window's state ("!state WINDOW").
+std::string StateLine(const SessionResult& session, const std::string& window) {
+  for (const std::string& line : session.Lines()) {
+    if (line.starts_with(window + " caption=")) return line;
+  }
+  return {};
+}
+
+// ---- Sessions with the script from a file ----
+
+TEST(StartupSession, WithoutFileShowsTitleAndWritesThePointerFile) {
+  const SessionResult session = Krn("");
+  EXPECT_EQ(session.status, 0) << session.errors;
+  const std::vector<std::string> lines = session.Lines();
+  ASSERT_GE(lines.size(), 3u);
+  // Row 0 holds the (empty) command line; the title and the capacity follow.
+  EXPECT_EQ(lines[0], "");
+  EXPECT_EQ(lines[1], kTitle);
+  EXPECT_EQ(lines[2], kCapacity);
+  EXPECT_TRUE(InOrder(session, {kMenuPrompt, kCloseQuestion + "OK"}));
+  EXPECT_EQ(ReadHostFile(*session.windowsFolder / "KRN2000.INI"),
+            session.dataFolder->path() + "/\r\n");
+}
+
+TEST(StartupSession, TitleRowsOnTheScreen) {
+  // Start-up shows a message box for a file it cannot read yet: the screen of
+  // start-up is still there while it waits.
+  const SessionResult session = Krn("!screen\n!ok\n", {"sub/SITE.SIM"});
+  EXPECT_EQ(session.status, 0) << session.errors;
+  const std::vector<std::string> rows = FirstScreen(session);
+  ASSERT_EQ(rows.size(), 39u) << session.transcript;
+  EXPECT_EQ(rows[0], "sub/SITE.SIM");
+  EXPECT_EQ(rows[1], "");
+  EXPECT_EQ(rows[2], "");
+  EXPECT_EQ(rows[3], kTitle);
+  EXPECT_EQ(rows[4], kCapacity);
+  // A start with a file neither writes nor needs the pointer file.
+  EXPECT_FALSE(Exists(*session.windowsFolder / "KRN2000.INI"));
+}
+
+TEST(StartupSession, FileOnTheCommandLine) {
+  struct Case {
+    std::string argument;
+    std::string message;  // empty: no message box
+    std::string jobName;
+  };
+  const std::string sima = U8(u8"[message] SIMAファイルの読込はまだできません: ");
+  const std::string points = U8(u8"[message] 座標ファイルの読込はまだできません: ");
+  const std::vector<Case> cases = {
+      {"sub/SITE.SIM", sima + "sub/SITE.SIM -> OK", "SITE"},
+      {"\"sub/site.sim\"", sima + "sub/site.sim -> OK", "site"},
+      {"./sub/A.B.sim", sima + "./sub/A.B.sim -> OK", "A"},
+      {"sub/SITE.PRN", points + "sub/SITE.PRN -> OK", "SITE"},
+      {"SITE.PRN", "", ""},  // no folder: ignored
+  };
+  for (const Case& c : cases) {
+    const SessionResult session = Krn(c.message.empty() ? "" : "!ok\n", {c.argument});
+    EXPECT_EQ(session.status, 0) << c.argument << "\n" << session.errors;
+    EXPECT_EQ(session.Lines().front(), c.argument);
+    if (c.message.empty()) {
+      EXPECT_FALSE(HasLineContaining(session, U8(u8"の読込はまだできません")))
+          << session.transcript;
+    } else {
+      EXPECT_TRUE(session.HasLine(c.message)) << session.transcript;
+    }
+    EXPECT_TRUE(HasLineStartingWith(session, U8(u8"仕事名 =") + c.jobName + " "))
+        << c.argument << "\n" << session.transcript;
+    EXPECT_TRUE(InOrder(session, {kMenuPrompt})) << c.argument;
+  }
+}
+
+TEST(StartupSession, FileWithoutExtensionIsAnErrorForTheHandler) {
+  const SessionResult session = Krn("\n", {"sub/SITE"});
+  EXPECT_EQ(session.status, 0) << session.errors;
+  EXPECT_TRUE(HasLineContaining(session, U8(u8"ﾃﾞ     5 ﾉ ｴﾗ- ﾒｲﾝﾆﾓﾄﾞﾘﾏｽ"))) << session.transcript;
+  EXPECT_TRUE(InOrder(session, {kMenuPrompt}));
+}
+
+TEST(StartupSession, SettingsFileOfTheDataFolder) {
+  const Files settings = {{"KRN2000.DEF", "ZD= 3 \r\nZE= 1 \r\n"}};
+  // Without a file the settings of the current folder are read.
+  const SessionResult read = Krn("", {}, settings);
+  EXPECT_EQ(read.status, 0) << read.errors;
+  EXPECT_TRUE(HasLineContaining(read, "ZD= 3 ZE= 1 ")) << read.transcript;
+  // With a file but no pointer file the defaults hold, though a settings file is there.
+  const SessionResult defaults = Krn("", {"sub/SITE.PRN"}, settings);
+  EXPECT_EQ(defaults.status, 0) << defaults.errors;
+  EXPECT_TRUE(HasLineContaining(defaults, "ZD= 2 ZE= 0 ")) << defaults.transcript;
+}
+
+TEST(StartupSession, FirstLayoutFollowsTheSettings) {
+  struct Case {
+    const char* settings;
+    const char* main;  // where the console stands
+  };
+  for (const Case& c : std::vector<Case>{
+           {"GAMEN= 0 \r\n", " left=290 top=0 width=512 height=177 "},  // layout 1
+           {"GAMEN= 1 \r\n", " left=0 top=0 width=512 height=177 "},    // layout 2
+           {"GAMEN= 2 \r\n", " left=0 top=0 width=512 height=1046 "},   // layout 0
+       }) {
+    const SessionResult session = Krn("!state main\n", {}, {{"KRN2000.DEF", c.settings}});
+    EXPECT_NE(StateLine(session, "main").find(c.main), std::string::npos)
+        << c.settings << StateLine(session, "main");
+  }
+}
+
+TEST(StartupSession, WindowsAfterStartUp) {
+  const SessionResult withNavigator = Krn("!state view\n!state nav\n", {}, kGuideTexts);
+  EXPECT_NE(StateLine(withNavigator, "view").find(U8(u8"caption=\"ダイナミックビュー\"")),
+            std::string::npos);
+  EXPECT_NE(StateLine(withNavigator, "view").find(" shown=1 "), std::string::npos);
+  const std::string nav = StateLine(withNavigator, "nav");
+  EXPECT_NE(nav.find(U8(u8"caption=\"ナビゲータ\"")), std::string::npos) << nav;
+  EXPECT_NE(nav.find(" shown=1 minimised=0 maximised=0 topmost=1"), std::string::npos) << nav;
+  // Without guide texts the navigator is never shown.
+  const SessionResult without = Krn("!state nav\n");
+  EXPECT_NE(StateLine(without, "nav").find(" shown=0 "), std::string::npos);
+}
+
+TEST(StartupSession, CloseRequests) {
+  const SessionResult session = Krn(
+      "!close main\n!cancel\n"
+      "!close view\n!close nav\n!state view\n!state nav\n"
+      "ZE=\n"
+      "!close main\n!ok\n",
+      {}, [] {
+        Files files = kGuideTexts;
+        files.push_back({"K.csv", "1,2\r\n"});
+        return files;
+      }());
+  EXPECT_EQ(session.status, 0) << session.errors;
+  // Cancel: the program goes on where it was; the view and navigator stay.
+  EXPECT_TRUE(InOrder(session, {kCloseQuestion + "Cancel", kMenuPrompt + " ZE=",
+                                kCloseQuestion + "OK"}));
+  EXPECT_TRUE(HasLineContaining(session, " ZE= 1 ")) << session.transcript;
+  EXPECT_NE(StateLine(session, "view").find(" shown=1 "), std::string::npos);
+  EXPECT_NE(StateLine(session, "nav").find(" shown=1 "), std::string::npos);
+  // OK: the work files are gone, the others stay.
+  for (const char* name : {"PRINTR.DAT", "K.D", "K.csv"}) {
+    EXPECT_FALSE(Exists(*session.dataFolder / name)) << name;
+  }
+  EXPECT_TRUE(Exists(*session.dataFolder / "KRN2000.lst"));
+  EXPECT_FALSE(HasLineStartingWith(session, "[sound]")) << session.transcript;
+}
+
+// ---- Sessions at a terminal ----
+
+TEST(StartupTerminal, WorkFilesWhileRunningAndCloseRequestsAnswered) {
+  TerminalSession session({}, {{"PRINTR.DAT", "an old report\r\n"}, {"K.csv", "1\r\n"}}, {});
+  ASSERT_TRUE(session.Started());
+  // The main menu's question is shown as the prompt of the line to type.
+  ASSERT_TRUE(session.WaitFor(kMenuPrompt + " ")) << session.Output() << session.Errors();
+  EXPECT_EQ(ReadHostFile(session.windows / "KRN2000.INI"), session.data.path() + "/\r\n");
+  EXPECT_TRUE(Exists(session.data / "PRINTR.DAT"));
+  EXPECT_EQ(ReadHostFile(session.data / "PRINTR.DAT"), "");
+  EXPECT_TRUE(Exists(session.data / "K.D"));
+  EXPECT_EQ(ReadHostFile(session.data / "K.D"), "");
+
+  // A line that cannot be run is reported and ignored.
+  session.Type("!nonsense");
+  session.Type("!close main");
+  ASSERT_TRUE(session.WaitFor("(a message box is waiting: type !ok or !cancel)"))
+      << session.Output();
+  session.Type("!cancel");
+  ASSERT_TRUE(session.WaitFor(kCloseQuestion + "Cancel")) << session.Output();
+  ASSERT_TRUE(session.WaitFor(kMenuPrompt + " ")) << session.Output();
+  EXPECT_TRUE(Exists(session.data / "K.D"));
+
+  session.Type("!close main");
+  ASSERT_TRUE(session.WaitFor("(a message box is waiting"));
+  session.Type("!ok");
+  EXPECT_EQ(session.Finish(), 0) << session.Errors();
+  EXPECT_NE(session.Errors().find("unknown action \"!nonsense\" (the line is ignored)"),
+            std::string::npos)
+      << session.Errors();
+  for (const char* name : {"PRINTR.DAT", "K.D", "K.csv"}) {
+    EXPECT_FALSE(Exists(session.data / name)) << name;
+  }
+}
+
+TEST(StartupTerminal, AnswerTypedAtThePromptIsNotWrittenAgain) {
+  TerminalSession session({}, {}, {});
+  ASSERT_TRUE(session.Started());
+  ASSERT_TRUE(session.WaitFor(kMenuPrompt + " "));
+  session.Type("ZE=");
+  // The menu comes again with ZE 1; the row with the answer, which the terminal
+  // already shows, is not written a second time.
+  ASSERT_TRUE(session.WaitFor(" ZE= 1 ")) << session.Output();
+  EXPECT_EQ(session.Output().find(kMenuPrompt + " ZE=\n"), std::string::npos) << session.Output();
+  ASSERT_TRUE(session.WaitFor(kMenuPrompt + " "));
+  session.EndInput();
+  EXPECT_EQ(session.Finish(), 0) << session.Errors();
+  EXPECT_NE(session.Output().find(kCloseQuestion + "OK"), std::string::npos);
+}
+
+TEST(StartupTerminal, DataFolderFromThePointerFile) {
+  const TempFolder elsewhere;
+  WriteHostFile(elsewhere / "KRN2000.DEF", "ZD= 3 \r\n");
+  TerminalSession session({"sub/SITE.PRN"}, {{"KRN2000.DEF", "ZD= 4 \r\n"}},
+                          {{"KRN2000.INI", elsewhere.path() + "/\r\n"}});
+  ASSERT_TRUE(session.Started());
+  ASSERT_TRUE(session.WaitFor("(a message box is waiting")) << session.Output();
+  // The work files are made in the data folder the pointer file names.
+  EXPECT_TRUE(Exists(elsewhere / "PRINTR.DAT"));
+  EXPECT_TRUE(Exists(elsewhere / "K.D"));
+  EXPECT_FALSE(Exists(session.data / "K.D"));
+  session.Type("!ok");
+  ASSERT_TRUE(session.WaitFor(kMenuPrompt + " ")) << session.Output();
+  EXPECT_NE(session.Output().find("ZD= 3 "), std::string::npos) << session.Output();
+  // The pointer file is read, not written.
+  EXPECT_EQ(ReadHostFile(session.windows / "KRN2000.INI"), elsewhere.path() + "/\r\n");
+  session.Type("!close main");
+  ASSERT_TRUE(session.WaitFor("(a message box is waiting"));
+  session.Type("!ok");
+  EXPECT_EQ(session.Finish(), 0) << session.Errors();
+  EXPECT_FALSE(Exists(elsewhere / "PRINTR.DAT"));
+  EXPECT_FALSE(Exists(elsewhere / "K.D"));
+}
+
+TEST(StartupTerminal, PointerFileThatCannotBeWrittenGivesTheDefaults) {
+  // A folder stands where the pointer file would be written: start-up goes on
+  // in the current folder with the default settings, not those of its file.
+  TerminalSession session({}, {{"KRN2000.DEF", "ZD= 3 \r\n"}}, {}, {"KRN2000.INI"});
+  ASSERT_TRUE(session.Started());
+  ASSERT_TRUE(session.WaitFor(kMenuPrompt + " ")) << session.Output() << session.Errors();
+  EXPECT_NE(session.Output().find("ZD= 2 "), std::string::npos) << session.Output();
+  EXPECT_TRUE(Exists(session.data / "PRINTR.DAT"));
+  EXPECT_TRUE(Exists(session.data / "K.D"));
+  session.EndInput();
+  EXPECT_EQ(session.Finish(), 0) << session.Errors();
+  EXPECT_FALSE(Exists(session.data / "K.D"));
+}
+
+}  // namespace
