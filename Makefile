@@ -2,7 +2,7 @@
 # Both install the Debian packages the build needs when they are missing.
 
 PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-            libcairo2-dev libpango1.0-dev fonts-ipafont-gothic fonts-ipafont-mincho \
+            libcairo2-dev libpango1.0-dev librsvg2-dev fonts-ipafont-gothic fonts-ipafont-mincho \
             poppler-utils
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

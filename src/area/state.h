@@ -12,7 +12,13 @@ struct State {
   double ParcelVertexPickMode = 0;
   double AreaTableMode = 0;
   double AreaReportStyle = 0;
+  std::string ParcelKind;  // of the parcel in hand: "2" open, else closed
+  // The parcel and triangle labels, entries 0 to LabelCount - 1; the area menu
+  // dimensions the table (a text beginning with "^" is a triangle number).
   double LabelCount = 0;
+  RtTable<double> LabelX;
+  RtTable<double> LabelY;
+  RtTable<std::string> LabelText;
   double LotNumberPickEnabled = 0;
   RtTable<std::string> SurveyCsvField{40};  // fields of the land survey record in hand
 };

@@ -34,6 +34,9 @@ struct Store {
   double SavedWorkPointX = 0;
   double SavedWorkPointY = 0;
   double DesignatedPointZ = 0;
+  // The from-point, from which lines, directions and distances are taken.
+  double FromPointX = 0;
+  double FromPointY = 0;
 
   // Selections: entries 0 to SelectionLast; negative means empty.
   RtTable<int16_t> SelectionList{kPointCapacity};

@@ -1,12 +1,17 @@
-// Bitmaps: pictures loaded from PNG or BMP files and copies of windows.
+// Bitmaps: pictures loaded from PNG, BMP or SVG files and copies of windows.
+
+#include <librsvg/rsvg.h>
 
 #include <cerrno>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "runtime/errors.h"
 #include "runtime/folders.h"
@@ -143,6 +148,70 @@ SurfacePtr ReadPng(std::string_view b) {
   return image;
 }
 
+// Forgets the reason of a failure that only tells "no such picture".
+void DropError(GError*& error) {
+  if (error) g_error_free(error);
+  error = nullptr;
+}
+
+struct GObjectUnref {
+  void operator()(gpointer object) const { g_object_unref(object); }
+};
+using SvgPtr = std::unique_ptr<RsvgHandle, GObjectUnref>;
+
+// Screen pixels are 1/96 inch: an SVG given in inches or millimetres comes out
+// at its real size on the screen.
+constexpr double kSvgDpi = 96;
+
+// The size an SVG document gives itself, in whole pixels: its width and height,
+// or, when it names none (or only percentages), its view box taken as pixels.
+std::optional<std::pair<int, int>> SvgPixelSize(RsvgHandle* svg) {
+  double width = 0;
+  double height = 0;
+  if (!rsvg_handle_get_intrinsic_size_in_pixels(svg, &width, &height)) {
+    gboolean hasWidth = FALSE;
+    gboolean hasHeight = FALSE;
+    gboolean hasViewBox = FALSE;
+    RsvgLength ignoredWidth;
+    RsvgLength ignoredHeight;
+    RsvgRectangle viewBox;
+    rsvg_handle_get_intrinsic_dimensions(svg, &hasWidth, &ignoredWidth, &hasHeight, &ignoredHeight,
+                                         &hasViewBox, &viewBox);
+    if (!hasViewBox) return std::nullopt;
+    width = viewBox.width;
+    height = viewBox.height;
+  }
+  if (!(width >= 1 && height >= 1 && width <= kMaxPictureSide && height <= kMaxPictureSide))
+    return std::nullopt;
+  return std::pair{static_cast<int>(std::ceil(width)), static_cast<int>(std::ceil(height))};
+}
+
+// An SVG picture rendered at its own size on white; null when the bytes hold no
+// SVG document that can be drawn. The document is read from memory with no base
+// folder, so it cannot pull in other files.
+SurfacePtr ReadSvg(std::string_view b) {
+  if (b.empty()) return nullptr;
+  GError* error = nullptr;
+  SvgPtr svg(
+      rsvg_handle_new_from_data(reinterpret_cast<const guint8*>(b.data()), b.size(), &error));
+  DropError(error);
+  if (!svg) return nullptr;
+  rsvg_handle_set_dpi(svg.get(), kSvgDpi);
+  const std::optional<std::pair<int, int>> size = SvgPixelSize(svg.get());
+  if (!size) return nullptr;
+  const auto [width, height] = *size;
+  SurfacePtr image(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height));
+  if (cairo_surface_status(image.get()) != CAIRO_STATUS_SUCCESS) return nullptr;
+  cairo_t* cr = cairo_create(image.get());
+  cairo_set_source_rgb(cr, 1, 1, 1);
+  cairo_paint(cr);
+  const RsvgRectangle viewport{0, 0, static_cast<double>(width), static_cast<double>(height)};
+  const bool drawn = rsvg_handle_render_document(svg.get(), cr, &viewport, &error);
+  cairo_destroy(cr);
+  DropError(error);
+  return drawn ? std::move(image) : nullptr;
+}
+
 // The whole file, or nothing with errno set.
 std::optional<std::string> ReadWholeFile(const std::string& hostPath) {
   errno = 0;
@@ -167,6 +236,7 @@ bool RtLoadPicture(RtBitmap& bitmap, std::string_view path, std::source_location
   }
   SurfacePtr image = ReadPng(*bytes);
   if (!image) image = ReadBmp(*bytes);
+  if (!image) image = ReadSvg(*bytes);
   if (!image) RtRaise(kErrIllegalArgument, where);
   bitmap.impl().surface = std::move(image);
   return true;

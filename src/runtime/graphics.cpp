@@ -6,7 +6,10 @@
 #include <cfloat>
 #include <cmath>
 #include <functional>
+#include <list>
 #include <numbers>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "runtime/console.h"
@@ -85,9 +88,16 @@ SurfacePtr WindowPicture(RtWindowId id) {
     cairo_destroy(cr);
     return image;
   }
+  // The client area of the picture behind the window (which may be larger).
   WindowRecord& w = CurrentRuntime().windows->windows.at(static_cast<size_t>(id));
   cairo_surface_flush(w.surface.get());
-  return SurfacePtr(cairo_surface_reference(w.surface.get()));
+  SurfacePtr image(
+      cairo_image_surface_create(CAIRO_FORMAT_RGB24, ClientPixelWidth(id), ClientPixelHeight(id)));
+  cairo_t* cr = cairo_create(image.get());
+  cairo_set_source_surface(cr, w.surface.get(), 0, 0);
+  cairo_paint(cr);
+  cairo_destroy(cr);
+  return image;
 }
 
 }  // namespace rt
@@ -431,11 +441,31 @@ void StrokeEllipse(const DrawTarget& t, int colour, double cx, double cy, double
   });
 }
 
+// One pixel of a picture set to `rgb`, when it lies on the picture.
+void SetPixel(const DrawTarget& t, double x, double y, uint32_t rgb) {
+  if (!t.surface) return;
+  t.MarkDrawn();
+  const int width = cairo_image_surface_get_width(t.surface);
+  const int height = cairo_image_surface_get_height(t.surface);
+  if (x < 0 || y < 0 || x >= width || y >= height) return;
+  cairo_surface_flush(t.surface);
+  const int px = static_cast<int>(x), py = static_cast<int>(y);
+  unsigned char* row = cairo_image_surface_get_data(t.surface) +
+                       static_cast<ptrdiff_t>(py) * cairo_image_surface_get_stride(t.surface);
+  auto* pixel = reinterpret_cast<uint32_t*>(row) + px;
+  *pixel = Combine(*pixel, rgb, rt::kDrawCopy);
+  cairo_surface_mark_dirty_rectangle(t.surface, px, py, 1, 1);
+}
+
 void SetDot(const DrawTarget& t, int colour, double x, double y) {
   const double size = t.pixels ? 1 : PenOf(t, rt::kPenSolid).width;
   const double dx = t.pixels ? SnapX(t, x) : t.DeviceX(x) - size / 2;
   const double dy = t.pixels ? SnapY(t, y) : t.DeviceY(y) - size / 2;
   if (std::fabs(dx) > kGuard || std::fabs(dy) > kGuard) return;
+  if (t.pixels) {
+    SetPixel(t, dx, dy, rt::TargetColour(t, colour));
+    return;
+  }
   Paint(t, rt::TargetColour(t, colour), rt::kDrawCopy, [&](cairo_t* cr) {
     cairo_rectangle(cr, dx, dy, size, size);
     cairo_fill(cr);
@@ -481,14 +511,182 @@ struct TextExtent {
   double height;
 };
 
+// Shaping a text through Pango costs far more than drawing it, and the view
+// draws the same names, marks and codes again on every redraw: a text's extent,
+// and on a window's picture the pixels it covers, are kept by font and text.
+// Texts on pictures are drawn without smoothing and from a whole-pixel position,
+// so their pixels are the same wherever they are drawn.
+struct TextSpan {
+  int32_t y;  // a row of covered pixels, relative to the text's top-left corner
+  int32_t x;
+  int32_t length;
+};
+
+struct CachedText {
+  TextExtent extent{};
+  bool hasPixels = false;  // `spans` filled (windows only)
+  bool tooLarge = false;   // a text too large to keep: drawn through Pango each time
+  std::vector<TextSpan> spans;
+};
+
+class TextCache {
+ public:
+  // The entry of `text` in the target's font: its extent, and with `pixels`
+  // (only on pictures) the pixels it covers.
+  const CachedText& Find(const DrawTarget& t, std::string_view text, bool pixels) {
+    FontTexts* font = &ForFont(t);
+    key_.assign(text);
+    auto found = font->texts.find(key_);
+    if (found != font->texts.end() && (found->second.hasPixels || !pixels)) return found->second;
+    if (found == font->texts.end() && entries_ >= kMaxEntries) {
+      fonts_.clear();
+      last_ = nullptr;
+      entries_ = 0;
+      font = &ForFont(t);
+    }
+    if (found == font->texts.end()) ++entries_;
+    CachedText& entry = font->texts[key_];
+    Lay(t, text, pixels, entry);
+    return entry;
+  }
+
+ private:
+  // Enough for every name, code and height of a full job.
+  static constexpr size_t kMaxEntries = 1 << 16;
+  // Pixels of the largest text whose pixels are kept.
+  static constexpr int kMaxMaskPixels = 1 << 20;
+
+  // Everything but the text that the look of a layout depends on.
+  struct Font {
+    std::string name;
+    double size;
+    int flags;
+    bool operator==(const Font&) const = default;
+  };
+  struct FontTexts {
+    Font font;
+    std::unordered_map<std::string, CachedText> texts;
+  };
+
+  FontTexts& ForFont(const DrawTarget& t) {
+    const GraphicsState& g = *t.gfx;
+    const Font font{g.fontName, g.fontSize * t.PerPoint(), g.bold | g.italic << 1 | t.pixels << 2};
+    if (last_ && last_->font == font) return *last_;
+    last_ = nullptr;
+    for (FontTexts& f : fonts_) {
+      if (f.font == font) last_ = &f;
+    }
+    if (!last_) last_ = &fonts_.emplace_back(FontTexts{font, {}});
+    return *last_;
+  }
+
+  // Lays the text out once for its extent and, with `pixels`, its pixels.
+  static void Lay(const DrawTarget& t, std::string_view text, bool pixels, CachedText& entry) {
+    static SurfacePtr scratch(cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1));
+    CairoPtr cr(cairo_create(scratch.get()));
+    LayoutPtr layout = MakeLayout(cr.get(), t, text);
+    PangoRectangle ink, logical;
+    pango_layout_get_extents(layout.get(), nullptr, &logical);
+    entry.extent = {static_cast<double>(logical.width) / PANGO_SCALE,
+                    static_cast<double>(logical.height) / PANGO_SCALE};
+    if (!pixels) return;
+    pango_layout_get_pixel_extents(layout.get(), &ink, nullptr);
+    entry.tooLarge = !CoveredPixels(layout.get(), ink, entry.spans);
+    entry.hasPixels = true;
+  }
+
+  // Draws the layout once, from a whole-pixel origin, into a mask that holds its
+  // ink (with a margin for the rounding of glyphs to pixels), and keeps the
+  // covered pixels row by row in `spans`. False for a text too large to keep.
+  static bool CoveredPixels(PangoLayout* layout, const PangoRectangle& ink,
+                            std::vector<TextSpan>& spans) {
+    spans.clear();
+    if (ink.width <= 0 || ink.height <= 0) return true;
+    const int margin = 2 + ink.height / 4;
+    const int left = ink.x - margin, top = ink.y - margin;
+    const int width = ink.width + 2 * margin, height = ink.height + 2 * margin;
+    if (static_cast<double>(width) * height > kMaxMaskPixels) return false;
+    SurfacePtr mask(cairo_image_surface_create(CAIRO_FORMAT_A8, width, height));
+    if (cairo_surface_status(mask.get()) != CAIRO_STATUS_SUCCESS) return false;
+    {
+      CairoPtr cr(cairo_create(mask.get()));
+      cairo_set_antialias(cr.get(), CAIRO_ANTIALIAS_NONE);
+      cairo_set_source_rgba(cr.get(), 0, 0, 0, 1);
+      cairo_move_to(cr.get(), -left, -top);
+      pango_cairo_show_layout(cr.get(), layout);
+    }
+    cairo_surface_flush(mask.get());
+    const unsigned char* data = cairo_image_surface_get_data(mask.get());
+    const int stride = cairo_image_surface_get_stride(mask.get());
+    for (int y = 0; y < height; ++y) {
+      const unsigned char* row = data + static_cast<ptrdiff_t>(y) * stride;
+      for (int x = 0; x < width;) {
+        if (row[x] < 0x80) {
+          ++x;
+          continue;
+        }
+        const int start = x;
+        while (x < width && row[x] >= 0x80) ++x;
+        spans.push_back({top + y, left + start, x - start});
+      }
+    }
+    return true;
+  }
+
+  std::list<FontTexts> fonts_;
+  FontTexts* last_ = nullptr;
+  size_t entries_ = 0;
+  std::string key_;
+};
+
+TextCache& Texts() {
+  static TextCache cache;
+  return cache;
+}
+
 TextExtent MeasureDevice(const DrawTarget& t, std::string_view text) {
-  static SurfacePtr scratch(cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1));
-  CairoPtr cr(cairo_create(scratch.get()));
-  LayoutPtr layout = MakeLayout(cr.get(), t, text);
-  PangoRectangle logical;
-  pango_layout_get_extents(layout.get(), nullptr, &logical);
-  return {static_cast<double>(logical.width) / PANGO_SCALE,
-          static_cast<double>(logical.height) / PANGO_SCALE};
+  return Texts().Find(t, text, false).extent;
+}
+
+// Combines `rgb` by `mode` with the picture's pixels that the text drawn with
+// its top-left corner at the device pixel (x, y) covers.
+void PaintTextPixels(const DrawTarget& t, const CachedText& text, int x, int y, uint32_t rgb,
+                     int mode) {
+  t.MarkDrawn();
+  if (text.spans.empty()) return;
+  cairo_surface_flush(t.surface);
+  unsigned char* data = cairo_image_surface_get_data(t.surface);
+  const int stride = cairo_image_surface_get_stride(t.surface);
+  const int width = cairo_image_surface_get_width(t.surface);
+  const int height = cairo_image_surface_get_height(t.surface);
+  for (const TextSpan& span : text.spans) {
+    const int row = y + span.y;
+    if (row < 0 || row >= height) continue;
+    auto* pixels = reinterpret_cast<uint32_t*>(data + static_cast<ptrdiff_t>(row) * stride);
+    const int from = std::max(0, x + span.x);
+    const int to = std::min(width, x + span.x + span.length);
+    for (int i = from; i < to; ++i) pixels[i] = Combine(pixels[i], rgb, mode);
+  }
+  cairo_surface_mark_dirty(t.surface);
+}
+
+// Draws `text` with its top-left corner at the device position (x, y): on a
+// picture from the cache, on the printer page (and a text too large to keep)
+// through Pango.
+void ShowText(const DrawTarget& t, std::string_view text, double x, double y, uint32_t rgb,
+              int mode) {
+  if (t.pixels && t.surface) {
+    const CachedText& cached = Texts().Find(t, text, true);
+    if (!cached.tooLarge) {
+      PaintTextPixels(t, cached, static_cast<int>(x), static_cast<int>(y), rgb, mode);
+      return;
+    }
+  }
+  Paint(t, rgb, mode, [&](cairo_t* cr) {
+    LayoutPtr layout = MakeLayout(cr, t, text);
+    cairo_move_to(cr, x, y);
+    pango_cairo_show_layout(cr, layout.get());
+  });
 }
 
 double LineHeight(const DrawTarget& t) { return MeasureDevice(t, "").height / t.unit; }
@@ -510,11 +708,7 @@ void PrintRun(const DrawTarget& t, std::string_view run) {
       });
       ink = g.background;
     }
-    Paint(t, ink, g.drawMode, [&](cairo_t* cr) {
-      LayoutPtr layout = MakeLayout(cr, t, run);
-      cairo_move_to(cr, x, y);
-      pango_cairo_show_layout(cr, layout.get());
-    });
+    ShowText(t, run, x, y, ink, g.drawMode);
   }
   g.x += extent.width / t.unit;
 }
@@ -720,6 +914,10 @@ void RtSymbol(RtWindowId id, double x, double y, std::string_view text, double x
   const double dx = SnapX(t, x);
   const double dy = SnapY(t, y);
   if (std::fabs(dx) > kGuard || std::fabs(dy) > kGuard) return;
+  if (sx == 1 && sy == 1 && turns == 0) {
+    ShowText(t, text, dx, dy, rt::TargetColour(t, colour), rt::kDrawCopy);
+    return;
+  }
   Paint(t, rt::TargetColour(t, colour), rt::kDrawCopy, [&](cairo_t* cr) {
     cairo_translate(cr, dx, dy);
     cairo_rotate(cr, -turns * std::numbers::pi / 2);

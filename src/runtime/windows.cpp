@@ -148,10 +148,20 @@ double WindowUnitsPerPixel(RtWindowId id) {
   return 1.0 / (kScreenDpi * InchesPerUnit(g.scaleMode, deviceDpi));
 }
 
+// The picture behind a window never shrinks: what was drawn outside a smaller
+// client area is still there when the window grows again, as a window that keeps
+// its own picture behaves. Only the client area is ever shown or written out.
 void ResizeWindowSurface(RtWindowId id) {
   WindowRecord& w = Record(id, std::source_location::current());
-  const int width = ClientWidth(w.outer);
-  const int height = ClientHeight(w.outer);
+  int width = ClientWidth(w.outer);
+  int height = ClientHeight(w.outer);
+  if (w.surface) {
+    const int oldWidth = cairo_image_surface_get_width(w.surface.get());
+    const int oldHeight = cairo_image_surface_get_height(w.surface.get());
+    if (oldWidth >= width && oldHeight >= height) return;
+    width = std::max(width, oldWidth);
+    height = std::max(height, oldHeight);
+  }
   SurfacePtr fresh(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height));
   cairo_t* cr = cairo_create(fresh.get());
   const RgbFractions bg = Fractions(w.gfx.background);
@@ -163,6 +173,11 @@ void ResizeWindowSurface(RtWindowId id) {
   }
   cairo_destroy(cr);
   w.surface = std::move(fresh);
+}
+
+int ClientPixelWidth(RtWindowId id) { return ClientWidth(Record(id, std::source_location::current()).outer); }
+int ClientPixelHeight(RtWindowId id) {
+  return ClientHeight(Record(id, std::source_location::current()).outer);
 }
 
 double UnitsToPixels(RtWindowId id, double units) { return units / WindowUnitsPerPixel(id); }

@@ -72,6 +72,9 @@ inline constexpr int kConsolePixelWidth = 504;
 inline constexpr int kConsolePixelHeight = 702;
 
 // Screen pixels of `units` of the window's unit, and back.
+// The client area in pixels.
+int ClientPixelWidth(RtWindowId id);
+int ClientPixelHeight(RtWindowId id);
 double UnitsToPixels(RtWindowId id, double units);
 double PixelsToUnits(RtWindowId id, double pixels);
 

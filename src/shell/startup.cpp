@@ -33,7 +33,7 @@ constexpr int kGuideTextFileNumber = 5;
 
 constexpr std::string_view kPointerFileName = "KRN2000.INI";
 constexpr std::string_view kSettingsFileName = "KRN2000.DEF";
-constexpr std::string_view kNavigatorPictureName = "krn2000.wmf";
+constexpr std::string_view kNavigatorPictureName = "krn2000.svg";
 constexpr std::string_view kPrintBufferName = "PRINTR.DAT";
 constexpr std::string_view kParcelWorkFileName = "K.D";
 constexpr std::string_view kSurveyCsvName = "K.csv";
@@ -322,9 +322,9 @@ void ApplyScreenSize(App& app) {
   if (app.settings.MOX != 0) app.view.MouseScaleRatio = app.settings.MOX;
 }
 
-// The menu picture, drawn into the maximised navigator. The runtime reads PNG and
-// BMP pictures; a missing picture, or one it cannot read, leaves the navigator
-// without a picture and start-up goes on.
+// The menu picture (an SVG drawing), drawn into the maximised navigator. A missing
+// picture, or one the runtime cannot read, leaves the navigator without a
+// picture and start-up goes on.
 void DrawNavigatorPicture(App& app) {
   app.navigator.NavigatorPicture = RtBitmap();
   try {

@@ -23,6 +23,16 @@ const double kOldNavigatorWidthDivisor = double(2.48f);
 
 bool NavigatorShown(const App& app) { return app.navigator.NavigatorOff == 0; }
 
+// The "back" cell of the tool palette, outlined when it has been clicked.
+struct Box {
+  double left, top, right, bottom;
+};
+constexpr Box kBackCell = {0, 490, 80, 530};
+constexpr int kBackCellColour = 9;
+constexpr int kSolidPen = 0;
+// The type of a line vertex at which no segment ends.
+constexpr int kNoSegmentEndsHere = 9;
+
 void SetTopmost(App& app, bool mainOnTop, bool navigatorOnTop) {
   RtSetWindowOrder(kMain, mainOnTop);
   if (NavigatorShown(app)) RtSetWindowOrder(kNav, navigatorOnTop);
@@ -110,6 +120,8 @@ void Toggle(App& app, double& displaySwitch) {
 
 void ReleaseTopmost(App& app) { SetTopmost(app, false, false); }
 
+void ReleaseTopmostMain(App& app) { SetTopmost(app, false, true); }
+
 void RestoreTopmost(App& app) { SetTopmost(app, true, true); }
 
 void NextWindowLayout(App& app) {
@@ -124,9 +136,29 @@ void NextWindowLayout(App& app) {
   MeasureView(app);
 }
 
-// No background picture can be loaded yet (the bitmap reading of the transfer
-// menu loads it), so there is nothing to draw.
-void DrawBackgroundPicture(App&) {}
+void DrawBackgroundPicture(App& app) {
+  const ui::ViewState& v = app.view;
+  if (v.BackgroundPictureLoaded != 1 || v.BackgroundPictureOn != 1) return;
+  const double width = RtBitmapWidth(v.BitmapPicture, kView) * v.BackgroundPictureScale;
+  const double height = RtBitmapHeight(v.BitmapPicture, kView) * v.BackgroundPictureScale;
+  RtDrawBitmap(kView, v.BitmapPicture, 0, 0, width, height);
+}
+
+void RemoveLastConnectionLine(App& app) {
+  cad::Lines& l = app.lines;
+  // The last segment goes, and with it every vertex left at the end of the table
+  // at which no segment ends (a polyline's start, a deleted segment).
+  while (l.LineVertexCount >= 1) {
+    const double last = l.LineVertexCount;
+    l.LinePointNumber(last) = 0;
+    l.LineArc(last) = "";
+    l.LineVertexCount = last - 1;
+    if (l.LineType(l.LineVertexCount) != kNoSegmentEndsHere) break;
+  }
+  RequestViewRedraw(app);
+  RtLine(kView, kBackCell.left, kBackCell.top, kBackCell.right, kBackCell.bottom, kBackCellColour,
+         RtLineShape::Box, kSolidPen);
+}
 
 void ShowHelpText(App& app) {
   ReleaseTopmost(app);

@@ -56,6 +56,13 @@ struct InputState {
   // Word tests of the click handlers and the screen pick mode.
   double ScreenCharCode = 0;
   double WordTestResult = 0;
+
+  // Screen pick mode: the cursor cell (the marked cell is the one left of it),
+  // the character of the marked cell and the key of the current pass.
+  int CursorColumn = 0;
+  int CursorRow = 0;
+  std::string CursorCharacter;
+  std::string LastKey;
 };
 
 // The navigator: guide texts and menu picture.
@@ -69,6 +76,9 @@ struct NavigatorState {
   double GuideCountdown = 0;
   std::string PreviousGuideTitle;
   double NavigatorPictureDirty = 0;  // 1 after a magnified menu cell covered the picture
+  // The cell of the menu picture to magnify, set by a menu before it shows its place.
+  double MenuCellColumn = 0;
+  double MenuCellRow = 0;
   // The menu picture, and a copy of the navigator with the picture drawn at its
   // maximised size, from which the menu cells are taken.
   RtBitmap NavigatorPicture;
@@ -98,6 +108,8 @@ struct ViewState {
   double HeightTextColour = 13;
   double BackgroundShade = 0;  // 0 with the black background, 7 with the white one
   RtBitmap BitmapPicture;      // the background picture, filled by the bitmap reading
+  double BackgroundPictureLoaded = 0;
+  double BackgroundPictureScale = 0;  // from the picture's own size to view units
 
   // Drawing of points and of the cross mark of the point in hand.
   double LabelOffset = 0;  // offset of names and marks from their point, view units
@@ -105,6 +117,14 @@ struct ViewState {
   double PointNameColour = 0;
   std::string LastCrossName;
   double ViewClearedFlag = 0;
+  double LineToPointColour = 9;  // colour of the line of DrawLineToPoint(InColour)
+  std::string PointMarkText;     // mark character of the point being drawn
+  std::string MarkSymbol;        // its symbol text
+  std::string LineTypeCode;      // line-type digit "0"-"9" of SetLineStyleFromCode
+  double ViewGridSpacing = 0;    // metres between the lines of one DrawViewGrid
+  double ViewGridColour = 0;
+  double PaletteHighlightColour = 9;  // the tool palette's selection boxes
+  double PaletteBackColour = 15;      // and strips
 
   // The screen plot's own transform and the extent of a fitted selection.
   double PlotOrientation = 0;  // -1 normal, 1 axes exchanged
@@ -119,6 +139,8 @@ struct ViewState {
   double PlotPoint = 0;
   double PlaneHorizontal = 0;
   double PlaneVertical = 0;
+  double PlotScreenX = 0;  // view position of PlotPoint by the plot's transform
+  double PlotScreenY = 0;
 };
 
 }  // namespace ui

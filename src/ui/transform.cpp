@@ -1,72 +1,158 @@
-// The view transform between ground coordinates and the dynamic view, and the
-// fit of a selection into the view.
+// The view transform between ground coordinates and the dynamic view, zoom
+// about the pointer, and the fits of all points and of a selection.
 #include "ui/transform.h"
 
 #include "runtime/console.h"
-#include "runtime/graphics.h"
+#include "runtime/errors.h"
+#include "runtime/windows.h"
 #include "shell/app.h"
 
 namespace {
 
 constexpr RtWindowId kView = RtWindowId::View;
 
-// Metres per view unit that fit `extent` into `size` view units; 0 for a view
-// that was measured without a size.
+// The scale limits of zooming in and out, metres per view unit; the smallest is
+// held in single precision.
+const double kSmallestScale = double(1e-5f);
+constexpr double kLargestScale = 10000;
+// The fits: the scale of an extent without size, and the margin around the extent.
+const double kFitScaleOfAPoint = double(0.2f);
+const double kFitMargin = double(1.1f);
+// Start values of the running extent of ZoomAll.
+constexpr double kZoomAllStartMinimum = 9000000;
+constexpr double kZoomAllStartMaximum = -9000000;
+
+// Metres per view unit that fit `extent` into `size` view units. A view measured
+// without a size (minimised) takes no part in the choice of the scale.
 double FitScale(double extent, double size) { return size > 0 ? extent / size : 0; }
+
+// A scale and an origin that fit an extent into the view, the larger of the two
+// directions governing; the middle of the extent comes to the view's centre.
+struct Fit {
+  double scale;
+  double originX;
+  double originY;
+};
+
+Fit FitExtent(const ui::ViewState& v, double minX, double maxX, double minY, double maxY) {
+  double scale = FitScale(maxX - minX, v.ViewHeight);
+  const double across = FitScale(maxY - minY, v.ViewWidth);
+  if (across >= scale) scale = across;
+  if (scale == 0) scale = kFitScaleOfAPoint;
+  scale *= kFitMargin;
+  // The scale ignores VerticalRatio; the vertical centring takes it into account.
+  return {scale, minX - (v.ViewHeight * scale * v.VerticalRatio - (maxX - minX)) / 2,
+          minY - (v.ViewWidth * scale - (maxY - minY)) / 2};
+}
+
+// Scale 1 about ground (0, 0), with the pointer there too.
+void ResetTransform(App& app) {
+  ui::ViewState& v = app.view;
+  v.ViewScale = 1;
+  v.ViewOriginX = 0;
+  v.ViewOriginY = 0;
+  app.input.PointerY = 0;
+  app.input.PointerX = 0;
+}
+
+void ZoomInOnce(App& app) {
+  ui::ViewState& v = app.view;
+  const ui::InputState& in = app.input;
+  v.ViewScale *= 0.5;
+  v.ViewOriginX = in.PointerX - v.ViewHalfHeight * v.ViewScale * v.VerticalRatio;
+  v.ViewOriginY = in.PointerY - v.ViewHalfWidth * v.ViewScale;
+  app.input.ViewRedrawPending = 0;
+}
+
+void ZoomOutOnce(App& app) {
+  ui::ViewState& v = app.view;
+  const ui::InputState& in = app.input;
+  v.ViewOriginX -= (in.PointerX - v.ViewOriginX) / 2;
+  v.ViewOriginY -= (in.PointerY - v.ViewOriginY) / 2;
+  v.ViewScale *= 2;
+  app.input.ViewRedrawPending = 1;
+}
 
 }  // namespace
 
-double ViewUnitX(const App& app, double y) { return (y - app.view.ViewOriginY) / app.view.ViewScale; }
+double ViewUnitX(const App& app, double y) {
+  return RtDivide(y - app.view.ViewOriginY, app.view.ViewScale);
+}
 
 double ViewUnitY(const App& app, double x) {
   const ui::ViewState& v = app.view;
-  return v.ViewHeight - (x - v.ViewOriginX) / (v.ViewScale * v.VerticalRatio);
+  return v.ViewHeight - RtDivide(x - v.ViewOriginX, v.ViewScale * v.VerticalRatio);
 }
 
-// The extent of the selected points in the plane PlanViewFlag chooses: the
-// vertical plane coordinate's minimum in PlotOriginX and maximum in ExtentMaxX,
-// the horizontal one's in PlotOriginY and ExtentMaxY. Entries 0 are skipped.
-// Returns false when no entry named a point.
-bool ComputeSelectionExtent(App& app) {
+double GroundYAtViewX(const App& app, double viewX) {
+  return viewX * app.view.ViewScale + app.view.ViewOriginY;
+}
+
+double GroundXAtViewY(const App& app, double viewY) {
+  const ui::ViewState& v = app.view;
+  return v.ViewOriginX + (v.ViewHeight - viewY) * v.ViewScale * v.VerticalRatio;
+}
+
+void MeasureViewSize(App& app) {
   ui::ViewState& v = app.view;
+  v.ViewHeight = RtWindowHeight(kView);
+  v.ViewWidth = RtWindowWidth(kView);
+  v.ViewHalfHeight = v.ViewHeight / 2;
+  v.ViewHalfWidth = v.ViewWidth / 2;
+}
+
+void ZoomIn(App& app) {
+  ZoomInOnce(app);
+  if (app.view.ViewScale < kSmallestScale) {
+    ResetTransform(app);
+    ZoomInOnce(app);
+  }
+}
+
+void ZoomOut(App& app) {
+  ZoomOutOnce(app);
+  if (app.view.ViewScale > kLargestScale) {
+    ResetTransform(app);
+    ZoomOutOnce(app);
+  }
+}
+
+void ZoomAll(App& app) {
   const points::Store& p = app.points;
-  v.PlotOriginY = v.PlotOriginX = 99999999999;
-  v.ExtentMaxY = v.ExtentMaxX = -99999999999;
-  bool any = false;
-  int k = 0;
-  do {
-    const int number = p.SelectionList(k);
-    if (number != 0) {
-      v.PlotPoint = number;
-      const bool plan = app.shell.PlanViewFlag == 1;
-      v.PlaneHorizontal = plan ? p.PointY(number) : p.PointX(number);
-      v.PlaneVertical = plan ? p.PointX(number) : p.PointZ(number);
-      if (v.PlaneVertical > v.ExtentMaxX) v.ExtentMaxX = v.PlaneVertical;
-      if (v.PlaneVertical < v.PlotOriginX) v.PlotOriginX = v.PlaneVertical;
-      if (v.PlaneHorizontal > v.ExtentMaxY) v.ExtentMaxY = v.PlaneHorizontal;
-      if (v.PlaneHorizontal < v.PlotOriginY) v.PlotOriginY = v.PlaneHorizontal;
-      any = true;
-    }
-    ++k;
-  } while (k <= p.SelectionLast);
-  return any;
+  if (p.PointCount < 1) return;  // no point in use
+  double minX = kZoomAllStartMinimum, maxX = kZoomAllStartMaximum;
+  double minY = kZoomAllStartMinimum, maxY = kZoomAllStartMaximum;
+  for (double i = 1; i <= p.PointCount; ++i) {
+    const double x = p.PointX(i), y = p.PointY(i);
+    if (x > maxX) maxX = x;
+    if (x < minX) minX = x;
+    if (y > maxY) maxY = y;
+    if (y < minY) minY = y;
+  }
+  const Fit fit = FitExtent(app.view, minX, maxX, minY, maxY);
+  ui::ViewState& v = app.view;
+  v.ViewScale = fit.scale;
+  v.ViewOriginX = fit.originX;
+  v.ViewOriginY = fit.originY;
+  app.input.ViewRedrawPending = 1;
 }
 
 void ZoomToFitView(App& app) {
   ui::ViewState& v = app.view;
   v.PlotOrientation = -1;
-  const bool any = ComputeSelectionExtent(app);
+  ComputeSelectionExtent(app);
   RtCls(kView);
-  // A selection that names no point has nothing to fit: the view stays where it was.
-  if (!any) return;
-  const double sv = FitScale(v.ExtentMaxX - v.PlotOriginX, v.ViewHeight);
-  const double sh = FitScale(v.ExtentMaxY - v.PlotOriginY, v.ViewWidth);
-  v.PlotScale = sh >= sv ? sh : sv;
-  if (v.PlotScale == 0) v.PlotScale = double(0.2f);
-  v.PlotScale *= double(1.1f);
-  v.PlotOriginX -=
-      (v.ViewHeight * v.PlotScale * v.VerticalRatio - (v.ExtentMaxX - v.PlotOriginX)) / 2;
-  v.PlotOriginY -= (v.ViewWidth * v.PlotScale - (v.ExtentMaxY - v.PlotOriginY)) / 2;
+  if (SelectionExtentIsEmpty(app)) {
+    // Nothing to fit: the plot takes the view as it is.
+    v.PlotScale = v.ViewScale;
+    v.PlotOriginX = v.ViewOriginX;
+    v.PlotOriginY = v.ViewOriginY;
+  } else {
+    const Fit fit = FitExtent(v, v.PlotOriginX, v.ExtentMaxX, v.PlotOriginY, v.ExtentMaxY);
+    v.PlotScale = fit.scale;
+    v.PlotOriginX = fit.originX;
+    v.PlotOriginY = fit.originY;
+  }
   v.PlotResumeIndex = 0;
   v.ViewScale = v.PlotScale;
   v.ViewOriginY = v.PlotOriginY;

@@ -16,12 +16,11 @@
 #include "shell/app.h"
 #include "shell/control.h"
 #include "support/printed_pages.h"
+#include "support/u8.h"
 
 namespace {
 
 using Lines = std::vector<std::string>;
-
-std::string U8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
 
 class PrintReportTest : public ::testing::Test {
  protected:

@@ -12,17 +12,15 @@
 #include "runtime/runtime.h"
 #include "runtime/text.h"
 #include "support/raised_error.h"
+#include "support/u8.h"
 
 namespace {
-
-std::string U8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
 
 class ConsoleTest : public ::testing::Test {
  protected:
   void SetUp() override {
     rt::SetTranscriptSink([this](std::string_view line) { transcript.emplace_back(line); });
   }
-
 
   std::string ReadLineOf(std::string_view script, std::string_view prompt = "") {
     rt::LoadScript(script);

@@ -15,10 +15,9 @@
 #include "runtime/runtime.h"
 #include "runtime/text.h"
 #include "temp_folder.h"
+#include "support/u8.h"
 
 namespace {
-
-std::string U8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
 
 class EventsTest : public ::testing::Test {
  protected:

@@ -409,7 +409,7 @@ TEST_F(GraphicsTest, LoadsBmpAndPngPictures) {
   ASSERT_TRUE(rt::WriteWindowPng(kView, folder / "view.wmf"));
   RtBitmap png;
   ASSERT_TRUE(RtLoadPicture(png, folder / "view.wmf"));
-  EXPECT_EQ(png.pixelWidth(), cairo_image_surface_get_width(Picture(kView)));
+  EXPECT_EQ(png.pixelWidth(), rt::ClientPixelWidth(kView));
   rt::ClearWindowGraphics(kNav);
   RtDrawBitmap(kNav, png, 0, 0);
   EXPECT_EQ(Pixel(kNav, 3, 3), rt::PaletteRgb(10));
@@ -444,7 +444,7 @@ TEST_F(GraphicsTest, WritesAnyWindowAsPng) {
       EXPECT_EQ(cairo_image_surface_get_width(png), 504);
       EXPECT_EQ(cairo_image_surface_get_height(png), 702);
     } else {
-      EXPECT_EQ(cairo_image_surface_get_width(png), cairo_image_surface_get_width(Picture(id)));
+      EXPECT_EQ(cairo_image_surface_get_width(png), rt::ClientPixelWidth(id));
     }
     cairo_surface_destroy(png);
   }
@@ -491,6 +491,18 @@ TEST_F(WindowTest, SizesInEachUnit) {
   RuntimeScope freshScope{fresh};
   EXPECT_EQ(RtWindowWidth(RtWindowId::Main), 504);
   EXPECT_EQ(RtWindowHeight(RtWindowId::Main), 702);
+}
+
+TEST_F(WindowTest, DrawingOutsideAShrunkWindowComesBackWhenItGrows) {
+  const RtWindowId nav = RtWindowId::Nav;
+  RtMaximizeWindow(nav);
+  const int far = rt::ClientPixelWidth(nav) - 10;
+  RtLine(nav, rt::PixelsToUnits(nav, far), 0, rt::PixelsToUnits(nav, far + 5),
+         rt::PixelsToUnits(nav, 5), 4, RtLineShape::FilledBox);
+  RtRestoreWindow(nav);
+  ASSERT_LT(rt::ClientPixelWidth(nav), far);
+  RtMaximizeWindow(nav);
+  EXPECT_EQ(Pixel(nav, far + 2, 2), rt::PaletteRgb(4));
 }
 
 TEST_F(WindowTest, MaximiseCoversTheScreenAndRestoreGoesBack) {

@@ -16,12 +16,11 @@
 #include "runtime/windows.h"
 #include "support/printed_pages.h"
 #include "temp_folder.h"
+#include "support/u8.h"
 
 namespace {
 
 constexpr RtWindowId kPrinter = RtWindowId::Printer;
-
-std::string U8(const char8_t* s) { return reinterpret_cast<const char*>(s); }
 
 class PrinterTest : public ::testing::Test {
  protected:

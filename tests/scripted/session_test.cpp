@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "scripted/session.h"
+#include "support/u8.h"
 
 namespace {
 
@@ -11,8 +12,6 @@ using scripted::Files;
 using scripted::InOrder;
 using scripted::RunSession;
 using scripted::SessionResult;
-
-std::string U8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
 
 SessionResult StandIn(const std::string& script, const Files& dataFiles = {}) {
   return RunSession(KRN_STANDIN, script, {}, dataFiles);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "scripted/session.h"
+#include "support/u8.h"
 
 namespace {
 
@@ -12,8 +13,6 @@ using scripted::HasLineContaining;
 using scripted::InOrder;
 using scripted::Krn;
 using scripted::SessionResult;
-
-std::string U8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
 
 const std::string kMenuPrompt = U8(u8"  プログラムＮＯ=");
 

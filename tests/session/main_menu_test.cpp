@@ -10,14 +10,13 @@
 #include <vector>
 
 #include "scripted/session.h"
+#include "support/u8.h"
 
 namespace {
 
 using scripted::InOrder;
 using scripted::Krn;
 using scripted::SessionResult;
-
-std::string U8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
 
 const std::string kPrompt = U8(u8"  プログラムＮＯ=? ");
 const std::string kNotAvailable = U8(u8" このコマンドはまだ使えません");

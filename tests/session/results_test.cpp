@@ -13,6 +13,7 @@
 #include "scripted/session.h"
 #include "scripted/terminal_session.h"
 #include "support/printed_pages.h"
+#include "support/u8.h"
 
 namespace {
 
@@ -21,8 +22,6 @@ using scripted::Krn;
 using scripted::SessionResult;
 using scripted::TerminalSession;
 using Lines = std::vector<std::string>;
-
-std::string U8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
 
 const std::string kMenuPrompt = U8(u8"  プログラムＮＯ=?");
 const std::string kNotAvailable = U8(u8" このコマンドはまだ使えません");

@@ -12,6 +12,7 @@
 #include "runtime/temp_folder.h"
 #include "scripted/session.h"
 #include "scripted/terminal_session.h"
+#include "support/u8.h"
 
 namespace {
 
@@ -22,8 +23,6 @@ using scripted::InOrder;
 using scripted::Krn;
 using scripted::SessionResult;
 using scripted::TerminalSession;
-
-std::string U8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
 
 const std::string kTitle = U8(u8"             測量ケルノ君2004  Windows 版 Ver6.061");
 const std::string kCapacity = U8(u8"                    ﾃﾞ-ﾀﾁｮｳ=     9999");

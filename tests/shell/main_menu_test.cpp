@@ -16,10 +16,9 @@
 #include "shell/app.h"
 #include "shell/program.h"
 #include "support/raised_error.h"
+#include "support/u8.h"
 
 namespace {
-
-std::string U8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
 
 class MainMenuTest : public ::testing::Test {
  protected:

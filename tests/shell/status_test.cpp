@@ -8,10 +8,9 @@
 #include "runtime/windows.h"
 #include "shell/app.h"
 #include "shell/program.h"
+#include "support/u8.h"
 
 namespace {
-
-std::string U8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
 
 class StatusTest : public ::testing::Test {
  protected:

@@ -148,10 +148,10 @@ TEST_F(ViewTest, PointIsDrawnOnlyStrictlyInsideTheView) {
   SetPoint(2, 0, 50, "EDGE");  // on the bottom edge
   app.view.PointToDraw = 1;
   DrawPoint(app);
-  EXPECT_GT(PixelsNear(ScreenX(100), ScreenY(100), 11), 0);
+  EXPECT_GT(PixelsNear(ScreenX(100), ScreenY(100), 5), 0);
   app.view.PointToDraw = 2;
   DrawPoint(app);
-  EXPECT_EQ(PixelsNear(ScreenX(50), ScreenY(0), 11), 0);
+  EXPECT_EQ(PixelsNear(ScreenX(50), ScreenY(0), 5), 0);
 }
 
 TEST_F(ViewTest, FreeNumberIsNoPointUnlessAskedForHighlighted) {
@@ -160,9 +160,9 @@ TEST_F(ViewTest, FreeNumberIsNoPointUnlessAskedForHighlighted) {
   ASSERT_TRUE(IsFreePoint(app, 5));
   app.view.PointToDraw = 5;
   DrawPoint(app);
-  EXPECT_EQ(PixelsNear(ScreenX(0), ScreenY(0), 11), 0);
+  EXPECT_EQ(PixelsNear(ScreenX(0), ScreenY(0), 5), 0);
   DrawPointHighlighted(app);
-  EXPECT_GT(PixelsNear(ScreenX(0), ScreenY(0), 5), 0);
+  EXPECT_GT(PixelsNear(ScreenX(0), ScreenY(0), 2), 0);
 }
 
 TEST_F(ViewTest, PointOnWhiteIsDrawnInBlack) {

@@ -18,12 +18,11 @@
 #include "runtime/windows_state.h"
 #include "shell/app.h"
 #include "shell/control.h"
+#include "support/u8.h"
 
 namespace {
 
 using Entry = void (*)(App&);
-
-std::string U8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
 
 class InputTest : public ::testing::Test {
  protected:

@@ -10,20 +10,23 @@
 #include "files/result.h"
 #include "runtime/console.h"
 #include "runtime/events.h"
+#include "runtime/graphics.h"
+#include "runtime/palette.h"
 #include "runtime/printer.h"
 #include "runtime/temp_folder.h"
 #include "runtime/windows.h"
 #include "runtime/windows_state.h"
 #include "shell/app.h"
 #include "shell/control.h"
+#include "ui/input.h"
+#include "view_pixel.h"
+#include "support/u8.h"
 
 namespace {
 
 constexpr RtWindowId kMain = RtWindowId::Main;
 constexpr RtWindowId kView = RtWindowId::View;
 constexpr RtWindowId kNav = RtWindowId::Nav;
-
-std::string U8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
 
 class LayoutTest : public ::testing::Test {
  protected:
@@ -46,6 +49,17 @@ class LayoutTest : public ::testing::Test {
     EXPECT_EQ(r.top, px(top)) << RtWindowName(id);
     EXPECT_EQ(r.width, px(width)) << RtWindowName(id);
     EXPECT_EQ(r.height, px(height)) << RtWindowName(id);
+  }
+
+  // Where the three windows stand, in screen pixels.
+  std::vector<std::string> WindowPlaces() const {
+    std::vector<std::string> places;
+    for (RtWindowId id : {kMain, kView, kNav}) {
+      const rt::PixelRect& r = Window(id).outer;
+      places.push_back(std::to_string(r.left) + "," + std::to_string(r.top) + " " +
+                       std::to_string(r.width) + "x" + std::to_string(r.height));
+    }
+    return places;
   }
 
   std::vector<std::string> WindowLines() const {
@@ -156,6 +170,173 @@ TEST_F(LayoutTest, ReleaseAndRestoreTopmost) {
   ReleaseTopmost(app);
   EXPECT_FALSE(Window(kMain).topmost);
   EXPECT_FALSE(Window(kNav).topmost);
+}
+
+TEST_F(LayoutTest, ReleaseTopmostMainKeepsTheNavigatorInFront) {
+  RestoreTopmost(app);
+  ReleaseTopmostMain(app);
+  EXPECT_FALSE(Window(kMain).topmost);
+  EXPECT_TRUE(Window(kNav).topmost);
+  app.navigator.NavigatorOff = 1;
+  ReleaseTopmost(app);
+  EXPECT_TRUE(Window(kNav).topmost);  // no navigator: left alone
+  RestoreTopmost(app);
+  EXPECT_TRUE(Window(kMain).topmost);
+}
+
+// Presses a function key during a question with something typed; the question
+// ends with what is typed after it.
+class FunctionKeyTest : public LayoutTest {
+ protected:
+  FunctionKeyTest() {
+    // The function keys are bound by the first question.
+    rt::LoadScript("\n");
+    InputText(app);
+  }
+  void AskWithKey(const std::string& key) {
+    RtLine(kView, 1500, 100, 1600, 200, 4, RtLineShape::FilledBox);
+    RtLocate(0, 10);
+    RtPrintStr("NO=", false);
+    rt::LoadScript("12" + key + "34\n");
+    InputText(app);
+  }
+  static bool ViewRedrawn() { return view_pixel::At(kView, 1550, 150) != rt::PaletteRgb(4); }
+};
+
+TEST_F(FunctionKeyTest, WindowsCycleThroughTheThreeLayoutsWithF3) {
+  app.settings.GAMEN = 0;
+  std::vector<std::vector<std::string>> byLayout(3);
+  for (double layout : {1.0, 2.0, 0.0}) {
+    AskWithKey("{F3}");
+    EXPECT_EQ(app.settings.GAMEN, layout);
+    EXPECT_EQ(app.input.Answer, "34");
+    EXPECT_TRUE(ViewRedrawn());
+    byLayout[static_cast<size_t>(layout)] = WindowPlaces();
+  }
+  EXPECT_NE(byLayout[0], byLayout[1]);
+  EXPECT_NE(byLayout[1], byLayout[2]);
+  // Layout 0 as the table gives it (n = m = 1, W 3000, H 2000).
+  ExpectPlaced(kMain, 0, 0, 512, 2000 * double(0.396f));
+  ExpectPlaced(kView, 1350, 0, 3000 - 1290, 2000 + 60);
+  ExpectPlaced(kNav, 833, 0, 241, 185);
+  AskWithKey("{F3}");
+  EXPECT_EQ(WindowPlaces(), byLayout[1]);
+}
+
+TEST_F(FunctionKeyTest, SwitchKeysFlipTheirSwitchAndRedrawTheView) {
+  struct Switch {
+    const char* key;
+    double& value;
+  };
+  const std::vector<Switch> switches = {
+      {"{F5}", app.view.BackgroundPictureOn}, {"{F8}", app.settings.ZEH},
+      {"{F9}", app.settings.ZEE},             {"{F10}", app.settings.ZEI},
+      {"{F11}", app.settings.ZEG},            {"{F12}", app.settings.ZEF},
+  };
+  for (const Switch& s : switches) {
+    s.value = 1;
+    for (double after : {-1.0, 1.0}) {
+      AskWithKey(s.key);
+      EXPECT_EQ(s.value, after) << s.key;
+      EXPECT_EQ(app.input.Answer, "34") << s.key;  // the prompt started again
+      EXPECT_TRUE(ViewRedrawn()) << s.key;
+    }
+  }
+}
+
+TEST_F(FunctionKeyTest, F7TurnsTheBackgroundWhiteAndBlackWithARedraw) {
+  for (double rg : {15.0, 0.0}) {
+    AskWithKey("{F7}");
+    EXPECT_EQ(app.settings.RG, rg);
+    EXPECT_EQ(app.input.Answer, "34");
+    EXPECT_TRUE(ViewRedrawn());
+  }
+}
+
+TEST_F(FunctionKeyTest, F4DoesNothingYet) {
+  const double layout = app.settings.GAMEN;
+  AskWithKey("{F4}");
+  EXPECT_EQ(app.input.Answer, "1234");
+  EXPECT_EQ(app.settings.GAMEN, layout);
+}
+
+// A picture of 40 x 30 screen pixels in colour 12, taken from the view.
+RtBitmap GreenPicture() {
+  RtLine(kView, 0, 0, 500, 500, 12, RtLineShape::FilledBox);
+  RtBitmap picture = RtCopyWindowToBitmap(kView, 0, 0, rt::PixelsToUnits(kView, 40),
+                                          rt::PixelsToUnits(kView, 30));
+  RtCls(kView);
+  return picture;
+}
+
+TEST_F(LayoutTest, BackgroundPictureIsDrawnStretchedWhileLoadedAndShown) {
+  ui::ViewState& v = app.view;
+  v.BitmapPicture = GreenPicture();
+  v.BackgroundPictureScale = 2.5;  // 100 x 75 pixels on the view
+  const auto greenAt = [](double px, double py) {
+    return view_pixel::At(kView, rt::PixelsToUnits(kView, px), rt::PixelsToUnits(kView, py)) ==
+           rt::PaletteRgb(12);
+  };
+  struct Case {
+    double loaded;
+    double on;
+    bool drawn;
+  };
+  for (const Case& c : std::vector<Case>{{0, 1, false}, {1, -1, false}, {1, 1, true}}) {
+    RtCls(kView);
+    v.BackgroundPictureLoaded = c.loaded;
+    v.BackgroundPictureOn = c.on;
+    DrawBackgroundPicture(app);
+    EXPECT_EQ(greenAt(0.5, 0.5), c.drawn) << c.loaded << " " << c.on;
+    EXPECT_EQ(greenAt(98.5, 72.5), c.drawn) << c.loaded << " " << c.on;
+    EXPECT_FALSE(greenAt(101.5, 40.5));
+    EXPECT_FALSE(greenAt(50.5, 76.5));
+  }
+}
+
+TEST_F(FunctionKeyTest, F5HidesAndShowsTheBackgroundPictureAtTheRedraw) {
+  ui::ViewState& v = app.view;
+  v.BitmapPicture = GreenPicture();
+  v.BackgroundPictureScale = 1;
+  v.BackgroundPictureLoaded = 1;
+  v.BackgroundPictureOn = 1;
+  for (bool shown : {false, true}) {
+    AskWithKey("{F5}");
+    EXPECT_EQ(view_pixel::At(kView, 20, 20) == rt::PaletteRgb(12), shown);
+  }
+}
+
+TEST_F(LayoutTest, BackRemovesTheLastSegmentAndTheVerticesItLeavesWithoutOne) {
+  cad::Lines& l = app.lines;
+  const std::vector<std::pair<int, int>> vertices = {{1, 9}, {2, 0}, {3, 9}, {4, 0}};
+  for (size_t i = 0; i < vertices.size(); ++i) {
+    l.LinePointNumber(i + 1) = static_cast<int16_t>(vertices[i].first);
+    l.LineType(i + 1) = static_cast<int16_t>(vertices[i].second);
+    l.LineArc(i + 1) = "R";
+  }
+  l.LineVertexCount = 4;
+  RemoveLastConnectionLine(app);
+  EXPECT_EQ(l.LineVertexCount, 2);
+  EXPECT_EQ(l.LinePointNumber(3), 0);
+  EXPECT_EQ(l.LinePointNumber(4), 0);
+  EXPECT_EQ(l.LineArc(4), "");
+  EXPECT_EQ(l.LineType(4), 0);  // the other columns keep their values
+  EXPECT_EQ(l.LineType(3), 9);
+  EXPECT_EQ(l.LinePointNumber(2), 2);
+  RemoveLastConnectionLine(app);
+  EXPECT_EQ(l.LineVertexCount, 0);
+  EXPECT_EQ(l.LinePointNumber(1), 0);
+}
+
+TEST_F(LayoutTest, BackOnAnEmptyTableStillRedrawsAndOutlinesTheCell) {
+  app.input.ViewRedrawPending = 0;
+  RemoveLastConnectionLine(app);
+  EXPECT_EQ(app.lines.LineVertexCount, 0);
+  EXPECT_EQ(app.input.ViewRedrawPending, 1);
+  // The outline of the cell from (0, 490) to (80, 530), not its inside.
+  const uint32_t blue = rt::PaletteRgb(9);
+  EXPECT_EQ(view_pixel::At(kView, 0, 510), blue);
+  EXPECT_NE(view_pixel::At(kView, 40, 510), blue);
 }
 
 TEST_F(LayoutTest, DisplaySwitchesAreNegated) {

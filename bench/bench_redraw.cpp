@@ -1,0 +1,108 @@
+// The full redraw of the dynamic view on a full job: 9999 points with names,
+// marks and codes, and 19998 connection-line vertices, fitted into the maximised
+// view. It runs on every wheel notch and drag, so it must keep up with them.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "cad/drawing.h"
+#include "runtime/graphics.h"
+#include "runtime/windows.h"
+#include "shell/app.h"
+#include "shell/program.h"
+#include "ui/view.h"
+
+namespace {
+
+constexpr RtWindowId kView = RtWindowId::View;
+
+// A job spread over a square kilometre of a survey zone far from its origin,
+// with the names, marks, codes and heights a field job has.
+void FillJob(App& app) {
+  points::Store& p = app.points;
+  const int capacity = points::kPointCapacity;
+  for (int i = 1; i <= capacity; ++i) {
+    p.PointX(i) = -35000 + (i % 100) * 10.0 + (i % 7) * 0.37;
+    p.PointY(i) = 12000 + (i / 100) * 10.0 + (i % 11) * 0.41;
+    p.PointZ(i) = 30 + (i % 50) * 0.125;
+    p.PointName(i) = "T." + std::to_string(i);
+    p.PointAttribute(i) = std::to_string(i % 10) + std::to_string((i / 10) % 10) +
+                          (i % 3 == 0 ? "KUI" : (i % 3 == 1 ? "BL-" + std::to_string(i % 40) : ""));
+  }
+  p.PointCount = capacity;
+  cad::Lines& l = app.lines;
+  const int vertices = cad::kLineCapacity;
+  // Lines along the rows of points, then along their columns.
+  for (int k = 1; k <= vertices; ++k) {
+    const int m = k - 1;
+    const int number = m < capacity ? m + 1 : ((m - capacity) * 100) % capacity + 1;
+    l.LinePointNumber(k) = static_cast<int16_t>(number);
+    l.LineLayer(k) = static_cast<int16_t>(k % 15 + 1);
+    l.LineType(k) = static_cast<int16_t>(k % 10);
+  }
+  l.LineVertexCount = vertices;
+}
+
+// A program with the view maximised as start-up leaves it, the full job fitted
+// into it, names and marks shown.
+struct FullJob {
+  FullJob() {
+    RtMaximizeWindow(kView);
+    RtSetFontSize(kView, app.view.ViewFontSize + app.view.ViewFontStep);
+    MeasureViewSize(app);
+    app.view.LabelOffset = (app.view.ViewFontSize + app.view.ViewFontStep) * double(1.43f);
+    FillJob(app);
+    app.settings.ZEE = 1;
+    app.settings.ZEG = 1;
+    ZoomAll(app);
+  }
+  App app;
+};
+
+// The redraw as the wheel and the drags repeat it: the view was drawn before.
+void BM_RedrawView(benchmark::State& state) {
+  FullJob job;
+  job.app.settings.ZEI = state.range(0) ? 1 : -1;
+  RedrawView(job.app);
+  for (auto _ : state) RedrawView(job.app);
+}
+BENCHMARK(BM_RedrawView)->ArgName("heights")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The first redraw in a font size: every name, code and height is laid out once.
+void BM_FirstRedrawInAFontSize(benchmark::State& state) {
+  FullJob job;
+  static int redraws = 0;  // each in a size not drawn in before, also when repeated
+  for (auto _ : state) {
+    job.app.view.ViewFontSize = 7 + 0.001 * ++redraws;
+    RedrawView(job.app);
+  }
+}
+BENCHMARK(BM_FirstRedrawInAFontSize)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// The parts of the redraw, to see where its time goes.
+void BM_DrawAllPoints(benchmark::State& state) {
+  FullJob job;
+  RedrawView(job.app);
+  for (auto _ : state) {
+    for (int i = 1; i <= points::kPointCapacity; ++i) {
+      job.app.view.PointToDraw = i;
+      DrawPoint(job.app);
+    }
+  }
+}
+BENCHMARK(BM_DrawAllPoints)->Unit(benchmark::kMillisecond);
+
+void BM_DrawAllConnectionLines(benchmark::State& state) {
+  FullJob job;
+  for (auto _ : state) DrawAllConnectionLines(job.app);
+}
+BENCHMARK(BM_DrawAllConnectionLines)->Unit(benchmark::kMillisecond);
+
+void BM_RedrawGraphicsView(benchmark::State& state) {
+  FullJob job;
+  job.app.settings.ZEH = 1;
+  for (auto _ : state) RedrawGraphicsView(job.app);
+}
+BENCHMARK(BM_RedrawGraphicsView)->Unit(benchmark::kMillisecond);
+
+}  // namespace
