@@ -3,21 +3,23 @@
 
 PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             libcairo2-dev libpango1.0-dev librsvg2-dev fonts-ipafont-gothic fonts-ipafont-mincho \
-            poppler-utils
+            poppler-utils libgtk-3-dev xvfb xauth xdotool x11-apps imagemagick \
+            libcanberra-dev libcanberra-pulse sound-theme-freedesktop
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 
 .PHONY: run test build deps bench clean
 
-# Until the desktop backend lands, the program runs headless with the terminal
-# as its input, in the work folder build/run (which gets copies of the files the
-# program ships in data/, never overwriting the user's). ARGS names a file to
-# open at start.
+# The program opens its three windows when a display is present (DISPLAY or
+# WAYLAND_DISPLAY set), else it runs headless with the terminal as its input. It
+# works in the folder build/run (which gets copies of the files the program
+# ships in data/, never overwriting the user's). ARGS names a file to open at
+# start.
 run: build
 	@mkdir -p build/run
 	@cp -rn data/. build/run/ 2>/dev/null || true
-	cd build/run && ../release/krn --headless $(if $(ARGS),"$(abspath $(ARGS))")
+	cd build/run && ../release/krn $(if $(ARGS),"$(abspath $(ARGS))")
 
 test: deps
 	cmake -S . -B build/check -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKRN_SANITIZE=ON

@@ -33,10 +33,37 @@ struct Store {
   double WorkPointZ = 0;
   double SavedWorkPointX = 0;
   double SavedWorkPointY = 0;
+  double SavedWorkPointZ = 0;
+  // A second copy taken by the point input at the same moment: the previous point of reports.
+  double InputSavedPointX = 0;
+  double InputSavedPointY = 0;
+  double PreviousWorkPointZ = 0;
   double DesignatedPointZ = 0;
   // The from-point, from which lines, directions and distances are taken.
   double FromPointX = 0;
   double FromPointY = 0;
+  double FromPointZ = 0;
+  std::string FromPointName;
+  // The leg from the from-point to the work point.
+  double DistanceToWorkPoint = 0;
+  double DirectionToWorkPoint = 0;
+  // Two lines of an intersection: the first through FirstLineStart and
+  // FirstLineEnd, the second from the from-point through SecondLineEnd.
+  double FirstLineStartX = 0;
+  double FirstLineStartY = 0;
+  double FirstLineEndX = 0;
+  double FirstLineEndY = 0;
+  double SecondLineEndX = 0;
+  double SecondLineEndY = 0;
+  double FirstLineSlope = 0;
+  double SecondLineSlope = 0;
+  // Labels printed before X and Y: "X=" / "Y=", "x=" / "y=" or a caller's own.
+  std::string CoordinateLabelX = "X=";
+  std::string CoordinateLabelY = "Y=";
+  // Left by the point list line: the name it listed and the mark looked up.
+  std::string ListedPointName;
+  std::string PointMarkText;
+  std::string MarkDigit;
 
   // Selections: entries 0 to SelectionLast; negative means empty.
   RtTable<int16_t> SelectionList{kPointCapacity};
@@ -49,10 +76,30 @@ struct Store {
   double PointCountBeforeCalc = 0;
 
   double PointInputMode = 0;
+  // The point reference resolver: 1 = it asks again by itself when an answer
+  // names no point, 0 = it returns; PointNotFound is Epsilon after such an answer.
   double PointReaskFlag = 1;
+  double PointNotFound = 0;
+  std::string LastPointAnswer;  // the answer text the last point was found from
+  // Registration: the number stored under, the point as passed in, and its attribute.
+  double StoredPointNumber = 0;
+  double PendingPointX = 0;
+  double PendingPointY = 0;
+  std::string PendingPointAttribute;
+  // The running number of the commands that number their points themselves.
+  double RunningPointNumber = 0;
   double CoordinateDisplayMode = 1;
   double CurrentMark = 0;
   double LineConnectMode = 0;
+
+  // The coordinate table screen: the point whose row was printed last, the
+  // lowest console row the edit cursor may reach, the name overflow of the row
+  // being read back, the character under the edit cursor and the row read back.
+  double TablePointNumber = 0;
+  double TableBottomRow = 0;
+  double NameOverflow = 0;
+  std::string CellUnderCursor;
+  std::string EditedRowText;
 };
 
 }  // namespace points

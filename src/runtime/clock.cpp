@@ -10,6 +10,8 @@
 #include <optional>
 
 #include "runtime/clock_state.h"
+#include "runtime/desktop.h"
+#include "runtime/desktop_hooks.h"
 #include "runtime/errors.h"
 #include "runtime/events.h"
 #include "runtime/runtime.h"
@@ -255,6 +257,8 @@ void RtWait(double n) {
   const int64_t pauseUs = std::llround(n * 10000.0);
   if (CurrentRuntime().headless) {
     Clock().virtualElapsedUs += pauseUs;
+  } else if (rt::DesktopActive()) {
+    rt::DesktopWait(pauseUs);  // the windows stay drawn and take input meanwhile
   } else {
     SleepMicroseconds(pauseUs);
   }

@@ -1,5 +1,6 @@
 // Date, time of day and pauses. Local time. Headless use never sleeps: a pause
-// moves a virtual clock on instead, which the time functions include. The
+// moves a virtual clock on instead, which the time functions include. On the
+// desktop a pause really waits, while the windows stay drawn and take input. The
 // environment variable KRN_CLOCK ("2026-12-10T09:30:00") fixes the starting time so
 // that scripted runs see repeatable dates.
 #pragma once

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "runtime/desktop.h"
+#include "runtime/desktop_dialogs.h"
 #include "runtime/errors.h"
 #include "runtime/events.h"
 #include "runtime/runtime.h"
@@ -55,12 +57,24 @@ fs::path ChosenPath(DialogKind kind, const Answer& answer, std::string_view prop
   return path;
 }
 
+// The desktop's file chooser in place of the script's answer.
+std::string DesktopChoice(DialogKind kind, std::string_view title, std::string_view proposedName,
+                          std::string_view typeList, RtWindowId owner, const std::string& note) {
+  const std::string chosen = rt::DesktopFileDialog(
+      kind == DialogKind::Open ? rt::DesktopDialogKind::Open : rt::DesktopDialogKind::Save, title,
+      proposedName, typeList, owner);
+  RtNote(note + (chosen == kDialogCancelled ? std::string("cancel") : rt::Cp932ToUtf8(chosen)));
+  return chosen;
+}
+
 std::string FileDialog(DialogKind kind, std::string_view title, std::string_view proposedName,
-                       RtWindowId owner, const std::source_location& where) {
+                       std::string_view typeList, RtWindowId owner,
+                       const std::source_location& where) {
   CheckOwner(owner, where);
   const bool open = kind == DialogKind::Open;
+  const std::string note = std::string(open ? "[open] " : "[save] ") + NoteText(title) + " -> ";
+  if (rt::DesktopActive()) return DesktopChoice(kind, title, proposedName, typeList, owner, note);
   const Answer answer = rt::TakeScriptAnswer(open ? "an open dialog" : "a save dialog");
-  std::string note = std::string(open ? "[open] " : "[save] ") + NoteText(title) + " -> ";
   if (answer.kind == Answer::Kind::Cancel || answer.kind == Answer::Kind::Ended) {
     RtNote(note + "cancel");
     return std::string(kDialogCancelled);
@@ -72,29 +86,34 @@ std::string FileDialog(DialogKind kind, std::string_view title, std::string_view
 
 }  // namespace
 
-int RtMessageBox(std::string_view text, std::string_view /*caption*/, int buttons, int icon,
+int RtMessageBox(std::string_view text, std::string_view caption, int buttons, int icon,
                  RtWindowId owner, std::source_location where) {
   CheckOwner(owner, where);
   if (buttons != kButtonsOk && buttons != kButtonsOkCancel) RtRaise(kErrIllegalArgument, where);
   if (icon < kIconNone || icon > kIconWarning) RtRaise(kErrIllegalArgument, where);
-  const Answer answer = rt::TakeScriptAnswer("a message box");
-  if (answer.kind == Answer::Kind::File) {
-    throw rt::ScriptError("script line " + std::to_string(answer.line) +
-                          ": !file, but a message box is open: \"" + NoteText(text) + "\"");
+  bool cancel = false;
+  if (rt::DesktopActive()) {
+    cancel = rt::DesktopMessageBox(text, caption, buttons, icon, owner) == 1;
+  } else {
+    const Answer answer = rt::TakeScriptAnswer("a message box");
+    if (answer.kind == Answer::Kind::File) {
+      throw rt::ScriptError("script line " + std::to_string(answer.line) +
+                            ": !file, but a message box is open: \"" + NoteText(text) + "\"");
+    }
+    cancel = answer.kind == Answer::Kind::Cancel && buttons == kButtonsOkCancel;
   }
-  const bool cancel = answer.kind == Answer::Kind::Cancel && buttons == kButtonsOkCancel;
   RtNote("[message] " + NoteText(text) + (cancel ? " -> Cancel" : " -> OK"));
   return cancel ? 1 : 0;
 }
 
 std::string RtFileOpenDialog(std::string_view title, std::string_view proposedName,
-                             std::string_view /*typeList*/, RtWindowId owner,
+                             std::string_view typeList, RtWindowId owner,
                              std::source_location where) {
-  return FileDialog(DialogKind::Open, title, proposedName, owner, where);
+  return FileDialog(DialogKind::Open, title, proposedName, typeList, owner, where);
 }
 
 std::string RtFileSaveDialog(std::string_view title, std::string_view proposedName,
-                             std::string_view /*typeList*/, RtWindowId owner,
+                             std::string_view typeList, RtWindowId owner,
                              std::source_location where) {
-  return FileDialog(DialogKind::Save, title, proposedName, owner, where);
+  return FileDialog(DialogKind::Save, title, proposedName, typeList, owner, where);
 }

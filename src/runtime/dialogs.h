@@ -1,5 +1,6 @@
 // Modal message boxes and the open and save dialogs.
 //
+// On the desktop they are GTK dialogs (the type list gives the file filters).
 // Headless use answers each from the script: the next line must be !ok, !cancel
 // or (for a dialog) !file PATH; a script that has ended answers a message box
 // with OK and cancels a dialog. Each writes one line into the transcript:

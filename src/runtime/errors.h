@@ -17,6 +17,7 @@ enum RtErrorNumber : int {
   kErrSubscript = 9,
   kErrDivisionByZero = 11,
   kErrTypeMismatch = 13,
+  kErrDeviceFault = 25,  // the printer refused a document or did not answer
   kErrBadFileName = 52,  // bad file name or number
   kErrProgramNotFound = 53,
   kErrReadPastEnd = 54,

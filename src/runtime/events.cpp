@@ -10,6 +10,8 @@
 
 #include "runtime/clock.h"
 #include "runtime/console.h"
+#include "runtime/desktop.h"
+#include "runtime/desktop_hooks.h"
 #include "runtime/errors.h"
 #include "runtime/events_state.h"
 #include "runtime/runtime.h"
@@ -523,15 +525,32 @@ void ScriptExhausted() {
   RequestClose(RtWindowId::Main);
 }
 
-// Delivers a held event or the event at the head of the script, unless an
-// event was delivered since the last key poll. True when one was delivered.
+// The next event to deliver: the head of a script. On the desktop, keys typed
+// ahead that the program has not read yet do not hold back the events behind
+// them (function keys, buttons, close requests), except pointer moves.
+std::deque<ScriptItem>::iterator NextEvent(EventState& s) {
+  if (!rt::DesktopActive()) {
+    const bool atHead = !s.script.empty() && IsEvent(s.script.front().kind);
+    return atHead ? s.script.begin() : s.script.end();
+  }
+  bool keyBefore = false;
+  for (auto it = s.script.begin(); it != s.script.end(); ++it) {
+    if (it->kind == Kind::Key) keyBefore = true;
+    if (IsEvent(it->kind) && !(keyBefore && it->kind == Kind::Move)) return it;
+  }
+  return s.script.end();
+}
+
+// Delivers a held event or the next event of the script, unless an event was
+// delivered since the last key poll. True when one was delivered.
 bool DeliverOne() {
   EventState& s = State();
   if (s.pausing || s.quiet) return false;
   if (DeliverHeld(s.keys) || DeliverHeld(s.mouse)) return true;
-  if (s.script.empty() || !IsEvent(s.script.front().kind)) return false;
-  const ScriptItem item = std::move(s.script.front());
-  s.script.pop_front();
+  const auto next = NextEvent(s);
+  if (next == s.script.end()) return false;
+  const ScriptItem item = std::move(*next);
+  s.script.erase(next);
   Deliver(item);
   return true;
 }
@@ -560,6 +579,7 @@ size_t CheckedWindow(RtWindowId window, const std::source_location& where) {
 // ---------------------------------------------------------------------------
 
 std::string RtInkey() {
+  rt::DesktopPumpEvents();
   EventState& s = State();
   if (std::exchange(s.quiet, false)) return "";
   CarryOutLookOns();
@@ -568,6 +588,7 @@ std::string RtInkey() {
     return "";
   }
   if (s.script.empty()) {
+    if (rt::DesktopActive()) return "";  // nothing typed yet
     ScriptExhausted();
     s.quiet = false;
     return "";
@@ -582,7 +603,10 @@ std::string RtInkey() {
   return "";
 }
 
-void RtDoEvents() { DeliverOne(); }
+void RtDoEvents() {
+  rt::DesktopPumpEvents();
+  DeliverOne();
+}
 
 void RtOnKeyGosub(int key, RtEventHandler handler, std::source_location where) {
   Bound(State().keys, key, 12, where).handler = std::move(handler);
@@ -674,8 +698,13 @@ std::string rt::WaitForKey() {
   EventState& s = State();
   for (;;) {
     s.quiet = false;
+    rt::DesktopPumpEvents();
     CarryOutLookOns();
     if (DeliverOne()) continue;
+    if (s.script.empty() && rt::DesktopActive()) {
+      rt::DesktopWaitForEvents();  // the user has not typed yet
+      continue;
+    }
     if (s.script.empty()) {
       ScriptExhausted();
       continue;

@@ -3,7 +3,10 @@
 //
 // Headless use takes all of them from a script (see docs/scripting.md), queued in
 // script order: typed keys, function keys, mouse actions, close requests, pauses
-// and the answers of message boxes and dialogs. Events run their handlers on the
+// and the answers of message boxes and dialogs. On the desktop (desktop.h) the
+// user's keys and mouse actions are queued the same way as they come; there the
+// events are not held up by keys typed ahead that the program has not read, and
+// the rules for the end of the script do not apply. Events run their handlers on the
 // program's own thread, between its steps: whenever the program polls a key,
 // reads a line, pauses or calls RtDoEvents. After an event has been delivered the
 // next key poll finds no key, so that the program sees what the handler did

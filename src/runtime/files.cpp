@@ -510,6 +510,18 @@ void RtPrintZoneToFile(int n, std::source_location where) {
   });
 }
 
+void RtPrintTabToFile(int n, int column, std::source_location where) {
+  if (column < 0) RtRaise(kErrIllegalArgument, where);
+  OnChannel(n, where, [column](RtChannel& c) {
+    if (c.column > column) {
+      c.Write("\r\n");
+      c.column = 0;
+    }
+    c.Write(std::string(static_cast<std::size_t>(column - c.column), ' '));
+    c.column = column;
+  });
+}
+
 long RtLof(int n, std::source_location where) {
   return OnChannel(n, where, [](RtChannel& c) { return c.Length(); });
 }

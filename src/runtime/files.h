@@ -66,6 +66,11 @@ void RtPrintToFile(int n, std::string_view text, bool newline = true,
                    std::source_location where = std::source_location::current());
 // Moves to the next print zone (columns 0, 14, 28, ...) with blanks, at least one.
 void RtPrintZoneToFile(int n, std::source_location where = std::source_location::current());
+// Moves to `column` (counted from 0) of the line with blanks; when the line
+// already extends past it, a line end is written first. A negative column is
+// error 5.
+void RtPrintTabToFile(int n, int column,
+                      std::source_location where = std::source_location::current());
 
 // The file's length in bytes (for a file being written: what was written so far).
 long RtLof(int n, std::source_location where = std::source_location::current());

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "runtime/console.h"
+#include "runtime/desktop_hooks.h"
 #include "runtime/errors.h"
 #include "runtime/graphics_target.h"
 #include "runtime/printer_state.h"
@@ -56,6 +57,7 @@ DrawTarget TargetFor(RtWindowId id, std::source_location where) {
   t.pixels = true;
   t.deviceDpi = kScreenDpi;
   t.unit = kScreenDpi * InchesPerUnit(w.gfx.scaleMode, kScreenDpi);
+  DesktopPictureChanged(id);  // a real window shows the picture again
   return t;
 }
 

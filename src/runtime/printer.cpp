@@ -3,8 +3,11 @@
 #include <cairo-pdf.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
+#include "runtime/desktop.h"
+#include "runtime/desktop_print.h"
 #include "runtime/errors.h"
 #include "runtime/folders.h"
 #include "runtime/graphics_target.h"
@@ -15,12 +18,6 @@
 namespace {
 
 using rt::SurfacePtr;
-
-constexpr double kPaperWidthMm = 210;
-constexpr double kPaperHeightMm = 297;
-constexpr double kMarginMm = 5;
-constexpr double kPrintableWidthMm = kPaperWidthMm - 2 * kMarginMm;
-constexpr double kPrintableHeightMm = kPaperHeightMm - 2 * kMarginMm;
 
 constexpr double Points(double mm) { return mm / 25.4 * 72; }
 
@@ -41,18 +38,18 @@ cairo_status_t AppendBytes(void* closure, const unsigned char* data, unsigned in
   return CAIRO_STATUS_SUCCESS;
 }
 
-// A PDF document of A4 pages writing into `sink`.
-SurfacePtr NewPdf(std::string* sink, std::string_view title) {
-  SurfacePtr pdf(cairo_pdf_surface_create_for_stream(AppendBytes, sink, Points(kPaperWidthMm),
-                                                     Points(kPaperHeightMm)));
+// A PDF document of pages of `sheet` writing into `sink`.
+SurfacePtr NewPdf(const rt::Sheet& sheet, std::string* sink, std::string_view title) {
+  SurfacePtr pdf(cairo_pdf_surface_create_for_stream(
+      AppendBytes, sink, Points(sheet.paperWidthMm), Points(sheet.paperHeightMm)));
   const std::string utf8 = rt::Cp932ToUtf8(title);
   if (!utf8.empty())
     cairo_pdf_surface_set_metadata(pdf.get(), CAIRO_PDF_METADATA_TITLE, utf8.c_str());
   return pdf;
 }
 
-SurfacePtr NewPage() {
-  const cairo_rectangle_t paper{0, 0, Points(kPaperWidthMm), Points(kPaperHeightMm)};
+SurfacePtr NewPage(const rt::Sheet& sheet) {
+  const cairo_rectangle_t paper{0, 0, Points(sheet.paperWidthMm), Points(sheet.paperHeightMm)};
   return SurfacePtr(cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, &paper));
 }
 
@@ -71,7 +68,7 @@ void DropDocument(PrinterState& p) {
 void OpenDocument(PrinterState& p, std::string_view name) {
   DropDocument(p);
   p.documentName = name;
-  p.pdf = NewPdf(&p.pdfBytes, name);
+  p.pdf = NewPdf(p.sheet, &p.pdfBytes, name);
   p.documentOpen = true;
 }
 
@@ -98,14 +95,23 @@ std::string HostFolder(const PrinterState& p) {
   return folder;
 }
 
-// Writes a finished PDF as the next "print-NNN.pdf" and names it in the transcript.
-void WritePrinted(PrinterState& p, std::string_view pdfBytes, std::source_location where) {
+// On the desktop a printed document goes to the bound printer as well.
+void SendToPrinter(PrinterState& p, const std::string& pdfPath, std::string_view title,
+                   std::source_location where) {
+  if (p.desktop || rt::DesktopActive()) rt::SendToDesktopPrinter(p, pdfPath, title, where);
+}
+
+// Writes a finished PDF as the next "print-NNN.pdf", names it in the transcript and
+// prints it. `title` (CP932) names the print job; empty: the file's name.
+void WritePrinted(PrinterState& p, std::string_view pdfBytes, std::string_view title,
+                  std::source_location where) {
   std::string name;
-  const int error =
-      rt::WriteFileNumbered(HostFolder(p), "print-", ".pdf", p.nextNumber, pdfBytes, name);
+  const std::string folder = HostFolder(p);
+  const int error = rt::WriteFileNumbered(folder, "print-", ".pdf", p.nextNumber, pdfBytes, name);
   if (error != 0) RtRaise(error, where);
   ++p.nextNumber;
   RtNote("[print] " + name);
+  SendToPrinter(p, folder + "/" + name, title.empty() ? std::string_view(name) : title, where);
 }
 
 }  // namespace
@@ -127,8 +133,8 @@ DrawTarget PrinterTarget() {
   t.pixels = false;
   t.printer = true;
   t.deviceDpi = kPdfDpi;
-  t.originX = Points(kMarginMm);
-  t.originY = Points(kMarginMm);
+  t.originX = Points(p.sheet.leftMm);
+  t.originY = Points(p.sheet.topMm);
   t.unit = kPdfDpi * InchesPerUnit(p.gfx.scaleMode, kPrinterDpi);
   t.drawn = &p.pageDrawn;
   return t;
@@ -138,8 +144,8 @@ SurfacePtr PrinterPagePicture() {
   PrinterState& p = Printer();
   if (!p.pageOpen) return nullptr;
   const double scale = kScreenDpi / kPdfDpi;
-  const int width = static_cast<int>(Points(kPaperWidthMm) * scale + 0.5);
-  const int height = static_cast<int>(Points(kPaperHeightMm) * scale + 0.5);
+  const int width = static_cast<int>(Points(p.sheet.paperWidthMm) * scale + 0.5);
+  const int height = static_cast<int>(Points(p.sheet.paperHeightMm) * scale + 0.5);
   SurfacePtr image(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height));
   cairo_t* cr = cairo_create(image.get());
   cairo_set_source_rgb(cr, 1, 1, 1);
@@ -154,7 +160,7 @@ SurfacePtr PrinterPagePicture() {
 void ClearPrinterPage() {
   PrinterState& p = Printer();
   if (p.pageOpen) {
-    p.page = NewPage();
+    p.page = NewPage(p.sheet);
     p.pageDrawn = false;
   }
   p.gfx.x = 0;
@@ -162,15 +168,17 @@ void ClearPrinterPage() {
 }
 
 void PrintPicture(cairo_surface_t* image, std::source_location where) {
+  PrinterState& p = Printer();
+  const rt::Sheet& sheet = p.sheet;
   const double width = cairo_image_surface_get_width(image);
   const double height = cairo_image_surface_get_height(image);
-  const double scale =
-      std::min(Points(kPrintableWidthMm) / width, Points(kPrintableHeightMm) / height);
+  const double scale = std::min(Points(sheet.printableWidthMm) / width,
+                                Points(sheet.printableHeightMm) / height);
   std::string bytes;
   {
-    SurfacePtr pdf = NewPdf(&bytes, "");
+    SurfacePtr pdf = NewPdf(sheet, &bytes, "");
     cairo_t* cr = cairo_create(pdf.get());
-    cairo_translate(cr, Points(kMarginMm), Points(kMarginMm));
+    cairo_translate(cr, Points(sheet.leftMm), Points(sheet.topMm));
     cairo_scale(cr, scale, scale);
     cairo_set_source_surface(cr, image, 0, 0);
     cairo_paint(cr);
@@ -178,7 +186,7 @@ void PrintPicture(cairo_surface_t* image, std::source_location where) {
     cairo_surface_show_page(pdf.get());
     cairo_surface_finish(pdf.get());
   }
-  WritePrinted(Printer(), bytes, where);
+  WritePrinted(p, bytes, "", where);
 }
 
 void SetPrinterFolder(std::string_view folder) { Printer().folder = folder; }
@@ -186,18 +194,27 @@ void SetPrinterFolder(std::string_view folder) { Printer().folder = folder; }
 }  // namespace rt
 
 bool RtPrinterSetup(std::string_view printerName, std::source_location) {
-  Printer().printerName = printerName;
+  PrinterState& p = Printer();
+  p.printerName = printerName;
+  rt::ForgetChosenPrinter(p);
   return true;
 }
 
-bool RtSelectPrinter(std::source_location) { return true; }
+bool RtSelectPrinter(std::source_location) {
+  if (!rt::DesktopActive()) return true;
+  return rt::ChooseDesktopPrinter(Printer(), rt::DesktopMainWindow());
+}
 
 double RtDeviceCaps(int index) {
+  // Whole millimetres, as a device reports its size; the tolerance keeps a size
+  // computed from points from losing a millimetre to rounding.
+  constexpr double kTolerance = 1e-6;
+  const rt::Sheet& sheet = Printer().sheet;
   switch (index) {
     case 4:
-      return kPrintableWidthMm;
+      return std::floor(sheet.printableWidthMm + kTolerance);
     case 6:
-      return kPrintableHeightMm;
+      return std::floor(sheet.printableHeightMm + kTolerance);
     default:
       return 0;
   }
@@ -211,7 +228,7 @@ void RtPrinterStartPage(std::source_location) {
   PrinterState& p = Printer();
   if (!p.documentOpen) OpenDocument(p, "");
   FlushPage(p);
-  p.page = NewPage();
+  p.page = NewPage(p.sheet);
   p.pageOpen = true;
   p.pageDrawn = false;
   p.gfx.x = 0;
@@ -231,8 +248,9 @@ void RtPrinterEndDoc(std::source_location where) {
   const bool written =
       p.pagesWritten > 0 && cairo_surface_status(p.pdf.get()) == CAIRO_STATUS_SUCCESS;
   const std::string bytes = std::move(p.pdfBytes);
+  const std::string title = p.documentName;
   DropDocument(p);
-  if (written) WritePrinted(p, bytes, where);
+  if (written) WritePrinted(p, bytes, title, where);
 }
 
 void RtPrinterAbort() { DropDocument(Printer()); }

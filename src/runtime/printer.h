@@ -9,6 +9,9 @@
 // on which nothing was drawn is left out; a document without pages writes no
 // file. The print dialog is not shown: it is always confirmed.
 //
+// On the desktop the print dialog is GTK's, its page becomes the documents'
+// paper, and each written PDF also goes to the bound printer (desktop_print.h).
+//
 // Drawing while no page is open only moves the graphics position (so text lines
 // can be measured before the first page).
 #pragma once
@@ -18,14 +21,15 @@
 
 // Binds the printer object to a printer; an empty name is the default printer.
 // The headless backend has only its PDF printer and binds it under any name.
-// Returns true.
+// The page goes back to A4 portrait. Returns true.
 bool RtPrinterSetup(std::string_view printerName,
                     std::source_location where = std::source_location::current());
 // The print dialog for the printer object; true when confirmed, false when
-// cancelled. Headless: confirmed at once.
+// cancelled. Headless: confirmed at once. Desktop: a confirmed choice binds the
+// chosen printer and page until the next set-up or dialog.
 bool RtSelectPrinter(std::source_location where = std::source_location::current());
-// Device capabilities: 4 printable width in mm, 6 printable height in mm; other
-// indexes give 0.
+// Device capabilities: 4 printable width in mm, 6 printable height in mm, in
+// whole millimetres of the page in use; other indexes give 0.
 double RtDeviceCaps(int index);
 
 // Starts a document (its name, CP932, is kept as the PDF title). A document still

@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "runtime/desktop.h"
+#include "runtime/desktop_sound.h"
 #include "runtime/folders.h"
 #include "runtime/programs.h"
 #include "runtime/runtime.h"
@@ -81,7 +83,10 @@ std::vector<std::string> PlayerCommand(const std::string& file) {
   return {};
 }
 
-void Play(SoundState& state, const std::string& hostPath) {
+// On the desktop a wave is its event sound of the user's sound theme; otherwise,
+// and when the desktop cannot play that, the wave file itself.
+void Play(SoundState& state, const std::string& hostPath, std::string_view name) {
+  if (rt::DesktopActive() && rt::PlayEventSound(state, name)) return;
   const std::string file = ExistingFile(hostPath);
   if (file.empty()) return;
   const std::vector<std::string> command = PlayerCommand(file);
@@ -99,8 +104,9 @@ void RtMciCommand(std::string_view command) {
   if (!file) return;
   try {
     const std::string hostPath = rt::HostPath(*file);
-    RtNote("[sound] " + std::filesystem::path(hostPath).filename().string());
-    Play(state, hostPath);
+    const std::string name = std::filesystem::path(hostPath).filename().string();
+    RtNote("[sound] " + name);
+    Play(state, hostPath, name);
   } catch (const std::exception&) {
     // A sound that cannot be played is silence, never a failure of the program.
   }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "runtime/desktop_hooks.h"
 #include "runtime/errors.h"
 #include "runtime/graphics_target.h"
 #include "runtime/printer_state.h"
@@ -16,10 +17,13 @@ namespace {
 using rt::PixelRect;
 using rt::WindowRecord;
 
-// Maximised: the border off the screen edges, the caption bar at the top.
-constexpr PixelRect kMaximisedRect{-rt::kFrameLeft, -rt::kFrameLeft,
-                                   rt::kScreenWidth + 2 * rt::kFrameLeft,
-                                   rt::kScreenHeight + 2 * rt::kFrameLeft};
+// Maximised: the border off the edges of the screen's work area (the whole
+// screen headless), the caption bar at the top.
+PixelRect MaximisedRect() {
+  const PixelRect area = rt::ScreenWorkArea();
+  return {area.left - rt::kFrameLeft, area.top - rt::kFrameLeft, area.width + 2 * rt::kFrameLeft,
+          area.height + 2 * rt::kFrameLeft};
+}
 constexpr int kMinOuterWidth = rt::kFrameWidth + 1;
 constexpr int kMinOuterHeight = rt::kFrameHeight + 1;
 constexpr int kMaxOuterWidth = 2 * rt::kScreenWidth;
@@ -246,7 +250,7 @@ void RtMaximizeWindow(RtWindowId id, std::source_location where) {
   w.minimised = false;
   if (w.maximised) return;
   w.maximised = true;  // first, so that the rectangle to restore stays
-  Place(id, w, kMaximisedRect);
+  Place(id, w, MaximisedRect());
 }
 
 void RtMinimizeWindow(RtWindowId id, std::source_location where) {

@@ -7,8 +7,8 @@
 // top (border and caption bar), so the outer size is the client size plus 8 x 34
 // pixels. The headless backend has a fixed screen of 1280 x 1024 pixels: a
 // maximised window covers it with its border pushed off the screen edges
-// (client 1280 x 998 pixels). Outer sizes are kept between 9 x 35 pixels and
-// twice the screen.
+// (client 1280 x 998 pixels); on the desktop the screen is the display's work
+// area. Outer sizes are kept between 9 x 35 pixels and twice the screen.
 //
 // The window operations refuse the printer page (error 5).
 #pragma once

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "files/result.h"
+#include "points/point_input.h"
 #include "points/table.h"
 #include "runtime/console.h"
 #include "runtime/dialogs.h"

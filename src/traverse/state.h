@@ -17,6 +17,17 @@ struct State {
   double ObservationRunning = 0;
   double ZeroDirectionAngle = 0;
   double DistancePromptFlag = 1;
+  // The report line being assembled column by column, and the report in progress.
+  std::string ReportLine;
+  double ReverseTraverseLegCount = 0;
+  double TraverseMenuChoice = 0;
+  double PrintingReferencePoints = 0;
+  // The field-book record being calculated and its observation.
+  double FieldBookRecordIndex = 0;
+  std::string FieldBookRecordKind;
+  double UnscaledHorizontalDistance = 0;
+  std::string TargetPointName;
+  double StationPointZ = 0;
   // The report column table, rows 0 to 40: title, +1 shown / -1 hidden, width in bytes.
   RtTable<std::string> ReportColumnTitle{40};
   RtTable<double> ReportColumnOn{40};

@@ -50,6 +50,12 @@ struct InputState {
   double IntersectionMode = 0;
   double MiddleDragState = 0;
   double HighlightedPickPoint = 0;
+  // The box (ground metres) in which a click looked for the points it lists.
+  double PickBoxMinX = 0;
+  double PickBoxMaxX = 0;
+  double PickBoxMinY = 0;
+  double PickBoxMaxY = 0;
+  std::string BrowseKey;  // the key the plot browser read last
   double PickOffsetMode = 0;
   double ClickRow = 0;
 

@@ -373,6 +373,21 @@ TEST_F(FilesTest, PrintZonesOf14Columns) {
                                     std::string(12, ' ') + "end\r\n" + std::string(14, ' ') + "\r\n");
 }
 
+TEST_F(FilesTest, TabMovesToAColumnOrOnToTheNextLine) {
+  const std::string path = dir / "tabs";
+  RtOpen(1, path, RtFileMode::Output);
+  RtPrintTabToFile(1, 3);  // from the start of a line
+  RtPrintToFile(1, "測", false);
+  RtPrintTabToFile(1, 5);  // exactly there: nothing
+  RtPrintToFile(1, "abc", false);
+  RtPrintTabToFile(1, 6);  // past it: a line end first
+  RtPrintToFile(1, "x");
+  RtClose(1);
+  EXPECT_EQ(ReadHostFile(path), "   測abc\r\n      x\r\n");
+  EXPECT_EQ(RaisedError([] { RtPrintTabToFile(1, 0); }), kErrFileNotOpen);
+  EXPECT_EQ(RaisedError([] { RtPrintTabToFile(1, -1); }), kErrIllegalArgument);
+}
+
 TEST_F(FilesTest, MissingFileToReadIsError63PassedOver) {
   EXPECT_FALSE(RtOpen(1, dir / "MISSING.DEF", RtFileMode::Input));
   EXPECT_EQ(RtErr(), kErrFileNotFound);

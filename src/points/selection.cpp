@@ -1,0 +1,53 @@
+#include "points/selection.h"
+
+#include "area/answer_edits.h"
+#include "points/resolver.h"
+#include "runtime/console.h"
+#include "runtime/numtext.h"
+#include "shell/app.h"
+#include "ui/input.h"
+
+namespace {
+
+// The option line, the count of entries so far, at column 26 of the current row.
+void ShowSelectionOptionLine(const App& app) {
+  RtPrintTab(26);
+  RtColor(3);
+  RtPrintStr("[[-,+,=],*,/,H,M,L,J,I,S,F,Q]", false);
+  RtColor(5);
+  RtPrintNum(app.points.SelectionLast + 1, false);
+  RtColor(7);
+  RtLocate(0, RtCsrlin());
+}
+
+// Resolves the answer and appends the point when it names one.
+void AppendPointReference(App& app) {
+  points::Store& p = app.points;
+  ResolvePointNumberOrName(app);
+  if (p.PointNotFound == app.shell.Epsilon) return;
+  p.SelectionLast += 1;
+  p.SelectionList(p.SelectionLast) = RtInt16(p.WorkPointY);
+}
+
+}  // namespace
+
+void SelectPoints(App& app) {
+  points::Store& p = app.points;
+  ui::InputState& in = app.input;
+  p.SelectionLast = -1;
+  p.WorkPointY = p.CurrentPointNumber;
+  p.PointReaskFlag = 0;
+  for (;;) {
+    ShowSelectionOptionLine(app);
+    RtColor(7);
+    RtPrintStr("no.", false);
+    in.GuideNumber = 15;
+    InputText(app);
+    if (in.Answer.empty()) {
+      p.SelectionIndex = 0;
+      return;
+    }
+    CaretToSpaceInAnswer(app);
+    AppendPointReference(app);
+  }
+}

@@ -1,0 +1,13 @@
+// The point selection: an ordered list of point numbers in SelectionList,
+// entries 0 to SelectionLast (-1 when empty), that the calling command works
+// through from SelectionIndex on.
+#pragma once
+
+struct App;
+
+// Builds a new selection: asks "no." again and again and appends the point each
+// answer names (by number, name or the resolver's commands) until Enter alone;
+// then SelectionIndex := 0. PointReaskFlag := 0 for the rest of the command.
+// The answers Q, W and Z leave through the resolver's exits. An append beyond
+// the list's last index is run-time error 9.
+void SelectPoints(App& app);
