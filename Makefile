@@ -15,11 +15,11 @@ JOBS ?= $(shell nproc)
 # WAYLAND_DISPLAY set), else it runs headless with the terminal as its input. It
 # works in the folder build/run (which gets copies of the files the program
 # ships in data/, never overwriting the user's). ARGS names a file to open at
-# start.
+# start; without it the program opens the sample job (its copy in build/run).
 run: build
 	@mkdir -p build/run
 	@cp -rn data/. build/run/ 2>/dev/null || true
-	cd build/run && ../release/krn $(if $(ARGS),"$(abspath $(ARGS))")
+	cd build/run && ../release/krn "$(if $(ARGS),$(abspath $(ARGS)),$(CURDIR)/build/run/SAMPLE.PRN)"
 
 test: deps
 	cmake -S . -B build/check -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKRN_SANITIZE=ON

@@ -20,6 +20,25 @@ struct State {
   RtTable<double> LabelY;
   RtTable<std::string> LabelText;
   double LotNumberPickEnabled = 0;
+  // 1 when the point looked for is a vertex of the parcel in hand.
+  double ParcelVertexFound = 0;
+  // The parcel vertex LoadParcelVertexCyclic loaded last (a SelectionList index).
+  double ParcelVertexIndex = 0;
+
+  // The one running-area accumulator of the program (AddPointToRunningArea):
+  // 0 the next point starts a figure, 1 one point taken, 2 two or more.
+  double RunningAreaState = 0;
+  double RunningArea = 0;  // signed area of the closed figure fed so far, m2
+  struct RunningAreaPoints {
+    double Sum = 0;  // cross terms of the points that have both neighbours
+    double FirstX = 0;
+    double FirstY = 0;
+    double SecondX = 0;
+    double TwoBackX = 0;
+    double TwoBackY = 0;
+    double LastX = 0;
+    double LastY = 0;
+  } RunningAreaStore;
   RtTable<std::string> SurveyCsvField{40};  // fields of the land survey record in hand
 };
 

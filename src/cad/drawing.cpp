@@ -1,7 +1,7 @@
-// The CAD drawing in its least form: straight connection lines on the view,
-// the fit of a selection to the paper, the printer page of a plan, and the plan
-// print of a command's points with its report below them. Arcs, the plan
-// print's settings and the plot view's browsing come with the CAD subsystem.
+// The CAD drawing in its least form: the fit of a selection to the paper, the
+// printer page of a plan, and the plan print of a command's points with its
+// report below them. The plan print's settings and the plot view's browsing
+// come with the CAD subsystem.
 #include "cad/drawing.h"
 
 #include <algorithm>
@@ -29,21 +29,6 @@ namespace {
 constexpr RtWindowId kView = RtWindowId::View;
 constexpr RtWindowId kPrinter = RtWindowId::Printer;
 constexpr int kPrintBuffer = 5;
-
-// ---- Connection lines on the view ----
-
-// The pen style of a line type: "0" solid, "1"-"2" dotted, "3"-"4" dashed,
-// "5"-"6" dash-dot, "7"-"8" dash-dot-dot, "9" none; -1 keeps the pen.
-int PenStyleOfLineType(int type) {
-  if (type == 0) return 0;
-  if (type == 1 || type == 2) return 2;
-  if (type == 3 || type == 4) return 1;
-  if (type == 5 || type == 6) return 3;
-  if (type == 7 || type == 8) return 4;
-  if (type == 9) return 5;
-  return -1;
-}
-
 
 // ---- The plan print ----
 
@@ -162,19 +147,6 @@ double AskResultTextSize(App& app) {
 }
 
 }  // namespace
-
-void DrawAllConnectionLines(App& app) {
-  if (app.settings.ZEF == -1) return;
-  const cad::Lines& l = app.lines;
-  const points::Store& p = app.points;
-  for (int i = 2; i <= l.LineVertexCount; ++i) {
-    const int from = l.LinePointNumber(i - 1), to = l.LinePointNumber(i);
-    const int style = PenStyleOfLineType(l.LineType(i));
-    if (style >= 0) RtSetLineStyle(kView, style);
-    RtLine(kView, ViewUnitX(app, p.PointY(from)), ViewUnitY(app, p.PointX(from)),
-           ViewUnitX(app, p.PointY(to)), ViewUnitY(app, p.PointX(to)), l.LineLayer(i));
-  }
-}
 
 void FitDrawingToPaper(App& app) {
   cad::Lines& l = app.lines;

@@ -20,11 +20,36 @@ struct Lines {
   RtTable<std::string> LineArc{kLineCapacity};
   double LineVertexCount = 0;
   double LineVertexCountBeforeCalc = 0;
+  // Vertices delivered by the last complete read of the connection-line file;
+  // the save tells loaded segments from new ones by it.
+  double LoadedVertexCount = 0;
 
   RtTable<int16_t> LayerVisible{15};
   double CurrentLayer = 1;
   double CurrentLineType = 9;
   double LineEraseMode = -1;
+  // The layer and line-type prompts.
+  double ChosenLayer = 1;
+  double ChosenLineType = 10;
+  std::string LineTypeAllText;
+
+  // Scratch of the segment drawing: the segment ending at SegmentVertex, its
+  // chord and, for an arc, its centre and end angles (degrees, from east
+  // turning south).
+  double SegmentVertex = 0;
+  double SegmentStartPoint = 0;
+  double SegmentEndPoint = 0;
+  double LineDrawColour = 0;
+  double ArcRadius = 0;
+  double ChordStartPoint = 0;
+  double ChordEndPoint = 0;
+  double ChordLength = 0;
+  double ChordDirection = 0;
+  double ArcCentreX = 0;
+  double ArcCentreY = 0;
+  double ArcStartAngle = 0;
+  double ArcEndAngle = 0;
+  double ArcCurrentAngle = 0;
 
   // Drawing and paper.
   double CadInitialised = 0;

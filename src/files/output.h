@@ -30,8 +30,19 @@ struct JobFiles {
   std::string FileExtension;
   std::string ChosenFilePath;
   double FileMenuChoice = 0;
+  // The answer of the last submenu, fraction included.
+  double SubmenuChoice = 0;
+  // The point-list file: the number the reader stores its next point under, how
+  // its lines are separated (0 undecided, 1 blanks, 2 commas and TABs), and the
+  // names the port layout cut in one write.
+  double ListPointNumber = 1;
+  double PointListDelimiterMode = 0;
+  double TruncatedNameCount = 0;
   double FirstReadPointNumber = 1;
   double ConnectionFileFound = 0;
+  // The first point and line-table entry a save writes to the connection-line file.
+  double FirstPointToSave = 1;
+  double FirstVertexToSave = 1;
 };
 
 }  // namespace files

@@ -51,3 +51,14 @@ void SelectPoints(App& app) {
     AppendPointReference(app);
   }
 }
+
+void SelectAllPoints(App& app) {
+  points::Store& p = app.points;
+  const int count = RtWhole(p.PointCount);
+  int i = 0;
+  do {
+    p.SelectionList(i) = static_cast<int16_t>(i + 1);
+    ++i;
+  } while (i < count);
+  p.SelectionLast = i - 1;
+}

@@ -11,3 +11,8 @@ struct App;
 // The answers Q, W and Z leave through the resolver's exits. An append beyond
 // the list's last index is run-time error 9.
 void SelectPoints(App& app);
+
+// Selects every point in use: entries 0 to PointCount - 1 hold the numbers 1 to
+// PointCount. The filling runs at least once: with no point in use, point 1
+// alone is selected.
+void SelectAllPoints(App& app);

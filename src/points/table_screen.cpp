@@ -78,8 +78,6 @@ std::string FieldText(const std::string& row, Field field) {
   return row.substr(static_cast<size_t>(field.column), static_cast<size_t>(field.width));
 }
 
-bool IsTrailByte(int code) { return code >= 0x40 && code <= 0xFC && code != 0x7F; }
-
 // Text read from console cells without a lead byte whose other half was cut off.
 std::string WholeCharacters(std::string text) {
   size_t pos = 0;
@@ -132,38 +130,6 @@ bool IsPrintable(const std::string& key) {
   if (key.empty()) return false;
   const auto first = static_cast<unsigned char>(key[0]);
   return first >= ' ' && first != 0x7F;
-}
-
-// The character of the console that a cell belongs to: one byte, or the two of
-// a double-byte character that the cell is either half of.
-struct CellCharacter {
-  int column;  // where it starts
-  std::string bytes;
-};
-
-CellCharacter CharacterAt(int column, int row) {
-  int start = 0;
-  for (;;) {
-    const int code = RtScreenChar(start, row);
-    const bool pair = rt::IsLeadByte(static_cast<unsigned char>(code)) && start < kLastColumn &&
-                      IsTrailByte(RtScreenChar(start + 1, row));
-    const int width = pair ? 2 : 1;
-    if (start + width > column) {
-      std::string bytes(1, static_cast<char>(code));
-      if (pair) bytes += static_cast<char>(RtScreenChar(start + 1, row));
-      return {start, bytes};
-    }
-    start += width;
-  }
-}
-
-// Writes a character back in `colour`. One that reaches the last column is left
-// as it stands: writing there would move the console on to the next row.
-void RewriteCharacter(const CellCharacter& character, int row, int colour) {
-  if (character.column + static_cast<int>(character.bytes.size()) > kLastColumn) return;
-  RtColor(colour);
-  RtLocate(character.column, row);
-  RtPrintStr(character.bytes, false);
 }
 
 // What the screen printed on a console row.
@@ -383,16 +349,16 @@ class TableScreen {
 
   // The cell under the edit cursor in the mark colour, the console's cursor on it.
   void MarkCell() {
-    const CellCharacter character = CharacterAt(editColumn_, editRow_);
+    const rt::ScreenCharacter character = rt::ScreenCharacterAt(editColumn_, editRow_);
     p_.CellUnderCursor = character.bytes;
     markStart_ = character.column;
-    RewriteCharacter(character, editRow_, kMarkColour);
+    rt::PrintScreenCharacter(character, editRow_, kMarkColour);
     RtLocate(editColumn_, editRow_);
     RtColor(kTextColour);
   }
 
   void UnmarkCell() {
-    RewriteCharacter({markStart_, p_.CellUnderCursor}, editRow_, kTextColour);
+    rt::PrintScreenCharacter({markStart_, p_.CellUnderCursor}, editRow_, kTextColour);
     RtLocate(editColumn_, editRow_);
   }
 

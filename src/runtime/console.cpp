@@ -24,14 +24,12 @@ ConsoleState& State() { return *CurrentRuntime().console; }
 
 bool IsControl(unsigned char c) { return c < 0x20 || c == 0x7F; }
 
-bool IsTrailByte(unsigned char c) { return c >= 0x40 && c <= 0xFC && c != 0x7F; }
-
 // Byte length of the character at `pos` of CP932 text: 2 for a lead byte with a
 // valid trail byte after it, else 1.
 size_t CharacterLength(std::string_view text, size_t pos) {
   const auto c = static_cast<unsigned char>(text[pos]);
   if (rt::IsLeadByte(c) && pos + 1 < text.size() &&
-      IsTrailByte(static_cast<unsigned char>(text[pos + 1]))) {
+      rt::IsTrailByte(static_cast<unsigned char>(text[pos + 1]))) {
     return 2;
   }
   return 1;
@@ -419,6 +417,31 @@ void rt::WriteScreenToTranscript() {
 std::string rt::ConsoleRowText(int row) {
   if (row < 0 || row >= kRows) return {};
   return RowText(State(), row);
+}
+
+rt::ScreenCharacter rt::ScreenCharacterAt(int column, int row) {
+  constexpr int kLastColumn = kColumns - 1;
+  int start = 0;
+  for (;;) {
+    const int code = RtScreenChar(start, row);
+    const bool pair = rt::IsLeadByte(static_cast<unsigned char>(code)) && start < kLastColumn &&
+                      rt::IsTrailByte(static_cast<unsigned char>(RtScreenChar(start + 1, row)));
+    const int width = pair ? 2 : 1;
+    if (start + width > column) {
+      std::string bytes(1, static_cast<char>(code));
+      if (pair) bytes += static_cast<char>(RtScreenChar(start + 1, row));
+      return {start, bytes};
+    }
+    start += width;
+  }
+}
+
+void rt::PrintScreenCharacter(const ScreenCharacter& character, int row, int colour,
+                              std::source_location where) {
+  if (character.column + static_cast<int>(character.bytes.size()) > kColumns - 1) return;
+  RtColor(colour, -1, -1, where);
+  RtLocate(character.column, row, where);
+  RtPrintStr(character.bytes, false);
 }
 
 void rt::DrawConsole(cairo_t* cr) {

@@ -108,6 +108,20 @@ void WriteScreenToTranscript();
 // One row of the console as UTF-8, without trailing blanks.
 std::string ConsoleRowText(int row);
 
+// The character of the console that a cell of a row (column 0-62) belongs to: one
+// byte, or the two of a double-byte character that the cell is either half of.
+struct ScreenCharacter {
+  int column;  // where it starts
+  std::string bytes;
+};
+ScreenCharacter ScreenCharacterAt(int column, int row);
+// Prints a character back at its place on `row` in foreground `colour`, which
+// stays the current colour, and leaves the cursor after it. One that ends on the
+// last column is left as it stands (colour and cursor too): printing it would
+// move the console on to the next row.
+void PrintScreenCharacter(const ScreenCharacter& character, int row, int colour,
+                          std::source_location where = std::source_location::current());
+
 // Paints the console cells into `cr` at its origin: 504 x 702 units, 8 x 18 per
 // cell, in the palette's colours, with a monospace Japanese font.
 void DrawConsole(cairo_t* cr);

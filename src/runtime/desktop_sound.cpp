@@ -6,11 +6,11 @@
 
 #include <array>
 #include <atomic>
-#include <cctype>
 #include <string>
 #include <utility>
 
 #include "runtime/sound_state.h"
+#include "runtime/text.h"
 
 namespace rt {
 
@@ -41,17 +41,6 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kEventSou
     {"tada.wav", "service-logout"},    // the program ends
     {"chimes.wav", "complete"},        // a calculation or renaming pass finished
 }};
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
 
 // The theme the user chose for event sounds and whether they are on, as the
 // desktop's settings say; nothing is changed without a display.
@@ -109,7 +98,7 @@ void EventSoundsDeleter::operator()(EventSounds* sounds) const {
 
 std::string_view EventSoundId(std::string_view waveFileName) {
   for (const auto& [wave, event] : kEventSounds) {
-    if (SameIgnoringCase(waveFileName, wave)) return event;
+    if (rt::EqualsIgnoringCase(waveFileName, wave)) return event;
   }
   return {};
 }

@@ -3,7 +3,6 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
-#include <cctype>
 #include <exception>
 #include <filesystem>
 #include <optional>
@@ -15,19 +14,9 @@
 #include "runtime/programs.h"
 #include "runtime/runtime.h"
 #include "runtime/sound_state.h"
+#include "runtime/text.h"
 
 namespace {
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
 
 std::string_view Trimmed(std::string_view text) {
   const size_t start = text.find_first_not_of(' ');
@@ -40,7 +29,8 @@ std::string_view Trimmed(std::string_view text) {
 std::optional<std::string_view> PlayedFile(std::string_view command) {
   command = Trimmed(command);
   constexpr std::string_view kVerb = "play ";
-  if (command.size() <= kVerb.size() || !SameIgnoringCase(command.substr(0, kVerb.size()), kVerb)) {
+  if (command.size() <= kVerb.size() ||
+      !rt::EqualsIgnoringCase(command.substr(0, kVerb.size()), kVerb)) {
     return std::nullopt;
   }
   std::string_view path = Trimmed(command.substr(kVerb.size()));
@@ -67,7 +57,7 @@ std::string ExistingFile(const std::string& hostPath) {
   if (!dir) return {};
   std::string found;
   while (const dirent* entry = readdir(dir)) {
-    if (SameIgnoringCase(entry->d_name, name)) {
+    if (rt::EqualsIgnoringCase(entry->d_name, name)) {
       found = (slash == std::string::npos ? std::string() : folder) + entry->d_name;
       if (Exists(found)) break;
       found.clear();

@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstddef>
@@ -69,13 +70,11 @@ std::size_t Utf8SequenceLength(std::string_view s) {
   return i;
 }
 
-bool IsTrailByte(unsigned char c) { return c >= 0x40 && c <= 0xFC && c != 0x7F; }
-
 // A CP932 character that iconv refused: skip the whole double-byte character
 // when the lead byte has a proper trail byte, else the one byte.
 std::size_t Cp932SequenceLength(std::string_view s) {
   return s.size() >= 2 && rt::IsLeadByte(static_cast<unsigned char>(s[0])) &&
-                 IsTrailByte(static_cast<unsigned char>(s[1]))
+                 rt::IsTrailByte(static_cast<unsigned char>(s[1]))
              ? 2
              : 1;
 }
@@ -123,6 +122,9 @@ std::size_t RoundedCount(double value, double minimum, std::size_t textLength,
 std::size_t CharLength(std::string_view s, std::size_t i) {
   return rt::IsLeadByte(static_cast<unsigned char>(s[i])) && i + 1 < s.size() ? 2 : 1;
 }
+
+char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 template <typename Map>
 std::string MapAsciiLetters(std::string_view s, Map map) {
@@ -176,6 +178,13 @@ namespace rt {
 
 bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
+bool IsTrailByte(unsigned char c) { return c >= 0x40 && c <= 0xFC && c != 0x7F; }
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
+}
+
 std::string Cp932ToUtf8(std::string_view cp932) {
   Converter& c = ThreadConverters().toUtf8;
   if (!c.valid()) return AsciiOnly(cp932, kUtf8Replacement);
@@ -227,11 +236,11 @@ std::string RtRight(std::string_view s, double n, std::source_location where) {
 }
 
 std::string RtUcase(std::string_view s) {
-  return MapAsciiLetters(s, [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
+  return MapAsciiLetters(s, AsciiUpper);
 }
 
 std::string RtLcase(std::string_view s) {
-  return MapAsciiLetters(s, [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+  return MapAsciiLetters(s, AsciiLower);
 }
 
 std::string RtTrim(std::string_view s) {
@@ -270,7 +279,7 @@ std::string RtToFullWidth(std::string_view s) {
   for (std::size_t i = 0; i < s.size(); ++i) {
     auto c = static_cast<unsigned char>(s[i]);
     Voicing current = Voicing::None;
-    if (rt::IsLeadByte(c) && i + 1 < s.size() && IsTrailByte(static_cast<unsigned char>(s[i + 1]))) {
+    if (rt::IsLeadByte(c) && i + 1 < s.size() && rt::IsTrailByte(static_cast<unsigned char>(s[i + 1]))) {
       out.append(s.substr(i, 2));
       ++i;
     } else if (c >= 0x20 && c <= 0x7E) {

@@ -11,6 +11,14 @@ namespace rt {
 
 // True for the first byte of a double-byte character (0x81-0x9F, 0xE0-0xFC).
 bool IsLeadByte(unsigned char c);
+// True for a byte that can follow a lead byte as the second byte of a
+// double-byte character (0x40-0xFC except 0x7F).
+bool IsTrailByte(unsigned char c);
+
+// Equal texts when ASCII letters are taken without their case; every other byte
+// must match exactly. Byte by byte, so meant for ASCII and host (UTF-8) names:
+// in CP932 a trail byte can look like an ASCII letter.
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 
 // CP932 text to UTF-8 for the host. Bytes that are no CP932 character become
 // U+FFFD; the conversion never fails.

@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <string>
 
+#include "files/coordinate_file_menu.h"
 #include "files/result.h"
 #include "points/point_input.h"
+#include "points/selection.h"
 #include "points/table.h"
 #include "runtime/console.h"
 #include "runtime/dialogs.h"
@@ -39,7 +41,7 @@ constexpr std::array<Entry, 13> kCommands = {
     CommandNotAvailable,  // 2 various coordinates
     CommandNotAvailable,  // 3 route
     CommandNotAvailable,  // 4 machine point
-    CommandNotAvailable,  // 5 coordinate management
+    CoordinateManagementPlaceholder,  // 5 coordinate management (TEMPORARY: file menu only)
     CommandNotAvailable,  // 6 area
     CommandNotAvailable,  // 7 coordinate transformation
     CommandNotAvailable,  // 8 transfer
@@ -240,15 +242,7 @@ Jump SearchPointArea(App& app) {
 }
 
 Jump PlotAllPoints(App& app) {
-  points::Store& p = app.points;
-  const int count = RtWhole(p.PointCount);
-  // The filling runs at least once: with no point in use, point 1 alone is selected.
-  int i = 0;
-  do {
-    p.SelectionList(i) = static_cast<int16_t>(i + 1);
-    ++i;
-  } while (i < count);
-  p.SelectionLast = i - 1;
+  SelectAllPoints(app);
   app.shell.PlanViewFlag = 1;
   ZoomToFitView(app);
   return {ShowResultMenu};

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/coordinate_file_menu.h"
 #include "files/result.h"
 #include "runtime/console.h"
 #include "runtime/dialogs.h"
@@ -374,8 +375,8 @@ void NameAllPoints(App& app) {
 
 // ---- The file on the command line ----
 
-// The readers of job files come with their own subsystems; until then a file
-// named on the command line is reported and the program starts without it.
+// The SIMA reader comes with its own subsystem; until then a SIMA file named on
+// the command line is reported and the program starts without it.
 Jump ReportUnreadableFile(std::string_view kind, const std::string& path) {
   RtMessageBox(std::string(kind) + "の読込はまだできません: " + path, kProgramCaption,
                kButtonsOk, kIconInformation, kMain);
@@ -386,9 +387,8 @@ Jump EnterSimaReader(App& app) {
   return ReportUnreadableFile("SIMAファイル", app.shell.CommandLine);
 }
 
-Jump EnterCoordinateFileReader(App& app) {
-  return ReportUnreadableFile("座標ファイル", app.shell.CommandLine);
-}
+// Any other file is a point list: the points are stored from number 1 on.
+Jump EnterCoordinateFileReader(App&) { return {LoadCoordinateFile}; }
 
 // Splits the command-line file into the job folder, the job name and the
 // extension. A relative folder is taken from the folder the program started in.

@@ -10,7 +10,6 @@
 #include "runtime/console.h"
 #include "runtime/events.h"
 #include "runtime/graphics.h"
-#include "runtime/text.h"
 #include "shell/app.h"
 #include "ui/transform.h"
 
@@ -74,40 +73,6 @@ constexpr int kMarkColour = 14;
 constexpr int kTextColour = 7;
 constexpr int kBlank = ' ';
 
-bool IsTrailByte(int code) { return code >= 0x40 && code <= 0xFC && code != 0x7F; }
-
-// The character that a console cell belongs to: one byte, or the two of a
-// double-byte character that the cell is either half of.
-struct ScreenCharacter {
-  int column;  // where it starts
-  std::string bytes;
-};
-
-ScreenCharacter CharacterAt(int column, int row) {
-  int start = 0;
-  for (;;) {
-    const int code = RtScreenChar(start, row);
-    const bool pair = rt::IsLeadByte(static_cast<unsigned char>(code)) && start < kLastColumn &&
-                      IsTrailByte(RtScreenChar(start + 1, row));
-    const int width = pair ? 2 : 1;
-    if (start + width > column) {
-      std::string bytes(1, static_cast<char>(code));
-      if (pair) bytes += static_cast<char>(RtScreenChar(start + 1, row));
-      return {start, bytes};
-    }
-    start += width;
-  }
-}
-
-// Prints a character of the row in `colour`. One that ends on the last column is
-// left as it stands: printing it would move the console on to the next row.
-void PrintCharacter(const ScreenCharacter& character, int row, int colour) {
-  if (character.column + static_cast<int>(character.bytes.size()) > kLastColumn) return;
-  RtColor(colour);
-  RtLocate(character.column, row);
-  RtPrintStr(character.bytes, false);
-}
-
 // Marks the cell left of the cursor: its character in the mark colour, the
 // cursor back on the cell. A double-byte character is marked whole, so that the
 // mark passes over it without breaking it.
@@ -115,17 +80,17 @@ void MarkCell(ui::InputState& in) {
   in.CursorColumn = RtPos();
   in.CursorRow = RtCsrlin();
   const int marked = in.CursorColumn - 1;
-  const ScreenCharacter character = CharacterAt(marked, in.CursorRow);
+  const rt::ScreenCharacter character = rt::ScreenCharacterAt(marked, in.CursorRow);
   in.CursorCharacter = character.bytes;
-  PrintCharacter(character, in.CursorRow, kMarkColour);
+  rt::PrintScreenCharacter(character, in.CursorRow, kMarkColour);
   RtLocate(marked, in.CursorRow);
   RtColor(kTextColour);
 }
 
 // The marked character in the text colour again.
 void Unmark(const ui::InputState& in) {
-  const int start = CharacterAt(in.CursorColumn - 1, in.CursorRow).column;
-  PrintCharacter({start, in.CursorCharacter}, in.CursorRow, kTextColour);
+  const int start = rt::ScreenCharacterAt(in.CursorColumn - 1, in.CursorRow).column;
+  rt::PrintScreenCharacter({start, in.CursorCharacter}, in.CursorRow, kTextColour);
 }
 
 // Writes `text` over the marked cell in the text colour (a character it breaks

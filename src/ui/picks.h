@@ -15,6 +15,14 @@ void PickCoordinates(App& app);
 void PickMenuNumber(App& app);
 void PickWordOrLabel(App& app);
 
+// Records a left-button press: PressViewX/Y (y scaled by MouseScaleRatio),
+// PressGroundX/Y by the inverse of the view transform, LeftButtonHeld := 1.
+void MouseToWorld(App& app);
+// The word of the console text under the main window's pointer: left in Answer
+// and TypedText with PickAnswered = 1, highlighted at its place and echoed after
+// the prompt; Answer empty when there is none or the press was meant for the view.
+void PickConsoleWord(App& app);
+
 // Right button down: takes what was typed as the answer, as Enter does.
 void AcceptTypedText(App& app);
 

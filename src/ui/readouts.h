@@ -4,12 +4,18 @@
 
 struct App;
 
-// PointerX, PointerY from the mouse over the dynamic view, and the pointer
-// position over the main window.
+// PointerX, PointerY (ground) from the mouse over the dynamic view, and
+// ConsolePointerX, ConsolePointerY from the mouse over the main window.
 void RefreshPointerPosition(App& app);
-// Redraws the view when ViewRedrawPending is 1 and clears PickAnswered; returns
-// true when it did, so that the key loop binds its events and prompts again.
+// When ViewRedrawPending is 1: measures and clears the view in the background
+// colour RG, draws the background picture, every point, the connection lines,
+// the overlays and the current point highlighted, and clears PickAnswered.
+// Returns true when it redrew, so that the key loop binds its events and
+// prompts again.
 bool RedrawOnRequest(App& app);
-// Follows a minimised main window, times the pointer movements, shows the drag
-// indicator and writes the readouts into the view's caption.
+// Minimises the view and the navigator with the main window, times the pointer
+// movements, draws the drag indicator while the left button is held and writes
+// the readouts into the view's caption (ViewCaptionText): "X=" "Y=", then "l="
+// and "S=" while the default pick is in force, "x=" "y=" with the station marker,
+// "  L=" with "A=" or "H=" while a distance or direction is asked.
 void UpdateLiveReadouts(App& app);

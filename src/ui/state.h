@@ -1,6 +1,7 @@
 // Shared state of the input routine, the navigator and the dynamic view.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "runtime/graphics.h"
@@ -57,7 +58,44 @@ struct InputState {
   double PickBoxMaxY = 0;
   std::string BrowseKey;  // the key the plot browser read last
   double PickOffsetMode = 0;
+  double ClickColumn = 0;
   double ClickRow = 0;
+  // The last left-button press: view units (y scaled by MouseScaleRatio) and ground.
+  double PressViewX = 0;
+  double PressViewY = 0;
+  double PressGroundX = 0;
+  double PressGroundY = 0;
+  double DragDistance = 0;  // pointer's distance from the press, view units / 50
+  double DragStartX = 0;    // ground position of the pointer at a middle-button press
+  double DragStartY = 0;
+  // Station and offset typed by the previous station pick; never reset.
+  double PreviousPickStation = 0;
+  double PreviousPickOffset = 0;
+  // Readouts of the pass without a key that the picks type.
+  double BaseStation = 0;
+  double BaseOffset = 0;
+  double ReadoutDistance = 0;
+  // Time of day (ms) the pointer last moved over the view and over the main window.
+  int32_t ViewPointerMovedTime = 0;
+  int32_t ConsolePointerMovedTime = 0;
+  // Pointer over the main window (its units), and the positions of the previous pass.
+  double ConsolePointerX = 0;
+  double ConsolePointerY = 0;
+  double LastPointerX = 0;
+  double LastPointerY = 0;
+  double LastConsolePointerX = 0;
+  double LastConsolePointerY = 0;
+  // The drag indicator drawn while the left button is held.
+  double DragCirclesShown = 0;
+  // The caption readouts: the reference of "l=", the work point kept while the
+  // live parcel area borrows it, the angle label and the caption line.
+  double DistanceReferencePoint = 0;
+  double DistanceReferenceX = 0;
+  double DistanceReferenceY = 0;
+  double SavedParcelPointX = 0;
+  double SavedParcelPointY = 0;
+  std::string ReadoutAngleLabel;
+  std::string ViewCaptionText;
 
   // Word tests of the click handlers and the screen pick mode.
   double ScreenCharCode = 0;
@@ -147,6 +185,18 @@ struct ViewState {
   double PlaneVertical = 0;
   double PlotScreenX = 0;  // view position of PlotPoint by the plot's transform
   double PlotScreenY = 0;
+
+  // The station marker drawn last (view units), and the BaseRadius it was drawn for.
+  struct Marker {
+    double CentreX = 0;
+    double CentreY = 0;
+    double Radius = 0;
+    double LineX = 0;
+    double LineY = 0;
+    double LineDX = 0;
+    double LineDY = 0;
+    double BaseRadius = 0;
+  } LastMarker;
 };
 
 }  // namespace ui

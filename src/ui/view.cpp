@@ -253,6 +253,3 @@ void DrawViewGrid(App& app) {
     RtLine(kView, 0, y, v.ViewWidth, y, colour);
   }
 }
-
-// The base-line marker comes with the station picks of the view.
-void DrawStationMarker(App&) {}

@@ -129,10 +129,13 @@ TEST_F(PointInputTest, TheAnswerFTakesThePointerPosition) {
   // A click in the view answers "F" with the clicked ground position in the
   // pointer; typed, the capital F takes the pointer where it is.
   app.points.PointInputMode = 1;
-  app.input.PointerX = -35010.25;
-  app.input.PointerY = 12060.5;
+  // The view's transform puts ground (-35010.25, 12060.5) under view (400, 1000).
+  app.view.ViewScale = 0.25;
+  app.view.ViewHeight = 2000;
+  app.view.ViewOriginX = -35010.25 - 1000 * 0.25;
+  app.view.ViewOriginY = 12060.5 - 400 * 0.25;
   app.points.DesignatedPointZ = 0;
-  Ask("F\n");
+  Ask("!move view 400 1000\nF\n");
   EXPECT_EQ(app.input.RawAnswer, "");
   EXPECT_EQ(app.points.WorkPointX, -35010.25);
   EXPECT_EQ(app.points.WorkPointY, 12060.5);

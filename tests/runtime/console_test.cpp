@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/console_state.h"
 #include "runtime/errors.h"
 #include "runtime/events.h"
 #include "runtime/palette.h"
@@ -185,6 +186,50 @@ TEST_F(ConsoleTest, ControlBytesAreStoredAndShownAsQuestionMarks) {
   RtPrintStr("a\x0c" "b", false);
   EXPECT_EQ(RtScreenChar(1, 0), 12);
   EXPECT_EQ(rt::ConsoleRowText(0), "a?b");
+}
+
+TEST_F(ConsoleTest, ScreenCharacterIsTheCharacterACellBelongsTo) {
+  RtPrintStr("a測b", false);
+  RtLocate(60, 0);
+  RtPrintStr("x量", false);  // 量 on the last two columns
+  RtLocate(60, 1);
+  RtPrintStr("xy\x81", false);  // a lead byte on the last column has no pair
+  struct Case {
+    int column, row;
+    int start;
+    std::string bytes;
+  };
+  for (const Case& c : std::vector<Case>{{0, 0, 0, "a"},
+                                         {1, 0, 1, "測"},
+                                         {2, 0, 1, "測"},
+                                         {3, 0, 3, "b"},
+                                         {4, 0, 4, " "},
+                                         {61, 0, 61, "量"},
+                                         {62, 0, 61, "量"},
+                                         {62, 1, 62, "\x81"}}) {
+    const rt::ScreenCharacter character = rt::ScreenCharacterAt(c.column, c.row);
+    EXPECT_EQ(character.column, c.start) << c.column << "," << c.row;
+    EXPECT_EQ(character.bytes, c.bytes) << c.column << "," << c.row;
+  }
+}
+
+TEST_F(ConsoleTest, PrintScreenCharacterRecoloursItInPlace) {
+  RtPrintStr("a測b", false);
+  RtLocate(61, 0);
+  RtPrintStr("量", false);
+  const ConsoleState& s = *rt.console;
+  rt::PrintScreenCharacter(rt::ScreenCharacterAt(2, 0), 0, 14);
+  EXPECT_EQ(s.at(0, 0).foreground, 7);
+  EXPECT_EQ(s.at(1, 0).foreground, 14);
+  EXPECT_EQ(s.at(2, 0).foreground, 14);
+  EXPECT_EQ(s.at(3, 0).foreground, 7);
+  EXPECT_EQ(rt::ConsoleRowText(0).substr(0, 5), U8(u8"a測b"));
+  EXPECT_EQ(RtPos(), 3);
+  // Printing on the last column would move the console on: left as it stands.
+  rt::PrintScreenCharacter(rt::ScreenCharacterAt(62, 0), 0, 2);
+  EXPECT_EQ(s.at(61, 0).foreground, 7);
+  EXPECT_EQ(RtPos(), 3);
+  EXPECT_EQ(RtCsrlin(), 0);
 }
 
 TEST_F(ConsoleTest, ClearBlanksTheCellsAndHomesTheCursor) {

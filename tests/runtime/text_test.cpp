@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "runtime/errors.h"
 #include "temp_folder.h"
@@ -20,6 +22,34 @@ TEST(Text, LeadBytes) {
   for (int c = 0; c < 256; ++c) {
     bool expected = (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
     EXPECT_EQ(rt::IsLeadByte(static_cast<unsigned char>(c)), expected) << c;
+  }
+}
+
+TEST(Text, TrailBytes) {
+  for (int c = 0; c < 256; ++c) {
+    const bool expected = c >= 0x40 && c <= 0xFC && c != 0x7F;
+    EXPECT_EQ(rt::IsTrailByte(static_cast<unsigned char>(c)), expected) << c;
+  }
+}
+
+TEST(Text, EqualsIgnoringCaseFoldsAsciiLettersOnly) {
+  struct Case {
+    std::string_view a, b;
+    bool equal;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"chord.wav", "CHORD.WAV", true},
+           {"Play ", "pLAY ", true},
+           {"", "", true},
+           {"ding.wav", "ding.wa", false},  // lengths differ
+           {"a.wav", "b.wav", false},
+           {"@", "`", false},   // next to the letters: no case pair
+           {"[", "{", false},
+           {"\xC0", "\xE0", false},  // bytes above ASCII must match exactly
+           {"\xC3\xA9", "\xC3\xA9", true},
+       }) {
+    EXPECT_EQ(rt::EqualsIgnoringCase(c.a, c.b), c.equal) << c.a << " / " << c.b;
+    EXPECT_EQ(rt::EqualsIgnoringCase(c.b, c.a), c.equal) << c.b << " / " << c.a;
   }
 }
 

@@ -36,6 +36,14 @@ struct FixturePoint {
   const char* attribute;
 };
 
+// A small job far from where the view looks at start, so that only a fit or a
+// search brings it into sight: points 1 to 5, K1 to K5.
+inline const std::vector<FixturePoint> kFarJob = {
+    {-35120.5, 12040.25, "K1", "12"}, {-35080.0, 12110.75, "K2", "13"},
+    {-35010.25, 12060.5, "K3", "14"}, {-34990.75, 11990.0, "K4", "15"},
+    {-35050.0, 12020.0, "K5", "16"},
+};
+
 // The points of the session about to start (the child process inherits them).
 inline std::vector<FixturePoint>& Points() {
   static std::vector<FixturePoint> points;
@@ -109,6 +117,8 @@ struct Png {
     }
     return n;
   }
+  // The same in the whole picture.
+  int Count(int colour) const { return Count(colour, 0, 0, Width(), Height()); }
   // The same in the square of half side `half` around (x, y).
   int CountAround(int colour, int x, int y, int half) const {
     return Count(colour, x - half, y - half, x + half + 1, y + half + 1);

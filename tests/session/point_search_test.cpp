@@ -14,11 +14,7 @@ namespace {
 using fixture_points::FixturePoint;
 using fixture_points::Png;
 
-const std::vector<FixturePoint> kPoints = {
-    {-35120.5, 12040.25, "K1", "12"}, {-35080.0, 12110.75, "K2", "13"},
-    {-35010.25, 12060.5, "K3", "14"}, {-34990.75, 11990.0, "K4", "15"},
-    {-35050.0, 12020.0, "K5", "16"},
-};
+const std::vector<FixturePoint>& kPoints = fixture_points::kFarJob;
 
 TEST(PointSearchSession, CommandTwelveCentresTheViewOnThePointNamed) {
   const TempFolder data, windows, io;

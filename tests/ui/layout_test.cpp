@@ -300,6 +300,7 @@ TEST_F(FunctionKeyTest, F5HidesAndShowsTheBackgroundPictureAtTheRedraw) {
   v.BackgroundPictureScale = 1;
   v.BackgroundPictureLoaded = 1;
   v.BackgroundPictureOn = 1;
+  app.settings.ZEH = -1;  // no grid line over the spot looked at
   for (bool shown : {false, true}) {
     AskWithKey("{F5}");
     EXPECT_EQ(view_pixel::At(kView, 20, 20) == rt::PaletteRgb(12), shown);

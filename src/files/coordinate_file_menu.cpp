@@ -1,0 +1,188 @@
+// The coordinate-file menu: saving the job as a point-list file with its
+// connection-line file, and loading a job from them.
+#include "files/coordinate_file_menu.h"
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "files/file_dialogs.h"
+#include "files/line_file.h"
+#include "files/point_list.h"
+#include "files/result.h"
+#include "points/selection.h"
+#include "points/table.h"
+#include "runtime/console.h"
+#include "runtime/errors.h"
+#include "runtime/files.h"
+#include "runtime/numtext.h"
+#include "shell/app.h"
+#include "shell/program.h"
+#include "ui/input.h"
+
+namespace {
+
+constexpr int kJobFile = 1;
+constexpr int kParcelFile = 4;
+constexpr std::string_view kParcelWorkFileName = "K.D";
+constexpr int kGuideFileMenu = 113;
+
+constexpr double kChoiceWrite = 1;
+constexpr double kChoiceBlockWrite = 2;
+constexpr double kChoiceRead = 3;
+
+// TEMPORARY: the coordinate management menu and the editor command come with
+// the coordinate management; until then the file menu's ways back lead to the
+// result menu and the editor choice says it is not available.
+constexpr Entry kCoordinateManagementMenu = ShowResultMenu;
+constexpr Entry kEditFileWithEditor = CommandNotAvailable;
+
+// ---- Loading ----
+
+std::string JobFilePath(const App& app) {
+  return app.shell.JobFolder + app.settings.ZA + app.job.FileExtension;
+}
+
+// A job file that cannot be opened: said in the main window, then the
+// file-not-open error that the error handler reports; nothing was changed.
+[[noreturn]] void ReportMissingJobFile(const App& app) {
+  RtPrintStr("", true);
+  RtColor(10);
+  RtPrintStr(" " + app.settings.ZA + app.job.FileExtension + " が見つかりません。", true);
+  RtPrintStr(" 読込を中止しました。データは元のままです。", true);
+  RtColor(7);
+  RtRaise(kErrFileNotOpen);
+}
+
+// The parcels of the previous job are gone: "K.D" is made anew, empty.
+void EmptyParcelWorkFile(const App& app) {
+  const std::string path = app.shell.DataFolder + std::string(kParcelWorkFileName);
+  RtKill(path);
+  RtOpen(kParcelFile, path, RtFileMode::Append);
+  RtClose(kParcelFile);
+}
+
+// The job loading. The file is read whole before anything of the job in memory
+// changes, so a missing or bad file leaves the points, the lines and the parcel
+// work file as they were; only then are the parcels dropped, the tables cleared
+// (when the read replaces the job) and the points stored.
+Jump LoadJob(App& app, bool clearFirst, bool emptyParcels) {
+  if (!RtOpen(kJobFile, JobFilePath(app), RtFileMode::Input)) ReportMissingJobFile(app);
+  const files::PointListRead read = files::ReadPointListEntries(app);
+
+  files::JobFiles& job = app.job;
+  const double firstNumber = job.FileMenuChoice == kChoiceRead ? 1 : app.points.PointCount + 1;
+  const double vertexCountBefore = clearFirst ? 0 : app.lines.LineVertexCount;
+  files::CheckPointListFits(app, read, firstNumber, vertexCountBefore,
+                            job.ConnectionFileFound == 0);
+
+  if (emptyParcels) EmptyParcelWorkFile(app);
+  if (clearFirst) ClearAllData(app);
+  job.ListPointNumber = firstNumber;
+  app.shell.ScaleFactor = 1;
+  files::StorePointList(app, read);
+  ShowLoadingMessage(app);
+  LoadConnectionLineFileUnlessAppending(app);
+  return {NormalizeNamesThenPlot};
+}
+
+// ---- Writing ----
+
+Jump DispatchFileMenu(double choice) {
+  switch (RtWhole(choice)) {
+    case 1:
+    case 2:
+      return {WriteCoordinateFile};
+    case 3:
+      return {OpenCoordinateFile};
+    case 4:
+      return {AppendCoordinateFile};
+    case 5:
+      return {kEditFileWithEditor};
+    default:
+      return {kCoordinateManagementMenu};
+  }
+}
+
+}  // namespace
+
+Jump CoordinateFileMenu(App& app) {
+  files::JobFiles& job = app.job;
+  job.FirstVertexToSave = 1;
+  job.FirstPointToSave = 1;
+  job.FileExtension = ".PRN";
+  RtPrintStr(" ﾌｧｲﾙ 1:ｶｷｺﾐ  2:1ﾌﾞｶｷｺﾐ  3:ﾖﾐｺﾐ  4:ﾂｲｶﾖﾐｺﾐ  5:ｴﾃﾞｨﾀ ", false);
+  app.input.GuideNumber = kGuideFileMenu;
+  InputMenuChoice(app);
+  job.FileMenuChoice = app.input.AnswerValue;
+  job.SubmenuChoice = app.input.AnswerValue;
+  return DispatchFileMenu(job.FileMenuChoice);
+}
+
+Jump WriteCoordinateFile(App& app) {
+  ShowSaveFileDialog(app);
+  if (app.job.ChosenFilePath.empty()) return {kCoordinateManagementMenu};
+  ChoosePointsAndOpenOutput(app);
+  WriteSelectedPoints(app);
+  RtClose(kJobFile);
+  SaveConnectionLineFile(app);
+  return {ShowResultMenu};
+}
+
+void ChoosePointsAndOpenOutput(App& app) {
+  if (app.job.SubmenuChoice == kChoiceBlockWrite) {
+    SelectBlockAndOpenOutput(app);
+    return;
+  }
+  SelectAllPoints(app);
+  OpenOutputFileFresh(app);
+}
+
+void SelectBlockAndOpenOutput(App& app) {
+  SelectPoints(app);
+  if (app.points.SelectionLast == -1) JumpTo(ShowResultMenu);
+  OpenOutputFileFresh(app);
+}
+
+Jump OpenCoordinateFile(App& app) {
+  ShowOpenFileDialog(app);
+  if (app.job.ChosenFilePath.empty()) return {kCoordinateManagementMenu};
+  return LoadJob(app, true, true);
+}
+
+Jump AppendCoordinateFile(App& app) {
+  ShowOpenFileDialog(app);
+  if (app.job.ChosenFilePath.empty()) return {kCoordinateManagementMenu};
+  return LoadJob(app, false, false);
+}
+
+Jump LoadCoordinateFile(App& app) { return LoadJob(app, false, true); }
+
+void ClearAllData(App& app) {
+  points::Store& p = app.points;
+  const int capacity = RtWhole(p.PointCapacity);
+  p.PointX.Dimension(capacity);
+  p.PointY.Dimension(capacity);
+  p.PointZ.Dimension(capacity);
+  p.PointName.Dimension(capacity);
+  p.PointAttribute.Dimension(capacity);
+  cad::Lines& lines = app.lines;
+  lines.LinePointName.Dimension(2 * capacity);
+  lines.LinePointNumber.Dimension(2 * capacity);
+  lines.LineType.Dimension(2 * capacity);
+  lines.LineLayer.Dimension(2 * capacity);
+  lines.LineArc.Dimension(2 * capacity);
+  app.route.RouteValue.Dimension(999);
+  app.route.VerticalTable.Dimension(999);
+  lines.LineVertexCount = 0;
+  // The next job's lines are all new: the writer's duplicate check compares
+  // only vertices above the ones that came from the line file.
+  lines.LoadedVertexCount = 0;
+  for (int i = 1; i <= capacity; ++i) p.PointName(i) = DefaultPointName(i);
+}
+
+Jump CoordinateManagementPlaceholder(App& app) {
+  ShowStatusHeader(app);
+  return {CoordinateFileMenu};
+}

@@ -1,0 +1,144 @@
+// The save and open dialogs and the job path they set.
+#include "files/file_dialogs.h"
+
+#include <string>
+#include <string_view>
+
+#include "runtime/clock.h"
+#include "runtime/console.h"
+#include "runtime/dialogs.h"
+#include "runtime/errors.h"
+#include "runtime/files.h"
+#include "runtime/folders.h"
+#include "runtime/text.h"
+#include "shell/app.h"
+
+namespace {
+
+constexpr int kJobFile = 1;
+constexpr std::string_view kSaveTitle = "ﾌｧｲﾙ書込";
+constexpr std::string_view kOpenTitle = "ﾌｧｲﾙ読込";
+// The file types of the system that the open dialog offers after the caller's own.
+constexpr std::string_view kOpenDialogTypes =
+    ";ケルノ(*.PRN);標準(*.SIM);野帳(*.Y);結線(*.SEN);路線(*.RSN);ﾌﾟﾘﾝﾄ(*.TXT);(*.*);"
+    "ソキア(*.SD);(*.CSV);(*.PRT);(*.S3P);(*.DAT);(*.DXF);(*.DD);(*.DEF)";
+constexpr int kExtensionBytes = 4;
+constexpr int kMessageColour = 10;
+constexpr int kNormalColour = 7;
+constexpr double kReadOnlyPause = 300;  // 3 seconds, in units of 10 ms
+
+bool HasDot(std::string_view fileName) { return fileName.find('.') != std::string_view::npos; }
+
+std::string Proposal(const App& app) { return app.settings.ZA + app.job.FileExtension; }
+
+// Tells that the chosen file may not be written and gives the user time to read it.
+void ReportReadOnlyFile() {
+  RtColor(kMessageColour);
+  RtPrintStr("", true);
+  RtPrintStr("  このファイルは読込専用です。名を変更してください", false);
+  RtWait(kReadOnlyPause);
+  RtColor(kNormalColour);
+  RtPrintStr("", true);
+}
+
+// Creates the chosen file empty when it is new; an existing file keeps its content
+// until the caller rewrites it.
+void CreateIfMissing(const std::string& path) {
+  if (RtFileExists(path)) return;
+  RtOpen(kJobFile, path, RtFileMode::OutputNew);
+  RtClose(kJobFile);
+}
+
+}  // namespace
+
+namespace files {
+
+std::size_t LastFolderSeparator(std::string_view path) {
+  std::size_t last = std::string_view::npos;
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    const auto c = static_cast<unsigned char>(path[i]);
+    if (rt::IsLeadByte(c) && i + 1 < path.size()) {
+      ++i;  // the trail byte may be "\" but is no separator
+    } else if (c == '/' || c == '\\') {
+      last = i;
+    }
+  }
+  return last;
+}
+
+std::string_view FileNamePart(std::string_view path) {
+  const std::size_t separator = LastFolderSeparator(path);
+  return separator == std::string_view::npos ? path : path.substr(separator + 1);
+}
+
+std::string JobFilePath(const App& app, std::string_view extension) {
+  return app.shell.JobFolder + app.settings.ZA + std::string(extension);
+}
+
+std::string JobFilePath(const App& app) { return JobFilePath(app, app.job.FileExtension); }
+
+std::string SaveDialogTypeList(std::string_view extension) {
+  // The trailing comma leaves an empty pattern, so the entry offers exactly the extension.
+  return "(*" + std::string(extension) + ",);(*.TXT)";
+}
+
+std::string OpenDialogTypeList(std::string_view extension) {
+  return "(*" + std::string(extension) + ")" + std::string(kOpenDialogTypes);
+}
+
+}  // namespace files
+
+void ShowSaveFileDialog(App& app) {
+  const std::string proposal = Proposal(app);
+  const std::string types = files::SaveDialogTypeList(app.job.FileExtension);
+  std::string chosen;
+  for (;;) {
+    chosen = RtFileSaveDialog(kSaveTitle, proposal, types);
+    if (chosen == kDialogCancelled) {
+      app.job.ChosenFilePath = "";
+      return;
+    }
+    if (!HasDot(files::FileNamePart(chosen))) chosen += app.job.FileExtension;
+    if (!RtIsReadOnly(chosen)) break;
+    ReportReadOnlyFile();
+  }
+  app.job.ChosenFilePath = chosen;
+  CreateIfMissing(chosen);
+  SplitFilePath(app);
+}
+
+void ShowOpenFileDialog(App& app) {
+  const std::string chosen = RtFileOpenDialog(kOpenTitle, Proposal(app),
+                                              files::OpenDialogTypeList(app.job.FileExtension));
+  if (chosen == kDialogCancelled) {
+    app.job.ChosenFilePath = "";
+    return;
+  }
+  app.job.ChosenFilePath = chosen;
+  // A file that cannot be found is passed over here; the caller's own read reports it.
+  RtOpen(kJobFile, chosen, RtFileMode::Input);
+  RtClose(kJobFile);
+  SplitFilePath(app);
+}
+
+void SplitFilePath(App& app) {
+  const std::string_view path = app.job.ChosenFilePath;
+  const std::size_t separator = files::LastFolderSeparator(path);
+  if (separator != std::string_view::npos) {
+    app.shell.JobFolder = std::string(path.substr(0, separator + 1));
+    const std::string_view fileName = path.substr(separator + 1);
+    const std::size_t dot = fileName.find('.');
+    // A file name without "." gives no job name.
+    if (dot == std::string_view::npos) RtRaise(kErrIllegalArgument);
+    app.settings.ZA = std::string(fileName.substr(0, dot));
+    app.job.FileExtension = rt::CutBytes(fileName.substr(dot), kExtensionBytes);
+  }
+  RtChdir(app.shell.JobFolder);
+}
+
+void OpenOutputFileFresh(App& app) {
+  RtClose(kJobFile);
+  // Output mode writes into a new file that replaces the old one only when file 1
+  // is closed complete: the old job survives a write that fails half-way.
+  RtOpen(kJobFile, files::JobFilePath(app), RtFileMode::Output);
+}

@@ -1,0 +1,68 @@
+// The file dialogs and the job path. Every file of the current job is
+// JobFolder + ZA + an extension (app.shell.JobFolder, app.settings.ZA,
+// app.job.FileExtension); the dialogs choose the file and set all three, and
+// the current folder, from the chosen path.
+//
+// A save runs: set FileExtension, ShowSaveFileDialog, back to the own menu when
+// ChosenFilePath is "", else OpenOutputFileFresh, write to file 1, close file 1.
+// A read runs: set FileExtension, ShowOpenFileDialog, back when ChosenFilePath
+// is "", else open JobFolder + ZA + FileExtension itself.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+struct App;
+
+// The save dialog ("ﾌｧｲﾙ書込"), proposing ZA + FileExtension. Cancelled:
+// ChosenFilePath is "" and nothing else changes. Otherwise a name without "."
+// gets FileExtension; a read-only file is refused with a message and the dialog
+// is shown again; a missing file is created empty (an existing one is left as it
+// is); then SplitFilePath.
+void ShowSaveFileDialog(App& app);
+
+// The open dialog ("ﾌｧｲﾙ読込") for an existing file, proposing ZA +
+// FileExtension. Cancelled: ChosenFilePath is "" and nothing else changes.
+// Otherwise the file is opened for input as file 1 and closed (a missing file is
+// passed over), then SplitFilePath.
+void ShowOpenFileDialog(App& app);
+
+// Splits ChosenFilePath into JobFolder (up to and including the last folder
+// separator), ZA (the file name up to its first ".") and FileExtension (the 4
+// characters from that "."), then makes JobFolder the current folder. Without a
+// separator only the current folder is set. A file name without "." is error 5,
+// raised after JobFolder was replaced.
+void SplitFilePath(App& app);
+
+// Deletes JobFolder + ZA + FileExtension (a missing file is fine) and opens it
+// anew, empty, for writing as file 1.
+void OpenOutputFileFresh(App& app);
+
+namespace files {
+
+// The parts of a chosen path.
+struct JobPath {
+  std::string folder;     // up to and including the last separator
+  std::string name;       // the file name up to its first "."
+  std::string extension;  // up to 4 characters from that "."
+};
+
+// The job's file with `extension`: JobFolder + ZA + extension.
+std::string JobFilePath(const App& app, std::string_view extension);
+// The job file in hand: JobFolder + ZA + FileExtension.
+std::string JobFilePath(const App& app);
+
+// The type lists of the two dialogs for the extension in hand.
+std::string SaveDialogTypeList(std::string_view extension);
+std::string OpenDialogTypeList(std::string_view extension);
+
+// Index of the last folder separator of a CP932 path: "/" or "\" where it is a
+// character of its own, never the second byte of a double-byte character;
+// npos when there is none.
+std::size_t LastFolderSeparator(std::string_view path);
+
+// The file-name part of a path (everything after the last separator).
+std::string_view FileNamePart(std::string_view path);
+
+}  // namespace files

@@ -1,0 +1,70 @@
+// A job opened from the command line and saved under a new name through the
+// coordinate-file menu: the sample job the program ships, in a copy.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "runtime/temp_folder.h"
+#include "scripted/session.h"
+#include "session/fixture_points.h"
+#include "support/u8.h"
+
+namespace {
+
+using fixture_points::Png;
+using scripted::Files;
+using scripted::HasLineContaining;
+using scripted::Krn;
+using scripted::SessionResult;
+
+// data/ of the source tree, beside tests/.
+std::string ShippedFile(const std::string& name) {
+  const std::string testData = KRN_TEST_DATA;  // <source>/tests/data
+  return testData.substr(0, testData.rfind("/tests/")) + "/data/" + name;
+}
+
+// The sample job's files, as copies in the session's folder.
+Files SampleJob() {
+  Files files = {{"SAMPLE.PRN", ReadHostFile(ShippedFile("SAMPLE.PRN"))}};
+  if (std::filesystem::exists(ShippedFile("SAMPLE.SEN"))) {
+    files.push_back({"SAMPLE.SEN", ReadHostFile(ShippedFile("SAMPLE.SEN"))});
+  }
+  return files;
+}
+
+TEST(JobFilesSession, TheSampleJobIsShownAndSavedUnderANewName) {
+  const Files job = SampleJob();
+  ASSERT_FALSE(job.front().second.empty());
+  // The view as the load left it; then command 5, the file menu's choice 1 and
+  // a new name in the save dialog.
+  const SessionResult session =
+      Krn("!png view view.png\n5\n1\n!file NEW.PRN\n", {"./SAMPLE.PRN"}, job);
+  ASSERT_EQ(session.status, 0) << session.errors;
+  EXPECT_TRUE(HasLineContaining(session, U8(u8"SAMPLE.PRN データ読込中"))) << session.transcript;
+  EXPECT_TRUE(HasLineContaining(session, U8(u8"仕事名 =NEW "))) << session.transcript;
+
+  // Every point drawn: its mark symbol and its name.
+  constexpr int kName = 1;
+  constexpr int kSymbol = 5;
+  const Png view(*session.dataFolder / "view.png");
+  ASSERT_TRUE(view.Ok());
+  EXPECT_GT(view.Count(kSymbol), 40 * 5);
+  EXPECT_GT(view.Count(kName), 40 * 5);
+
+  // The job written back is the file it was read from, and the lines beside it.
+  EXPECT_EQ(session.File("NEW.PRN"), job.front().second);
+  EXPECT_FALSE(session.File("NEW.SEN").empty());
+  EXPECT_EQ(session.File("SAMPLE.PRN"), job.front().second);
+}
+
+TEST(JobFilesSession, ABadFileOnTheCommandLineIsNamedWithItsLine) {
+  const SessionResult session =
+      Krn("", {"./BAD.PRN"}, {{"BAD.PRN", "P1 1 2 3\r\nP2 4 5 6\r\nBROKEN\r\n"}});
+  ASSERT_EQ(session.status, 0) << session.errors;
+  EXPECT_TRUE(HasLineContaining(session, U8(u8" BAD.PRN の 3 行目: 点名のあとに座標がありません")))
+      << session.transcript;
+  EXPECT_TRUE(HasLineContaining(session, U8(u8"データは元のままです"))) << session.transcript;
+}
+
+}  // namespace
