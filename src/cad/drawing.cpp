@@ -1,7 +1,6 @@
 // The CAD drawing in its least form: the fit of a selection to the paper, the
 // printer page of a plan, and the plan print of a command's points with its
-// report below them. The plan print's settings and the plot view's browsing
-// come with the CAD subsystem.
+// report below them. The plan print's settings come with the CAD subsystem.
 #include "cad/drawing.h"
 
 #include <algorithm>
@@ -196,21 +195,4 @@ Jump PrintOutput(App& app) {
   ResetPrintBuffer(app);
   app.points.NewPointCount = 0;
   return {RepeatLastCommand};
-}
-
-Jump ResumePlotView(App& app) {
-  ui::ViewState& v = app.view;
-  v.ViewScale = v.PlotScale;
-  v.ViewOriginX = v.PlotOriginX;
-  v.ViewOriginY = v.PlotOriginY;
-  RtCls(kView);
-  DrawAllConnectionLines(app);
-  const points::Store& p = app.points;
-  for (int i = 0; i <= p.SelectionLast; ++i) {
-    v.PointToDraw = p.SelectionList(i);
-    DrawPoint(app);
-  }
-  RedrawGraphicsView(app);
-  // Browsing the points and the way on into the CAD menu come with the plot view.
-  return {CommandNotAvailable};
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "shell/control.h"
+#include "ui/plot_browser.h"  // ResumePlotView, the plot view of a prepared plot
 
 struct App;
 
@@ -9,4 +10,3 @@ void DrawAllConnectionLines(App& app);
 void FitDrawingToPaper(App& app);
 void OpenPrinterPage(App& app);
 Jump PrintOutput(App& app);
-Jump ResumePlotView(App& app);

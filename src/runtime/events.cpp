@@ -221,6 +221,20 @@ void ReadClick(const Action& a, std::vector<ScriptItem>& out) {
   out.push_back(Pointer(a, Kind::Release, press + 1, 1));
 }
 
+// A double-click as the desktop delivers it: press, release, press with the
+// double-click event, release.
+void ReadDoubleClick(const Action& a, std::vector<ScriptItem>& out) {
+  a.Expect(4, "WINDOW X Y");
+  const bool left = a.name == "dblclick";
+  const int press = left ? kMouseLeftDown : kMouseRightDown;
+  out.push_back(Pointer(a, Kind::Move, kMouseMove, 1));
+  out.push_back(Pointer(a, Kind::Press, press, 1));
+  out.push_back(Pointer(a, Kind::Release, press + 1, 1));
+  out.push_back(Pointer(a, Kind::Press, press, 1));
+  out.push_back(Pointer(a, Kind::Move, left ? kMouseLeftDouble : kMouseRightDouble, 1));
+  out.push_back(Pointer(a, Kind::Release, press + 1, 1));
+}
+
 // !down and !up: the pointer moves there, the button goes down or up.
 void ReadButton(const Action& a, std::vector<ScriptItem>& out) {
   a.Expect(5, "BUTTON WINDOW X Y");
@@ -293,6 +307,7 @@ struct ActionName {
 
 constexpr ActionName kActions[] = {
     {"click", ReadClick},  {"rclick", ReadClick},        {"mclick", ReadClick},
+    {"dblclick", ReadDoubleClick}, {"rdblclick", ReadDoubleClick},
     {"down", ReadButton},  {"up", ReadButton},           {"move", ReadMove},
     {"wheel", ReadWheel},  {"close", ReadWindowAction},  {"state", ReadWindowAction},
     {"ok", ReadAlone},     {"cancel", ReadAlone},        {"screen", ReadAlone},

@@ -77,6 +77,10 @@ struct ShellState {
   // Point-name helpers.
   std::string PointNamePrefix = "T.";
   double PointNameNumber = 0;
+
+  // Settings screen: its rows, each followed by " /", and the layout to go back to.
+  std::string SettingsListText;
+  double SavedLayout = 0;
 };
 
 }  // namespace shell

@@ -74,10 +74,8 @@ bool IsStyleSwitch(std::string_view answer) { return RtUcase(answer) == "M"; }
 // the text area, so an area that already has its rows is left alone (setting it
 // again would only move the cursor away from the prompt and back).
 void FitTextAreaToWindow(ui::InputState& in) {
-  const double height = RtWindowHeight(RtWindowId::Main);
-  if (height == kUsualMainWindowHeight) return;
-  const int rows =
-      std::clamp(static_cast<int>(std::floor(height / rt::kCellHeight)), 1, rt::kConsoleRows);
+  if (RtWindowHeight(RtWindowId::Main) == kUsualMainWindowHeight) return;
+  const int rows = MainWindowTextAreaRows();
   if (rows == in.TextAreaRows) return;
   RtConsole(0, rows);
   in.TextAreaRows = rows;
@@ -338,6 +336,11 @@ PickHandler ChooseLeftButtonHandler(App& app) {
     if (!binding.keepsDefaultPickState) app.input.DefaultPickState = 0;
   }
   return chosen;
+}
+
+int MainWindowTextAreaRows() {
+  const double height = RtWindowHeight(RtWindowId::Main);
+  return std::clamp(static_cast<int>(std::floor(height / rt::kCellHeight)), 1, rt::kConsoleRows);
 }
 
 void NormalizeNumberText(App& app) {

@@ -16,6 +16,10 @@ void InputDirectionH(App& app);
 void InputWithMarker(App& app);
 void InputCoordinatePick(App& app);
 
+// The rows of the console's text area for the main window's height: as many as
+// it shows, at least 1 and at most the console's 39.
+int MainWindowTextAreaRows();
+
 // AnswerValue from Answer.
 void NormalizeNumberText(App& app);
 

@@ -194,6 +194,3 @@ void TogglePointNameDisplay(App& app) { Toggle(app, app.settings.ZEE); }
 void ToggleHeightDisplay(App& app) { Toggle(app, app.settings.ZEI); }
 void ToggleMarkDisplay(App& app) { Toggle(app, app.settings.ZEG); }
 void ToggleLineDisplay(App& app) { Toggle(app, app.settings.ZEF); }
-
-// The settings screen comes with its own issue; until then F4 does nothing.
-void SettingsScreen(App&) {}

@@ -185,6 +185,13 @@ struct ViewState {
   double PlaneVertical = 0;
   double PlotScreenX = 0;  // view position of PlotPoint by the plot's transform
   double PlotScreenY = 0;
+  // The screen plot browser: the point held across a redraw, the code of the
+  // last key (the key itself is InputState::BrowseKey) and the magnification of
+  // the go-to-point command.
+  double PlotHeldPoint = 0;
+  double PlotKeyCode = 0;
+  double PlotAskMagnification = 0;
+  double PlotMagnification = 1;
 
   // The station marker drawn last (view units), and the BaseRadius it was drawn for.
   struct Marker {

@@ -3,10 +3,8 @@
 // message box, driven with xdotool like a user and judged on screenshots.
 //
 // Each test runs itself again inside xvfb-run; that inner run starts the
-// program in a child process and drives it. There is no sample job yet, so the child
-// runs the program's own start-up and then puts a few points in place before
-// the main menu draws the view (StartWithFixturePoints), which is all a loaded
-// job would add for the view.
+// program in a child process and drives it: krn itself on a copy of the sample
+// job named on its command line, or a small program of dialogs.
 //
 // The screenshots are kept in desktop-screenshots/ under the test's working
 // folder (build/check/tests) for a look by eye.
@@ -18,6 +16,8 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -32,9 +32,6 @@
 #include "runtime/desktop.h"
 #include "runtime/dialogs.h"
 #include "runtime/temp_folder.h"
-#include "shell/app.h"
-#include "shell/control.h"
-#include "shell/program.h"
 #include "support/u8.h"
 
 namespace {
@@ -50,6 +47,8 @@ constexpr double kPatience = 20;
 // Colours of the console and view palette as they reach the screen.
 constexpr uint32_t kMenuColour = 0x00FFFF;       // console colour 13: the menu lines
 constexpr uint32_t kPointNameColour = 0x000080;  // view colour 1: the point names
+constexpr uint32_t kLineColour = 0x800080;       // view colour 3: the sample job's lines
+constexpr uint32_t kOfferColour = 0x008000;      // console colour 4: " OK?" after a point pick
 constexpr uint32_t kGuideColour = 0xFFFF00;      // the navigator's guide text area
 constexpr uint32_t kBlack = 0x000000;
 
@@ -252,52 +251,71 @@ int CountColour(const Picture& picture, uint32_t rgb) {
   return count;
 }
 
+// Pixels of `rgb` drawn on black, with the shades its smoothed edges take
+// (the colour scaled by a factor from a quarter to one).
+int CountShades(const Picture& picture, uint32_t rgb) {
+  const double top = std::max({(rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF});
+  int count = 0;
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = 0; x < picture.width(); ++x) {
+      const uint32_t pixel = picture.At(x, y);
+      const double factor =
+          std::max({(pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF}) / top;
+      bool shade = factor >= 0.25 && factor <= 1.01;
+      for (int shift : {16, 8, 0}) {
+        const double wanted = ((rgb >> shift) & 0xFF) * factor;
+        shade = shade && std::abs(((pixel >> shift) & 0xFF) - wanted) <= 8;
+      }
+      count += shade;
+    }
+  }
+  return count;
+}
+
+bool Differ(const Picture& a, const Picture& b) {
+  if (!a.valid() || !b.valid() || a.width() != b.width() || a.height() != b.height()) return true;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      if (a.At(x, y) != b.At(x, y)) return true;
+    }
+  }
+  return false;
+}
+
 // ---- The program under test, in the child ----
 
-// A few points of a small job, well inside the view as start-up sets it.
-void PlaceFixturePoints(App& app) {
-  struct FixturePoint {
-    const char* name;
-    double x, y;
-  };
-  constexpr FixturePoint kPoints[] = {
-      {"A1", 300, 250},   {"A2", 700, 500},   {"A3", 1100, 400}, {"A4", 1300, 900},
-      {"A5", 1000, 1500}, {"A6", 600, 1800},  {"A7", 250, 1300}, {"A8", 500, 900},
-  };
-  int number = 0;
-  for (const FixturePoint& point : kPoints) {
-    ++number;
-    app.points.PointName(number) = point.name;
-    app.points.PointX(number) = point.x;
-    app.points.PointY(number) = point.y;
-  }
-}
-
-Jump StartWithFixturePoints(App& app) {
-  const Jump next = ProgramStart(app);
-  PlaceFixturePoints(app);
-  return next;
-}
-
-int RunFixtureProgram(Runtime& runtime) {
-  App app(runtime);
-  return RunTrampoline(app, StartWithFixturePoints);
-}
-
 // The child: `program` on the desktop backend in `dataFolder`.
-[[noreturn]] void RunInChild(int (*program)(Runtime&), const std::string& dataFolder,
-                             const std::string& windowsFolder) {
-  int status = 3;
-  // GTK's own files (recently used files, caches) go to the test's folder too.
+// Its folders: the data folder current, the Windows folder and GTK's own
+// files (recently used files, caches) in the test's folder.
+bool EnterFolders(const std::string& dataFolder, const std::string& windowsFolder) {
   for (const char* variable : {"KRN_WINDOWS_DIR", "XDG_DATA_HOME", "XDG_CONFIG_HOME",
                                "XDG_CACHE_HOME"}) {
     setenv(variable, windowsFolder.c_str(), 1);
   }
-  if (chdir(dataFolder.c_str()) == 0 && rt::DesktopAvailable()) {
+  return chdir(dataFolder.c_str()) == 0;
+}
+
+[[noreturn]] void RunInChild(int (*program)(Runtime&), const std::string& dataFolder,
+                             const std::string& windowsFolder) {
+  int status = 3;
+  if (EnterFolders(dataFolder, windowsFolder) && rt::DesktopAvailable()) {
     status = rt::RunDesktop(program);
   }
   std::fflush(nullptr);
   _exit(status);
+}
+
+// The child: krn itself, as a user starts it on a job ("krn ./SAMPLE.PRN").
+// The desktop libraries (GLib, D-Bus) keep some memory until the process ends,
+// which the leak checker of a sanitised build would count against krn; the
+// program's own memory is checked in the headless sessions.
+[[noreturn]] void RunKrnInChild(const std::string& job, const std::string& dataFolder,
+                                const std::string& windowsFolder) {
+  if (EnterFolders(dataFolder, windowsFolder)) {
+    setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
+    execl(KRN_BINARY, KRN_BINARY, job.c_str(), static_cast<char*>(nullptr));
+  }
+  _exit(127);
 }
 
 // Ends the child when the test stops early; otherwise collects its status.
@@ -363,10 +381,12 @@ struct Session {
       return console.valid() && CountColour(console, kMenuColour) > 400;
     });
   }
+  // The sample job in the view: the names of its points and its lines.
   bool WaitForPoints(const char* file) {
     return WaitFor([&] {
-      const Picture points = Screenshot(view, shots / file);
-      return points.valid() && CountColour(points, kPointNameColour) >= 8 * 10;
+      const Picture job = Screenshot(view, shots / file);
+      return job.valid() && CountColour(job, kPointNameColour) >= 200 &&
+             CountColour(job, kLineColour) >= 100;
     });
   }
   // The navigator with its guide text; `pictureToo`: wide enough to show the
@@ -432,6 +452,138 @@ void ExpectRightClickInTheViewAnswers(Session& s) {
   ASSERT_TRUE(s.WaitForNoDialog());
 }
 
+// ---- Where the ground lies in the view ----
+
+struct Ground {
+  double x = 0, y = 0;
+};
+
+// The points of the sample job (name, X, Y on each line).
+std::vector<std::pair<std::string, Ground>> SamplePoints() {
+  std::vector<std::pair<std::string, Ground>> points;
+  std::istringstream lines(ShippedFile("SAMPLE.PRN"));
+  for (std::string line; std::getline(lines, line);) {
+    std::istringstream words(line);
+    std::string name;
+    Ground g;
+    if (words >> name >> g.x >> g.y) points.emplace_back(name, g);
+  }
+  return points;
+}
+
+// The ground position the view's caption shows for the pointer at (x, y) of
+// the view window: it moves the pointer there and waits for the caption to
+// change from `before` (the caption at another position), then to hold still.
+std::optional<Ground> GroundUnderPointer(Session& s, int x, int y, std::string& before) {
+  Run("xdotool mousemove --sync --window " + s.view + " " + std::to_string(x) + " " +
+      std::to_string(y));
+  std::string caption;
+  Ground g;
+  const bool read = WaitFor([&] {
+    caption = WindowName(s.view);
+    if (caption == before) return false;
+    Pause(300);
+    return WindowName(s.view) == caption &&
+           std::sscanf(caption.c_str(), "X=%lf Y=%lf", &g.x, &g.y) == 2;
+  });
+  before = caption;
+  if (!read) return std::nullopt;
+  return g;
+}
+
+// The view's mapping between window pixels and the ground, from the caption
+// readings at two positions: ground Y grows to the right, ground X upwards.
+struct ViewMap {
+  int x0 = 0, y0 = 0;
+  Ground at0;
+  double perPixelX = 0;  // ground Y per pixel across
+  double perPixelY = 0;  // ground X per pixel upwards
+
+  int PixelX(const Ground& g) const { return static_cast<int>(x0 + (g.y - at0.y) / perPixelX); }
+  int PixelY(const Ground& g) const { return static_cast<int>(y0 - (g.x - at0.x) / perPixelY); }
+};
+
+std::optional<ViewMap> MeasureTheView(Session& s) {
+  constexpr int kX0 = 60, kY0 = 70, kX1 = 260, kY1 = 230;
+  std::string caption = WindowName(s.view);
+  const std::optional<Ground> first = GroundUnderPointer(s, kX0, kY0, caption);
+  const std::optional<Ground> second = GroundUnderPointer(s, kX1, kY1, caption);
+  if (!first || !second) return std::nullopt;
+  return ViewMap{kX0, kY0, *first, (second->y - first->y) / (kX1 - kX0),
+                 (first->x - second->x) / (kY1 - kY0)};
+}
+
+// "width height" of a window.
+std::pair<int, int> WindowSize(const std::string& id) {
+  const std::string geometry = Output("xdotool getwindowgeometry " + id + " 2>/dev/null");
+  const size_t at = geometry.find("Geometry: ");
+  int width = 0, height = 0;
+  if (at != std::string::npos) std::sscanf(geometry.c_str() + at, "Geometry: %dx%d", &width, &height);
+  return {width, height};
+}
+
+// Command 12 asks for a point: the left button on a point of the view offers
+// it with " OK?" at the prompt; Enter takes it, Enter again keeps the range.
+void ExpectALeftClickPicksAPoint(Session& s) {
+  const std::optional<ViewMap> map = MeasureTheView(s);
+  ASSERT_TRUE(map) << "the view's caption showed no ground position";
+  ASSERT_GT(map->perPixelX, 0);
+  ASSERT_GT(map->perPixelY, 0);
+  // The point nearest the middle of the view.
+  const auto [width, height] = WindowSize(s.view);
+  int bestX = -1, bestY = -1;
+  double bestDistance = 1e300;
+  for (const auto& [name, g] : SamplePoints()) {
+    const int x = map->PixelX(g), y = map->PixelY(g);
+    const double distance = std::hypot(x - width / 2.0, y - height / 2.0);
+    if (distance < bestDistance) bestDistance = distance, bestX = x, bestY = y;
+  }
+  ASSERT_TRUE(bestX > 0 && bestX < width && bestY > 0 && bestY < height)
+      << "no point of the job in the view (" << width << "x" << height << ")";
+
+  TypeKeys(s.main, "1 2 Return");
+  // The question waits with its option line; its colour then holds still.
+  int offerBefore = -1;
+  EXPECT_TRUE(WaitFor([&] {
+    const Picture console = Screenshot(s.main, s.shots / "console-point-question.png");
+    const int count = console.valid() ? CountShades(console, kOfferColour) : -1;
+    const bool still = count == offerBefore;
+    offerBefore = count;
+    return still && count >= 0;
+  }));
+  // As a user does: the pointer rests on the point (the caption shows where)
+  // before the button goes down.
+  std::string caption = WindowName(s.view);
+  ASSERT_TRUE(GroundUnderPointer(s, bestX, bestY, caption)) << "the caption did not follow";
+  Run("xdotool click 1");
+  EXPECT_TRUE(WaitFor([&] {
+    const Picture console = Screenshot(s.main, s.shots / "console-point-offered.png");
+    return console.valid() && CountShades(console, kOfferColour) > offerBefore + 20;
+  })) << "the left button on a point offered nothing at the prompt";
+  TypeKeys(s.main, "Return");
+  TypeKeys(s.main, "Return");
+  EXPECT_TRUE(s.WaitForMenu("console-menu-after-pick.png")) << "no menu after the point pick";
+}
+
+// One step of the wheel over the view zooms it: the ground per pixel changes.
+void ExpectAWheelStepZoomsTheView(Session& s) {
+  const std::optional<ViewMap> before = MeasureTheView(s);
+  ASSERT_TRUE(before) << "the view's caption showed no ground position";
+  const Picture shown = Screenshot(s.view, s.shots / "view-before-wheel.png");
+  std::string caption = WindowName(s.view);
+  ASSERT_TRUE(GroundUnderPointer(s, 200, 150, caption)) << "the caption did not follow";
+  Run("xdotool click 4");
+  EXPECT_TRUE(WaitFor([&] {
+    const Picture now = Screenshot(s.view, s.shots / "view-after-wheel.png");
+    return now.valid() && Differ(now, shown);
+  })) << "the view did not change after a wheel step";
+  const std::optional<ViewMap> after = MeasureTheView(s);
+  ASSERT_TRUE(after) << "the view's caption showed no ground position after the wheel";
+  EXPECT_GT(std::abs(after->perPixelX / before->perPixelX - 1), 0.05)
+      << before->perPixelX << " -> " << after->perPixelX;
+  EXPECT_TRUE(s.WaitForMenu("console-menu-after-wheel.png")) << "no menu after the wheel";
+}
+
 void ExpectViewAndNavigatorStayOpen(Session& s, CloseRequests& close) {
   close.Send(s.view);
   close.Send(s.nav);
@@ -473,10 +625,12 @@ void DriveTheProgram(const fs::path& shots) {
   TempFolder windowsFolder;
   WriteHostFile(data / "KRN2000.lst", ShippedFile("KRN2000.lst"));
   WriteHostFile(data / "krn2000.svg", ShippedFile("krn2000.svg"));
+  WriteHostFile(data / "SAMPLE.PRN", ShippedFile("SAMPLE.PRN"));
+  WriteHostFile(data / "SAMPLE.SEN", ShippedFile("SAMPLE.SEN"));
   std::fflush(nullptr);
   const pid_t pid = fork();
   ASSERT_GE(pid, 0);
-  if (pid == 0) RunInChild(RunFixtureProgram, data.path(), windowsFolder.path());
+  if (pid == 0) RunKrnInChild("./SAMPLE.PRN", data.path(), windowsFolder.path());
   Child child(pid);
   Session session{child, shots, {}, {}, {}};
   CloseRequests close;
@@ -486,6 +640,8 @@ void DriveTheProgram(const fs::path& shots) {
   ASSERT_NO_FATAL_FAILURE(ExpectF3ChangesTheLayout(session));
   ASSERT_NO_FATAL_FAILURE(ExpectMenuChoiceAsksToEnd(session));
   ASSERT_NO_FATAL_FAILURE(ExpectRightClickInTheViewAnswers(session));
+  ASSERT_NO_FATAL_FAILURE(ExpectALeftClickPicksAPoint(session));
+  ASSERT_NO_FATAL_FAILURE(ExpectAWheelStepZoomsTheView(session));
   ASSERT_NO_FATAL_FAILURE(ExpectViewAndNavigatorStayOpen(session, close));
   ExpectClosingTheMainWindowAsks(session, close, data);
 }

@@ -238,8 +238,9 @@ TEST_F(ResultMenuTest, PlotShowsThePointsSmallerAndMovedRight) {
   const double fittedOriginY = 202 - (1400 * fitted - 4) / 2;
   EXPECT_DOUBLE_EQ(app.view.PlotOriginY, fittedOriginY - 1400 * scale / 7);
 
-  // The plot view draws in that transform; browsing it comes later.
-  EXPECT_EQ(ResumePlotView(app).next, CommandNotAvailable);
+  // The plot view draws in that transform and waits for its keys.
+  rt::LoadScript("");
+  EXPECT_THROW(ResumePlotView(app), RtScriptEnded);
   EXPECT_EQ(app.view.ViewScale, app.view.PlotScale);
   EXPECT_EQ(app.view.ViewOriginX, app.view.PlotOriginX);
   EXPECT_EQ(app.view.ViewOriginY, app.view.PlotOriginY);

@@ -148,6 +148,17 @@ inline SessionResult Krn(const std::string& script, const std::vector<std::strin
 // ---- Checks on a transcript ----
 
 // The expected lines appear in the transcript in this order (others may lie between).
+// The contents of a file the program ships (data/ at the top of the source tree).
+inline std::string ShippedFile(const std::string& name) {
+  const std::string testData = KRN_TEST_DATA;  // <source>/tests/data
+  return ReadHostFile(testData.substr(0, testData.rfind("/tests/")) + "/data/" + name);
+}
+
+// The sample job's files, as copies for a session's data folder.
+inline Files SampleJob() {
+  return {{"SAMPLE.PRN", ShippedFile("SAMPLE.PRN")}, {"SAMPLE.SEN", ShippedFile("SAMPLE.SEN")}};
+}
+
 inline ::testing::AssertionResult InOrder(const SessionResult& session,
                                           const std::vector<std::string>& expected) {
   const std::vector<std::string> lines = session.Lines();

@@ -16,22 +16,8 @@ using fixture_points::Png;
 using scripted::Files;
 using scripted::HasLineContaining;
 using scripted::Krn;
+using scripted::SampleJob;
 using scripted::SessionResult;
-
-// data/ of the source tree, beside tests/.
-std::string ShippedFile(const std::string& name) {
-  const std::string testData = KRN_TEST_DATA;  // <source>/tests/data
-  return testData.substr(0, testData.rfind("/tests/")) + "/data/" + name;
-}
-
-// The sample job's files, as copies in the session's folder.
-Files SampleJob() {
-  Files files = {{"SAMPLE.PRN", ReadHostFile(ShippedFile("SAMPLE.PRN"))}};
-  if (std::filesystem::exists(ShippedFile("SAMPLE.SEN"))) {
-    files.push_back({"SAMPLE.SEN", ReadHostFile(ShippedFile("SAMPLE.SEN"))});
-  }
-  return files;
-}
 
 TEST(JobFilesSession, TheSampleJobIsShownAndSavedUnderANewName) {
   const Files job = SampleJob();

@@ -22,13 +22,7 @@ namespace {
 
 using scripted::Krn;
 using scripted::SessionResult;
-
-// A file the program ships (data/ at the top of the source tree).
-std::string ShippedFile(const std::string& name) {
-  const std::filesystem::path top =
-      std::filesystem::path(KRN_TEST_DATA).parent_path().parent_path();
-  return ReadHostFile((top / "data" / name).string());
-}
+using scripted::ShippedFile;
 
 // The title of text `number` in a guide-text file, in UTF-8: the line after the
 // marker line that names the number.

@@ -253,13 +253,6 @@ TEST_F(FunctionKeyTest, F7TurnsTheBackgroundWhiteAndBlackWithARedraw) {
   }
 }
 
-TEST_F(FunctionKeyTest, F4DoesNothingYet) {
-  const double layout = app.settings.GAMEN;
-  AskWithKey("{F4}");
-  EXPECT_EQ(app.input.Answer, "1234");
-  EXPECT_EQ(app.settings.GAMEN, layout);
-}
-
 // A picture of 40 x 30 screen pixels in colour 12, taken from the view.
 RtBitmap GreenPicture() {
   RtLine(kView, 0, 0, 500, 500, 12, RtLineShape::FilledBox);

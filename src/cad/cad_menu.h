@@ -1,0 +1,8 @@
+// The CAD menu, main-menu command 9 and the place every drawing task returns to.
+#pragma once
+
+#include "shell/control.h"
+
+struct App;
+
+Jump CadMenu(App& app);
