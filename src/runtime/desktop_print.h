@@ -31,7 +31,7 @@ void ForgetChosenPrinter(PrinterState& p);
 // titled `title` (CP932) and waits until the printer has taken it; the transcript
 // gets "[printer] NAME". A file chosen with "Print to File" takes one document:
 // later ones, until the next choice, stay only PDF files. A printer that refuses
-// the document, or takes longer than a minute, raises error 482.
+// the document, or takes longer than a minute, raises error 25 (kErrDeviceFault).
 void SendToDesktopPrinter(PrinterState& p, const std::string& pdfPath, std::string_view title,
                           std::source_location where);
 
