@@ -68,6 +68,13 @@ void Type(ui::InputState& in, const std::string& text) {
   in.TypedText = text;
 }
 
+// Blanks the nine columns of the answer in the pick colour, the cursor at their start.
+void BlankAnswerField(const ui::InputState& in) {
+  RtColor(6);
+  LocateAnswer(in);
+  RtPrintStr(std::string(9, ' '), false);
+}
+
 double Sign(double x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
 
 // ---- Console words ----
@@ -407,9 +414,7 @@ void PickStationOffset(App& app) {
   ui::InputState& in = app.input;
   if (AnsweredByConsoleWord(app)) return;
   const Box box = PointSearchBox(app);
-  RtColor(6);
-  LocateAnswer(in);
-  RtPrintStr(std::string(9, ' '), false);
+  BlankAnswerField(in);
   const double previous = app.view.PointToDraw;
   if (previous >= 1 && previous <= app.points.PointCount) DrawPointNumber(app, previous, DrawPoint);
   in.BaseStation = RelativeStation(app, in.BaseStation);
@@ -450,9 +455,7 @@ void PickDistance(App& app) {
   ui::InputState& in = app.input;
   if (AnsweredByConsoleWord(app)) return;
   ClickSound(app);
-  RtColor(6);
-  LocateAnswer(in);
-  RtPrintStr(std::string(9, ' '), false);
+  BlankAnswerField(in);
   const double d = std::floor(in.ReadoutDistance * 100 + 0.5) / 100;
   LocateAnswerColumn(in);
   RtPrintNum(d, false);
@@ -464,9 +467,7 @@ void PickDirection(App& app) {
   ui::InputState& in = app.input;
   if (AnsweredByConsoleWord(app)) return;
   ClickSound(app);
-  RtColor(6);
-  LocateAnswer(in);
-  RtPrintStr(std::string(9, ' '), false);
+  BlankAnswerField(in);
   LocateAnswerColumn(in);
   in.Answer = RtStr(std::floor(DegreesToDms(app.numbers.AngleToFormat) * 10000 + 0.5) / 10000);
   RtPrintStr(in.Answer, false);

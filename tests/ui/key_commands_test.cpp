@@ -19,6 +19,7 @@
 #include "ui/transform.h"
 #include "view_pixel.h"
 #include "support/u8.h"
+#include "view_ink.h"
 
 namespace {
 
@@ -82,15 +83,7 @@ constexpr RtWindowId kView = RtWindowId::View;
 class KeyLoopTest : public ::testing::Test {
  protected:
   KeyLoopTest() {
-    ui::ViewState& v = app.view;
-    v.ViewHeight = RtWindowHeight(kView);
-    v.ViewWidth = RtWindowWidth(kView);
-    v.ViewHalfHeight = v.ViewHeight / 2;
-    v.ViewHalfWidth = v.ViewWidth / 2;
-    v.ViewScale = 0.5;
-    v.ViewOriginX = 1000;
-    v.ViewOriginY = 2000;
-    v.VerticalRatio = 0.25;
+    view_ink::SetTestTransform(app.view);
   }
 
   // Prints `prompt` at (column, row), queues the script (UTF-8) and asks.

@@ -28,15 +28,7 @@ constexpr RtWindowId kView = RtWindowId::View;
 class PickTest : public ::testing::Test {
  protected:
   PickTest() {
-    ui::ViewState& v = app.view;
-    v.ViewHeight = RtWindowHeight(kView);
-    v.ViewWidth = RtWindowWidth(kView);
-    v.ViewHalfHeight = v.ViewHeight / 2;
-    v.ViewHalfWidth = v.ViewWidth / 2;
-    v.ViewScale = 0.5;
-    v.ViewOriginX = 1000;
-    v.ViewOriginY = 2000;
-    v.VerticalRatio = 0.25;
+    view_ink::SetTestTransform(app.view);
     app.settings.ZEF = 0;  // no tool palette unless a test wants it
   }
 

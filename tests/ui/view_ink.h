@@ -16,8 +16,22 @@
 #include "runtime/runtime.h"
 #include "runtime/windows.h"
 #include "runtime/windows_state.h"
+#include "ui/state.h"
 
 namespace view_ink {
+
+// The view measured from its window and a transform in which every factor
+// shows: scale 0.5, origin (1000, 2000), vertical ratio 0.25.
+inline void SetTestTransform(ui::ViewState& v) {
+  v.ViewHeight = RtWindowHeight(RtWindowId::View);
+  v.ViewWidth = RtWindowWidth(RtWindowId::View);
+  v.ViewHalfHeight = v.ViewHeight / 2;
+  v.ViewHalfWidth = v.ViewWidth / 2;
+  v.ViewScale = 0.5;
+  v.ViewOriginX = 1000;
+  v.ViewOriginY = 2000;
+  v.VerticalRatio = 0.25;
+}
 
 inline constexpr RtWindowId kView = RtWindowId::View;
 
