@@ -7,12 +7,12 @@
 #include <filesystem>
 #include <string>
 
+#include "core/app.h"
 #include "files/coordinate_file_menu.h"
 #include "files/line_file.h"
 #include "files/point_list.h"
-#include "runtime/files.h"
-#include "shell/app.h"
 #include "full_job.h"
+#include "runtime/files.h"
 
 namespace {
 

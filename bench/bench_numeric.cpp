@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "core/numeric.h"
 #include "runtime/numtext.h"
-#include "shell/numeric.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 #include <string>
 
 #include "cad/drawing.h"
+#include "core/app.h"
+#include "full_job.h"
 #include "runtime/graphics.h"
 #include "runtime/windows.h"
-#include "shell/app.h"
 #include "shell/program.h"
 #include "ui/view.h"
-#include "full_job.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ void BM_DrawAllPoints(benchmark::State& state) {
   FullJob job;
   RedrawView(job.app);
   for (auto _ : state) {
-    for (int i = 1; i <= points::kPointCapacity; ++i) {
+    for (int i = 1; i <= core::kPointCapacity; ++i) {
       job.app.view.PointToDraw = i;
       DrawPoint(job.app);
     }

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "shell/app.h"
+#include "core/app.h"
 #include "ui/transform.h"
 
 namespace {
@@ -12,12 +12,12 @@ namespace {
 // A full job: every slot in use, spread over some kilometres of plane coordinates.
 void FillFullJob(App& app) {
   points::Store& p = app.points;
-  for (int i = 1; i <= points::kPointCapacity; ++i) {
+  for (int i = 1; i <= core::kPointCapacity; ++i) {
     p.PointX(i) = -35000.0 + (i % 97) * 12.345 + i * 0.125;
     p.PointY(i) = 12000.0 + (i % 89) * 23.456 - i * 0.0625;
     p.PointName(i) = "P" + std::to_string(i);
   }
-  p.PointCount = points::kPointCapacity;
+  p.PointCount = core::kPointCapacity;
   ui::ViewState& v = app.view;
   v.ViewHeight = 2000;
   v.ViewWidth = 3000;
@@ -32,7 +32,7 @@ void BM_ZoomAllFullJob(benchmark::State& state) {
     ZoomAll(app);
     benchmark::DoNotOptimize(app.view.ViewScale);
   }
-  state.SetItemsProcessed(state.iterations() * points::kPointCapacity);
+  state.SetItemsProcessed(state.iterations() * core::kPointCapacity);
 }
 BENCHMARK(BM_ZoomAllFullJob)->Unit(benchmark::kMicrosecond);
 

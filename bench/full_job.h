@@ -5,14 +5,14 @@
 #include <cstdint>
 #include <string>
 
-#include "cad/lines.h"
-#include "points/store.h"
-#include "shell/app.h"
+#include "cad/state.h"
+#include "core/app.h"
+#include "points/state.h"
 
 // A job spread over a square kilometre of a survey zone far from its origin.
 inline void FillJob(App& app) {
   points::Store& p = app.points;
-  const int capacity = points::kPointCapacity;
+  const int capacity = core::kPointCapacity;
   for (int i = 1; i <= capacity; ++i) {
     p.PointX(i) = -35000 + (i % 100) * 10.0 + (i % 7) * 0.37;
     p.PointY(i) = 12000 + (i / 100) * 10.0 + (i % 11) * 0.41;

@@ -1,6 +1,6 @@
 #include "area/running_area.h"
 
-#include "shell/app.h"
+#include "core/app.h"
 
 void AddPointToRunningArea(App& app) {
   area::State& a = app.area;

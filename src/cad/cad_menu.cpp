@@ -5,11 +5,11 @@
 // to the result menu.
 #include "cad/cad_menu.h"
 
-#include "shell/app.h"
-#include "shell/program.h"
+#include "core/app.h"
+#include "core/routines.h"
 
 Jump CadMenu(App& app) {
   app.shell.PlanViewFlag = 1;
   app.view.PlotOrientation = -1;
-  return CommandNotAvailable(app);
+  return {EntryOf(Routines().CommandNotAvailable)};
 }

@@ -1,7 +1,7 @@
 // The CAD menu, main-menu command 9 and the place every drawing task returns to.
 #pragma once
 
-#include "shell/control.h"
+#include "core/control.h"
 
 struct App;
 

@@ -8,6 +8,10 @@
 #include <string>
 #include <string_view>
 
+#include "core/app.h"
+#include "core/constants.h"
+#include "core/numeric.h"
+#include "core/routines.h"
 #include "files/result.h"
 #include "runtime/clock.h"
 #include "runtime/console.h"
@@ -17,9 +21,6 @@
 #include "runtime/numtext.h"
 #include "runtime/printer.h"
 #include "runtime/text.h"
-#include "shell/app.h"
-#include "shell/numeric.h"
-#include "shell/program.h"
 #include "ui/input.h"
 #include "ui/view.h"
 
@@ -27,7 +28,7 @@ namespace {
 
 constexpr RtWindowId kView = RtWindowId::View;
 constexpr RtWindowId kPrinter = RtWindowId::Printer;
-constexpr int kPrintBuffer = 5;
+using core::kPrintBuffer;
 
 // ---- The plan print ----
 
@@ -191,8 +192,8 @@ Jump PrintOutput(App& app) {
   RtGraphMove(kPrinter, 0, 0);
   RtPrinterEndPage();
   RtPrinterEndDoc();
-  if (!withReport) return {CommandNotAvailable};  // the CAD menu is not built yet
+  if (!withReport) return {EntryOf(Routines().CommandNotAvailable)};  // the CAD menu is not built yet
   ResetPrintBuffer(app);
   app.points.NewPointCount = 0;
-  return {RepeatLastCommand};
+  return {EntryOf(Routines().RepeatLastCommand)};
 }

@@ -1,7 +1,7 @@
 // Connection lines on the view and the plan print.
 #pragma once
 
-#include "shell/control.h"
+#include "core/control.h"
 #include "ui/plot_browser.h"  // ResumePlotView, the plot view of a prepared plot
 
 struct App;

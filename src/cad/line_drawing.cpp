@@ -6,10 +6,10 @@
 #include <string>
 
 #include "cad/drawing.h"
+#include "core/app.h"
+#include "core/numeric.h"
 #include "runtime/graphics.h"
 #include "runtime/numtext.h"
-#include "shell/app.h"
-#include "shell/numeric.h"
 #include "ui/transform.h"
 #include "ui/view.h"
 

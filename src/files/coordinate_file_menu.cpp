@@ -1,5 +1,6 @@
 // The coordinate-file menu: saving the job as a point-list file with its
 // connection-line file, and loading a job from them.
+#include "core/point_names.h"
 #include "files/coordinate_file_menu.h"
 
 #include <cmath>
@@ -7,6 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/app.h"
+#include "core/constants.h"
+#include "core/routines.h"
 #include "files/file_dialogs.h"
 #include "files/line_file.h"
 #include "files/point_list.h"
@@ -17,13 +21,11 @@
 #include "runtime/errors.h"
 #include "runtime/files.h"
 #include "runtime/numtext.h"
-#include "shell/app.h"
-#include "shell/program.h"
 #include "ui/input.h"
 
 namespace {
 
-constexpr int kJobFile = 1;
+using core::kJobFile;
 constexpr int kParcelFile = 4;
 constexpr std::string_view kParcelWorkFileName = "K.D";
 constexpr int kGuideFileMenu = 113;
@@ -34,9 +36,9 @@ constexpr double kChoiceRead = 3;
 
 // TEMPORARY: the coordinate management menu and the editor command come with
 // the coordinate management; until then the file menu's ways back lead to the
-// result menu and the editor choice says it is not available.
+// result menu and the editor choice says it is not available (the shell's
+// CommandNotAvailable).
 constexpr Entry kCoordinateManagementMenu = ShowResultMenu;
-constexpr Entry kEditFileWithEditor = CommandNotAvailable;
 
 // ---- Loading ----
 
@@ -84,7 +86,7 @@ Jump LoadJob(App& app, bool clearFirst, bool emptyParcels) {
   files::StorePointList(app, read);
   ShowLoadingMessage(app);
   LoadConnectionLineFileUnlessAppending(app);
-  return {NormalizeNamesThenPlot};
+  return {EntryOf(Routines().NormalizeNamesThenPlot)};
 }
 
 // ---- Writing ----
@@ -99,7 +101,7 @@ Jump DispatchFileMenu(double choice) {
     case 4:
       return {AppendCoordinateFile};
     case 5:
-      return {kEditFileWithEditor};
+      return {EntryOf(Routines().CommandNotAvailable)};
     default:
       return {kCoordinateManagementMenu};
   }
@@ -183,6 +185,6 @@ void ClearAllData(App& app) {
 }
 
 Jump CoordinateManagementPlaceholder(App& app) {
-  ShowStatusHeader(app);
+  Call(Routines().ShowStatusHeader, app);
   return {CoordinateFileMenu};
 }

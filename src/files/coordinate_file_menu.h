@@ -2,7 +2,7 @@
 // file with its connection-line file (.SEN) beside it and opened again from them.
 #pragma once
 
-#include "shell/control.h"
+#include "core/control.h"
 
 struct App;
 

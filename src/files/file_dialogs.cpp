@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/app.h"
+#include "core/constants.h"
 #include "runtime/clock.h"
 #include "runtime/console.h"
 #include "runtime/dialogs.h"
@@ -11,11 +13,10 @@
 #include "runtime/files.h"
 #include "runtime/folders.h"
 #include "runtime/text.h"
-#include "shell/app.h"
 
 namespace {
 
-constexpr int kJobFile = 1;
+using core::kJobFile;
 constexpr std::string_view kSaveTitle = "ﾌｧｲﾙ書込";
 constexpr std::string_view kOpenTitle = "ﾌｧｲﾙ読込";
 // The file types of the system that the open dialog offers after the caller's own.

@@ -17,15 +17,15 @@
 #include <utility>
 #include <vector>
 
-#include "points/store.h"
-#include "profile/item_names.h"
+#include "core/app.h"
+#include "core/numeric.h"
+#include "core/routines.h"
+#include "points/state.h"
 #include "runtime/console.h"
 #include "runtime/errors.h"
 #include "runtime/files.h"
 #include "runtime/numtext.h"
 #include "runtime/text.h"
-#include "shell/app.h"
-#include "shell/numeric.h"
 
 namespace {
 
@@ -565,6 +565,6 @@ void LoadConnectionLineFile(App& app) {
     return;
   }
   reader.Tables().PutInPlace(app);
-  if (reader.ItemNamesDue()) SetProfileItemNames(app);
+  if (reader.ItemNamesDue()) Call(Routines().SetProfileItemNames, app);
   app.job.ConnectionFileFound = 1;
 }

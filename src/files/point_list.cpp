@@ -5,19 +5,20 @@
 #include <string>
 #include <string_view>
 
+#include "core/app.h"
+#include "core/constants.h"
+#include "core/numeric.h"
 #include "runtime/console.h"
 #include "runtime/errors.h"
 #include "runtime/files.h"
 #include "runtime/numtext.h"
 #include "runtime/text.h"
-#include "shell/app.h"
-#include "shell/numeric.h"
 #include "ui/input.h"
 
 namespace {
 
-constexpr int kJobFile = 1;
-constexpr int kPrintBuffer = 5;
+using core::kJobFile;
+using core::kPrintBuffer;
 
 constexpr char kEndOfList = 26;
 constexpr std::string_view kHeaderStart = "  点名";

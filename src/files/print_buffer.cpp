@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/app.h"
+#include "core/constants.h"
 #include "files/result.h"
 #include "runtime/clock.h"
 #include "runtime/console.h"
@@ -13,12 +15,11 @@
 #include "runtime/numtext.h"
 #include "runtime/printer.h"
 #include "runtime/text.h"
-#include "shell/app.h"
 #include "ui/input.h"
 
 namespace {
 
-constexpr int kPrintBuffer = 5;
+using core::kPrintBuffer;
 constexpr int kPagedCopy = 6;
 constexpr RtWindowId kPrinter = RtWindowId::Printer;
 

@@ -4,13 +4,13 @@
 
 #include <string>
 
+#include "core/app.h"
 #include "files/file_dialogs.h"
 #include "files/result.h"
 #include "runtime/console.h"
 #include "runtime/errors.h"
 #include "runtime/files.h"
 #include "runtime/numtext.h"
-#include "shell/app.h"
 #include "ui/input.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "shell/control.h"
+#include "core/control.h"
 
 struct App;
 

@@ -5,7 +5,10 @@
 #include <string>
 #include <unordered_set>
 
-#include "cad/drawing.h"
+#include "core/app.h"
+#include "core/constants.h"
+#include "core/routines.h"
+#include "core/sound.h"
 #include "files/result.h"
 #include "runtime/console.h"
 #include "runtime/errors.h"
@@ -14,16 +17,14 @@
 #include "runtime/numtext.h"
 #include "runtime/printer.h"
 #include "runtime/programs.h"
-#include "shell/app.h"
-#include "shell/program.h"
-#include "traverse/report.h"
 #include "ui/input.h"
 #include "ui/layout.h"
+#include "ui/plot_browser.h"
 #include "ui/view.h"
 
 namespace {
 
-constexpr int kPrintBuffer = 5;
+using core::kPrintBuffer;
 // A print buffer shorter than this holds no report worth a menu.
 constexpr long kMinReportBytes = 100;
 constexpr double kKeepReport = 7;
@@ -93,13 +94,13 @@ Jump PlotAndPrintRun(App& app) {
   l.PaperHeight = double(0.12f);
   l.PaperWidth = double(0.194f);
   ZoomToFitView(app);
-  FitDrawingToPaper(app);
+  Call(Routines().FitDrawingToPaper, app);
   l.ScaleDenominator = std::floor(l.ScaleDenominator * double(1.1f));
   app.points.WorkPointZ = 0;
   l.PaperUnitsPerMetre = RtDivide(10000, l.ScaleDenominator);
-  OpenPrinterPage(app);
+  Call(Routines().OpenPrinterPage, app);
   app.input.ViewRedrawPending = 1;
-  return {PrintOutput};
+  return {EntryOf(Routines().PrintOutput)};
 }
 
 // Choice 4: the run's points in the plot view, smaller than the fit and moved
@@ -150,11 +151,11 @@ void ClearNewLines(App& app) {
 
 Jump ShowResultMenu(App& app) {
   if (app.output.ResultMenuShown == 0) {
-    FlushPendingReportLine(app);
+    Call(Routines().FlushPendingReportLine, app);
     app.output.ResultMenuShown = 1;
   }
   if (app.settings.ZD == 5) app.settings.ZD = 2;
-  ArmMainErrorHandler(app);
+  Call(Routines().ArmMainErrorHandler, app);
   RtSetWindowAttr(RtWindowId::View, 1);
   RtPrinterRelease();
   RtCloseAll();
@@ -193,7 +194,7 @@ Jump ContinueOrResetReport(App& app, double choice) {
   } else {
     ResetPrintBuffer(app);
   }
-  return {MainMenu};
+  return {EntryOf(Routines().MainMenu)};
 }
 
 Jump EditReport(App& app) {
@@ -222,6 +223,6 @@ Jump DeleteRun(App& app) {
   if (choice == 2) ClearNewPoints(app);
   ClearNewLines(app);
   PlaySound(app, "recycle.wav");
-  ShowStatusHeader(app);
+  Call(Routines().ShowStatusHeader, app);
   return {ShowResultMenu};
 }

@@ -2,13 +2,11 @@
 // coordinate line of the main window, and the from-point input.
 #include "points/geometry.h"
 
-#include <cmath>
-
+#include "core/app.h"
+#include "core/numeric.h"
+#include "core/plane.h"
 #include "points/point_input.h"
 #include "runtime/console.h"
-#include "runtime/errors.h"
-#include "shell/app.h"
-#include "shell/numeric.h"
 #include "ui/view.h"
 
 namespace {
@@ -28,7 +26,7 @@ void ComputeLineSlopes(App& app) {
   p.FirstLineEndY += kSlopeNudge;
   p.FirstLineEndX += kSlopeNudge;
   p.FirstLineSlope =
-      RtDivide(p.FirstLineEndY - p.FirstLineStartY, p.FirstLineEndX - p.FirstLineStartX);
+      plane::Slope(p.FirstLineStartX, p.FirstLineStartY, p.FirstLineEndX, p.FirstLineEndY);
   ComputeSecondLineSlope(app);
 }
 
@@ -36,16 +34,15 @@ void ComputeSecondLineSlope(App& app) {
   points::Store& p = app.points;
   p.SecondLineEndY -= kSlopeNudge;
   p.SecondLineEndX -= kSlopeNudge;
-  p.SecondLineSlope = RtDivide(p.SecondLineEndY - p.FromPointY, p.SecondLineEndX - p.FromPointX);
+  p.SecondLineSlope = plane::Slope(p.FromPointX, p.FromPointY, p.SecondLineEndX, p.SecondLineEndY);
 }
 
 void ComputeDirectionAndDistance(App& app) {
   points::Store& p = app.points;
-  const double dx = p.WorkPointX - p.FromPointX;
-  const double dy = p.WorkPointY - p.FromPointY;
-  p.DistanceToWorkPoint = std::sqrt(dx * dx + dy * dy) + kDistanceFloor;
-  p.DirectionToWorkPoint = ArcCosDegrees(dx / p.DistanceToWorkPoint);
-  if (dy < 0) p.DirectionToWorkPoint = 360 - p.DirectionToWorkPoint;
+  const plane::Leg leg =
+      plane::LegOf(p.WorkPointX - p.FromPointX, p.WorkPointY - p.FromPointY, kDistanceFloor);
+  p.DistanceToWorkPoint = leg.distance;
+  p.DirectionToWorkPoint = leg.direction;
 }
 
 void RestoreWorkPoint(App& app) {

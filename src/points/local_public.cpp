@@ -1,8 +1,8 @@
 #include "points/local_public.h"
 
+#include "core/app.h"
 #include "points/point_list_line.h"
 #include "runtime/numtext.h"
-#include "shell/app.h"
 
 void PrintPointListByMode(App& app) {
   switch (RtWhole(app.settings.ZD)) {

@@ -7,7 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "files/result.h"
+#include "core/app.h"
+#include "core/point_names.h"
+#include "core/routines.h"
 #include "points/geometry.h"
 #include "points/point_list_line.h"
 #include "points/relative_entry.h"
@@ -18,8 +20,6 @@
 #include "runtime/console.h"
 #include "runtime/numtext.h"
 #include "runtime/text.h"
-#include "shell/app.h"
-#include "shell/program.h"
 #include "ui/input.h"
 #include "ui/view.h"
 
@@ -115,7 +115,7 @@ Step TakeAnswer(App& app) {
     SelectPoints(app);
     return Step::AskExistingPoint;  // the selection now answers
   }
-  if (IsLetter(in.Answer, "Q")) JumpTo(ShowResultMenu);
+  if (IsLetter(in.Answer, "Q")) JumpTo(EntryOf(Routines().ShowResultMenu));
   ResolvePointReference(app);
   if (p.WorkPointY == app.shell.Epsilon) {  // the answer P: coordinates from now on
     p.PointInputMode = 1;
@@ -151,7 +151,7 @@ Step AskCoordinates(App& app) {
       Abandon(app);
       return Step::Done;
     }
-    if (IsLetter(text, "Q")) JumpTo(ShowResultMenu);
+    if (IsLetter(text, "Q")) JumpTo(EntryOf(Routines().ShowResultMenu));
     if (IsLetter(text, "P")) {
       p.PointInputMode = 0;
       return Step::AskExistingPoint;

@@ -6,17 +6,18 @@
 #include <string>
 #include <string_view>
 
+#include "core/app.h"
+#include "core/constants.h"
+#include "core/numeric.h"
 #include "points/geometry.h"
 #include "runtime/errors.h"
 #include "runtime/files.h"
 #include "runtime/numtext.h"
 #include "runtime/text.h"
-#include "shell/app.h"
-#include "shell/numeric.h"
 
 namespace {
 
-constexpr int kPrintBuffer = 5;
+using core::kPrintBuffer;
 // The plain coordinates start at this column of the print buffer's line.
 constexpr int kPlainLineColumn = 15;
 // The numbered prefix shows eight bytes of the name at least, and at most 99 more.

@@ -3,8 +3,11 @@
 #include <cmath>
 #include <string>
 
-#include "area/answer_edits.h"
-#include "files/result.h"
+#include "core/app.h"
+#include "core/constants.h"
+#include "core/point_names.h"
+#include "core/routines.h"
+#include "core/sound.h"
 #include "points/geometry.h"
 #include "points/local_public.h"
 #include "points/point_input.h"
@@ -14,14 +17,12 @@
 #include "runtime/files.h"
 #include "runtime/numtext.h"
 #include "runtime/text.h"
-#include "shell/app.h"
-#include "shell/program.h"
 #include "ui/input.h"
 #include "ui/view.h"
 
 namespace {
 
-constexpr int kPrintBuffer = 5;
+using core::kPrintBuffer;
 
 bool IsDigit1To9(char c) { return c >= '1' && c <= '9'; }
 
@@ -142,7 +143,7 @@ Answered TakeName(App& app, const std::string& proposed) {
     ShowAnswerAtPoint(app, proposed);
     p.PointInputMode = 0;
     if (RtUcase(in.Answer) == "P") return Answered::Pass;
-    if (RtUcase(in.Answer) == "Q") JumpTo(ShowResultMenu);
+    if (RtUcase(in.Answer) == "Q") JumpTo(EntryOf(Routines().ShowResultMenu));
     if (!in.Answer.empty() && IsDigit1To9(in.Answer[0])) in.Answer.insert(0, " ");
     if (AskNumber(app)) return Answered::Store;
   }

@@ -1,6 +1,6 @@
 #include "points/relative_entry.h"
 
+#include "core/app.h"
 #include "runtime/console.h"
-#include "shell/app.h"
 
 void EnterRelativePoint(App&) { RtPrintStr(" このコマンドはまだ使えません", true); }

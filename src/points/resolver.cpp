@@ -8,7 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "area/answer_edits.h"
+#include "core/app.h"
+#include "core/point_names.h"
+#include "core/routines.h"
 #include "points/point_input.h"
 #include "points/registration.h"
 #include "points/table.h"
@@ -17,8 +19,6 @@
 #include "runtime/numtext.h"
 #include "runtime/text.h"
 #include "runtime/windows.h"
-#include "shell/app.h"
-#include "shell/program.h"
 #include "ui/input.h"
 #include "ui/view.h"
 
@@ -41,9 +41,6 @@ constexpr double kRowPixels = 18;
 bool IsCommand(std::string_view answer, std::string_view letter) {
   return RtUcase(answer) == letter;
 }
-
-// A number's decimal text without its sign position.
-std::string Digits(double n) { return RtStr(n).substr(n < 0 ? 0 : 1); }
 
 // ---- Number and name prefix ----
 
@@ -153,9 +150,9 @@ bool BrowseNamesByHundreds(App& app) {
 // ---- Exits and a new point ----
 
 void LeaveOnExitCommand(const std::string& answer) {
-  if (IsCommand(answer, "Q")) JumpTo(RepeatLastCommand);
-  if (IsCommand(answer, "W")) JumpTo(SearchPointArea);
-  if (IsCommand(answer, "Z")) JumpTo(PlotAllPoints);
+  if (IsCommand(answer, "Q")) JumpTo(EntryOf(Routines().RepeatLastCommand));
+  if (IsCommand(answer, "W")) JumpTo(EntryOf(Routines().SearchPointArea));
+  if (IsCommand(answer, "Z")) JumpTo(EntryOf(Routines().PlotAllPoints));
 }
 
 // The settings the new point is registered with, put back however the
@@ -242,7 +239,7 @@ bool ChooseAmongSameNamed(App& app, double offered, double& chosen) {
   ui::InputState& in = app.input;
   const std::string name = in.Answer;
   for (;;) {
-    RtPrintStr(" の点番に " + name + " あり No." + Digits(offered), false);
+    RtPrintStr(" の点番に " + name + " あり No." + rt::Digits(offered), false);
     in.GuideNumber = 283;
     InputMenuChoice(app);
     if (in.Answer.empty()) {

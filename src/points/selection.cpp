@@ -1,10 +1,10 @@
 #include "points/selection.h"
 
-#include "area/answer_edits.h"
+#include "core/app.h"
+#include "core/point_names.h"
 #include "points/resolver.h"
 #include "runtime/console.h"
 #include "runtime/numtext.h"
-#include "shell/app.h"
 #include "ui/input.h"
 
 namespace {

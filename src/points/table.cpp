@@ -2,16 +2,11 @@
 
 #include <string>
 
+#include "core/app.h"
+#include "core/point_names.h"
+#include "core/sound.h"
 #include "runtime/console.h"
 #include "runtime/numtext.h"
-#include "shell/app.h"
-#include "shell/program.h"
-
-std::string DefaultPointName(int number) { return " " + std::to_string(number); }
-
-bool IsFreePoint(const App& app, int number) {
-  return app.points.PointX(number) == 0 && app.points.PointName(number) == DefaultPointName(number);
-}
 
 void FindHighestUsedPoint(App& app) {
   points::Store& p = app.points;

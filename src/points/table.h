@@ -2,15 +2,8 @@
 // use, and the guards that keep every write inside the table's fixed capacity.
 #pragma once
 
-#include <string>
-
 struct App;
 
-// The name a point number has until it is given one: the number with one leading
-// blank (" 125").
-std::string DefaultPointName(int number);
-// A number is free when its PointX is 0 and it has its default name.
-bool IsFreePoint(const App& app, int number);
 // PointCount := the highest number in use (0 when none is); NextPointNumber :=
 // PointCount + 1.
 void FindHighestUsedPoint(App& app);

@@ -18,6 +18,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/app.h"
+#include "core/point_names.h"
+#include "core/sound.h"
 #include "points/resolver.h"
 #include "runtime/clock.h"
 #include "runtime/console.h"
@@ -25,8 +28,6 @@
 #include "runtime/numtext.h"
 #include "runtime/text.h"
 #include "runtime/windows.h"
-#include "shell/app.h"
-#include "shell/program.h"
 #include "ui/input.h"
 #include "ui/navigator.h"
 #include "ui/view.h"
@@ -113,7 +114,7 @@ int NameOverflowOf(const std::string& name) {
 // Prompt lines, menu lines and short lines are not rows of the table.
 bool LooksLikeTableRow(const std::string& row) {
   const bool marked = RtInstr(row, "?") > 0 || RtInstr(row, ":") > 0 || RtInstr(row, "：") > 0;
-  return !marked && shell::TrimTrailingBlanks(row).size() >= kShortestTableRow;
+  return !marked && TrimTrailingBlanks(row).size() >= kShortestTableRow;
 }
 
 // A number the table has a row for: whole, 1 to PointCapacity.
@@ -454,7 +455,7 @@ class TableScreen {
       return;
     }
     p_.PointAttribute(n) =
-        shell::TrimTrailingBlanks(WholeCharacters(FieldText(p_.EditedRowText, AttributeField(k))));
+        TrimTrailingBlanks(WholeCharacters(FieldText(p_.EditedRowText, AttributeField(k))));
   }
 
   App& app_;

@@ -1,6 +1,6 @@
 #include "profile/item_names.h"
 
-#include "shell/app.h"
+#include "core/app.h"
 
 void SetProfileItemNames(App& app) {
   static const char* const kNames[] = {

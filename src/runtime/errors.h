@@ -18,6 +18,7 @@ enum RtErrorNumber : int {
   kErrDivisionByZero = 11,
   kErrTypeMismatch = 13,
   kErrDeviceFault = 25,  // the printer refused a document or did not answer
+  kErrInternal = 51,     // the program reached a routine that was never installed
   kErrBadFileName = 52,  // bad file name or number
   kErrProgramNotFound = 53,
   kErrReadPastEnd = 54,

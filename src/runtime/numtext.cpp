@@ -276,8 +276,6 @@ bool HasNonZeroDigitBeforePoint(std::string_view number) {
   return false;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 }  // namespace
 
 std::string RtStr(double x) {
@@ -306,7 +304,7 @@ double RtVal(std::string_view s, std::source_location where) {
   bool point = false;
   bool digit = false;
   for (; i < s.size(); ++i) {
-    if (IsDigit(s[i])) {
+    if (rt::IsDigit(s[i])) {
       digit = true;
     } else if (s[i] == '.' && !point) {
       point = true;
@@ -381,3 +379,5 @@ std::string rt::RoundedFixed(double x, int decimals) {
   }
   return text;
 }
+
+std::string rt::Digits(double x) { return RtStr(x).substr(x < 0 ? 0 : 1); }

@@ -80,4 +80,8 @@ namespace rt {
 // 0. The digits of the numeric template fields.
 std::string RoundedFixed(double x, int decimals);
 
+// The number text of RtStr without the blank a non-negative number begins with
+// ("12", "-3"): a count as its digits alone.
+std::string Digits(double x);
+
 }  // namespace rt

@@ -9,6 +9,9 @@
 
 namespace rt {
 
+// True for the ASCII digits 0-9.
+constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
 // True for the first byte of a double-byte character (0x81-0x9F, 0xE0-0xFC).
 bool IsLeadByte(unsigned char c);
 // True for a byte that can follow a lead byte as the second byte of a

@@ -6,11 +6,11 @@
 #include <string>
 #include <string_view>
 
+#include "core/app.h"
 #include "files/result.h"
 #include "runtime/console.h"
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
-#include "shell/app.h"
 #include "shell/program.h"
 #include "ui/input.h"
 

@@ -6,11 +6,11 @@
 #include <string_view>
 #include <vector>
 
+#include "core/app.h"
+#include "core/control.h"
 #include "runtime/desktop.h"
 #include "runtime/headless.h"
 #include "runtime/text.h"
-#include "shell/app.h"
-#include "shell/control.h"
 #include "shell/program.h"
 
 namespace {
@@ -29,6 +29,7 @@ std::vector<char*> HeadlessArguments(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  InstallProgramRoutines();
   std::vector<char*> args = HeadlessArguments(argc, argv);
   const int count = static_cast<int>(args.size()) - 1;
   // The file named on the command line, in the program's own text encoding.

@@ -5,6 +5,10 @@
 #include <cstdint>
 #include <string>
 
+#include "core/app.h"
+#include "core/constants.h"
+#include "core/point_names.h"
+#include "core/sound.h"
 #include "files/coordinate_file_menu.h"
 #include "files/result.h"
 #include "points/point_input.h"
@@ -16,7 +20,6 @@
 #include "runtime/graphics.h"
 #include "runtime/numtext.h"
 #include "runtime/windows.h"
-#include "shell/app.h"
 #include "shell/program.h"
 #include "ui/input.h"
 #include "ui/layout.h"
@@ -125,7 +128,7 @@ void CycleZE(App& app) {
 std::string NormalizedName(const std::string& name) {
   size_t start = 0;
   while (start < name.size() && (name[start] == ' ' || name[start] == '0')) ++start;
-  std::string result = shell::TrimTrailingBlanks(std::string_view(name).substr(start));
+  std::string result = TrimTrailingBlanks(std::string_view(name).substr(start));
   if (RtVal(result) != 0) result.insert(0, " ");
   return result;
 }
@@ -188,13 +191,19 @@ Jump CommandNotAvailable(App&) {
   return {ShowResultMenu};
 }
 
+void RemoveWorkFiles(App& app) {
+  // A work file that does not exist is passed over.
+  for (std::string_view name : core::kWorkFilesRemovedAtExit) {
+    RtKill(app.shell.DataFolder + std::string(name));
+  }
+}
+
 Jump EndProgram(App& app) {
   const int button = RtMessageBox("終了します", "測量ケルノ", kButtonsOkCancel, kIconInformation,
                                   RtWindowId::Main);
   if (button != 0) return {ShowResultMenu};
   RtCloseAll();
-  // A work file that does not exist is passed over.
-  for (const char* name : {"PRINTR.DAT", "K.D", "K.csv"}) RtKill(app.shell.DataFolder + name);
+  RemoveWorkFiles(app);
   PlaySound(app, "tada.wav");
   ExitProgram(0);
 }
@@ -258,4 +267,3 @@ Jump NormalizeNamesThenPlot(App& app) {
   return {PlotAllPoints};
 }
 
-void ReturnFromSubroutine(App&) { throw SubroutineReturn{}; }

@@ -1,12 +1,12 @@
 #include "shell/mouse_calibration.h"
 
+#include "core/app.h"
 #include "points/point_input.h"
 #include "runtime/console.h"
 #include "runtime/errors.h"
 #include "runtime/events.h"
 #include "runtime/folders.h"
 #include "runtime/graphics.h"
-#include "shell/app.h"
 #include "shell/program.h"
 #include "shell/settings_file.h"
 #include "ui/input.h"

@@ -2,7 +2,7 @@
 // multiplies the pointer's vertical position.
 #pragma once
 
-#include "shell/control.h"
+#include "core/control.h"
 
 struct App;
 

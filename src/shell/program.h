@@ -1,14 +1,11 @@
 // The program shell's entries and routines: start-up, the main menu and its small
-// commands, the error handler, the status header, point names and sounds.
+// commands, the error handler and the status header.
 // Entries (Jump f(App&)) are reached by jumps and never return; routines
 // (void f(App&)) are called and return.
 #pragma once
 
-#include <string>
-#include <string_view>
-
+#include "core/control.h"
 #include "runtime/errors.h"
-#include "shell/control.h"
 
 struct App;
 
@@ -19,6 +16,8 @@ Jump ProgramStart(App& app);
 Jump MainMenu(App& app);
 Jump RepeatLastCommand(App& app);
 Jump EndProgram(App& app);
+// Removes the work files that live only while the program runs.
+void RemoveWorkFiles(App& app);
 Jump SearchPointArea(App& app);
 Jump PlotAllPoints(App& app);
 Jump NormalizeNamesThenPlot(App& app);
@@ -26,30 +25,15 @@ Jump NormalizeNamesThenPlot(App& app);
 // to the result menu.
 Jump CommandNotAvailable(App& app);
 
-// Leaves the subroutine that is running from a nested step: thrown by
-// ReturnFromSubroutine, caught by the routine that offers that way out.
-struct SubroutineReturn {};
-[[noreturn]] void ReturnFromSubroutine(App& app);
-
 // The main error handler and arming it as the run-time error trap.
 void MainErrorHandler(App& app, const RtError& error);
 void ArmMainErrorHandler(App& app);
 
 // Status header and run-state reset.
-void RedrawView(App& app);
 void ResetRunState(App& app);
 void ShowStatusHeader(App& app);
 
-// Point-name helpers.
-void SplitPointName(App& app);
-void SplitPointNameTail(App& app);
-void NextPointName(App& app);
-void InputTargetHeightIfNeeded(App& app);
+// Fills the slots of the program's routine table (core/routines.h) from every
+// folder. Runs once, before the first App.
+void InstallProgramRoutines();
 
-namespace shell {
-// `text` without its trailing half-width and full-width blanks.
-std::string TrimTrailingBlanks(std::string_view text);
-}  // namespace shell
-
-// Plays PlaySoundPrefix + `file` ("ding.wav") without waiting.
-void PlaySound(App& app, std::string_view file);

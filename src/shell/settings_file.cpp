@@ -5,14 +5,15 @@
 #include <string_view>
 #include <vector>
 
+#include "core/app.h"
+#include "core/constants.h"
 #include "runtime/files.h"
 #include "runtime/numtext.h"
 #include "runtime/text.h"
-#include "shell/app.h"
 
 namespace {
 
-constexpr int kSettingsFile = 4;
+using core::kSettingsFile;
 constexpr int kCopyFile = 3;
 // Blanks after every line of the joined text: a value taken after a key never
 // runs into the next line.
@@ -100,7 +101,7 @@ void ApplyDefaultSettings(App& app) {
   s.TZ = 1000;
   s.T = 1000;
   s.VZ = "NOTEPAD.EXE";
-  app.points.PointCapacity = points::kPointCapacity;
+  app.points.PointCapacity = core::kPointCapacity;
   s.ZEE = 1;
   s.ZEF = 1;
   s.ZEG = 1;

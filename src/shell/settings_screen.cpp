@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/app.h"
+#include "core/constants.h"
 #include "files/file_dialogs.h"
 #include "runtime/console.h"
 #include "runtime/errors.h"
@@ -13,7 +15,6 @@
 #include "runtime/folders.h"
 #include "runtime/text.h"
 #include "runtime/windows.h"
-#include "shell/app.h"
 #include "shell/settings_file.h"
 #include "ui/input.h"
 #include "ui/layout.h"
@@ -21,7 +22,7 @@
 
 namespace {
 
-constexpr int kSettingsFile = 4;
+using core::kSettingsFile;
 // Rows of SettingsListText: the settings file's lines without the "MOX=" line.
 constexpr std::size_t kRowCount = 19;
 constexpr char kRowSeparator = '/';

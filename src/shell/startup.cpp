@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/app.h"
+#include "core/constants.h"
 #include "files/coordinate_file_menu.h"
 #include "files/result.h"
 #include "runtime/console.h"
@@ -20,7 +22,6 @@
 #include "runtime/printer.h"
 #include "runtime/text.h"
 #include "runtime/windows.h"
-#include "shell/app.h"
 #include "shell/program.h"
 #include "shell/settings_file.h"
 #include "ui/layout.h"
@@ -29,15 +30,14 @@
 namespace {
 
 constexpr int kPointerFileNumber = 1;
-constexpr int kSettingsFileNumber = 4;
-constexpr int kGuideTextFileNumber = 5;
+constexpr int kSettingsFileNumber = core::kSettingsFile;
+constexpr int kGuideTextFileNumber = core::kGuideTextFile;
 
 constexpr std::string_view kPointerFileName = "KRN2000.INI";
 constexpr std::string_view kSettingsFileName = "KRN2000.DEF";
 constexpr std::string_view kNavigatorPictureName = "krn2000.svg";
-constexpr std::string_view kPrintBufferName = "PRINTR.DAT";
-constexpr std::string_view kParcelWorkFileName = "K.D";
-constexpr std::string_view kSurveyCsvName = "K.csv";
+using core::kParcelWorkFileName;
+using core::kPrintBufferName;
 
 constexpr std::string_view kProgramCaption = "測量ケルノ君";
 constexpr std::string_view kTitle = "測量ケルノ君2004  Windows 版 ";
@@ -231,7 +231,7 @@ void UnquoteCommandLine(App& app) {
 }
 
 void ShowCapacity(App& app) {
-  app.points.PointCapacity = points::kPointCapacity;
+  app.points.PointCapacity = core::kPointCapacity;
   app.points.AreaTableCapacity = 2000;
   RtLocate(20, RtCsrlin());
   RtPrintStr("ﾃﾞ-ﾀﾁｮｳ=    " + RtNumText(app.points.PointCapacity), true);
@@ -492,10 +492,7 @@ void MainFormQueryClose(App& app, int16_t& cancel) {
                                              kButtonsOkCancel, kIconQuestion, kMain));
   if (cancel != 0) return;
   RtCloseAll();
-  for (std::string_view name : {kPrintBufferName, kParcelWorkFileName, kSurveyCsvName}) {
-    const std::string path = app.shell.DataFolder + std::string(name);
-    if (RtFileExists(path)) RtKill(path);
-  }
+  RemoveWorkFiles(app);
   ExitProgram(0);
 }
 

@@ -1,17 +1,14 @@
-// The status header, the reset of the run state at the start of a command, and
-// the full redraw of the dynamic view.
+// The status header and the reset of the run state at the start of a command.
 #include <string>
 
-#include "cad/drawing.h"
+#include "core/app.h"
 #include "runtime/clock.h"
 #include "runtime/console.h"
 #include "runtime/numtext.h"
 #include "runtime/windows.h"
-#include "shell/app.h"
 #include "shell/program.h"
 #include "ui/layout.h"
 #include "ui/navigator.h"
-#include "ui/view.h"
 
 namespace {
 
@@ -49,8 +46,6 @@ void RestoreSavedVerticalMode(App& app) {
   s.RestoreVVPending = 0;
 }
 
-// A whole count as its digits alone.
-std::string Digits(double n) { return RtStr(n).substr(n < 0 ? 0 : 1); }
 
 void PrintStatusLines(App& app) {
   const shell::Settings& set = app.settings;
@@ -84,29 +79,11 @@ void PrintStatusLines(App& app) {
   RtPrintNum(set.ZE, false);
   RtPrintStr("T=", false);
   RtPrintNum(set.T, false);
-  RtPrintStr("(" + Digits(app.points.PointCount) + "/" + Digits(app.points.PointCapacity) + ")  ",
+  RtPrintStr("(" + rt::Digits(app.points.PointCount) + "/" + rt::Digits(app.points.PointCapacity) + ")  ",
              true);
 }
 
 }  // namespace
-
-void RedrawView(App& app) {
-  ui::ViewState& v = app.view;
-  v.LastCrossScreenX = 0;
-  v.LastCrossScreenY = 0;
-  RtCls(RtWindowId::View);
-  DrawBackgroundPicture(app);
-  RtSetMouseCursor(RtWindowId::Main, kPointerBusy);
-  DrawAllConnectionLines(app);
-  RedrawGraphicsView(app);
-  // Points last, over the lines and overlays; point 1 is offered even when none is in use.
-  v.PointToDraw = 1;
-  do {
-    DrawPoint(app);
-    v.PointToDraw += 1;
-  } while (v.PointToDraw <= app.points.PointCount);
-  RtSetMouseCursor(RtWindowId::Main, kPointerArrow);
-}
 
 void ResetRunState(App& app) {
   app.points.SelectionLast = double(-1E20f);

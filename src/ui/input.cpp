@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/app.h"
+#include "core/routines.h"
 #include "runtime/clock.h"
 #include "runtime/console.h"
 #include "runtime/events.h"
@@ -17,8 +19,6 @@
 #include "runtime/numtext.h"
 #include "runtime/text.h"
 #include "runtime/windows.h"
-#include "shell/app.h"
-#include "shell/program.h"
 #include "ui/key_commands.h"
 #include "ui/layout.h"
 #include "ui/navigator.h"
@@ -56,10 +56,12 @@ constexpr std::array<FlagHandler, 6> kLeftButtonOrder = {{
     {&ui::InputState::InputPointNameFlag, PickWordOrLabel, false},
 }};
 
+void OpenSettingsScreen(App& app) { Call(Routines().SettingsScreen, app); }
+
 // Handlers of F1 to F12.
 using Subroutine = void (*)(App&);
 constexpr std::array<Subroutine, 12> kFunctionKeyHandlers = {
-    ShowHelpText,           ForceAbort,     NextWindowLayout,       SettingsScreen,
+    ShowHelpText,           ForceAbort,     NextWindowLayout,       OpenSettingsScreen,
     ToggleBackgroundPicture, HardCopyView,  ToggleBackgroundColour, ToggleGridDisplay,
     TogglePointNameDisplay, ToggleHeightDisplay, ToggleMarkDisplay, ToggleLineDisplay,
 };

@@ -15,6 +15,9 @@ void InputDirection(App& app);
 void InputDirectionH(App& app);
 void InputWithMarker(App& app);
 void InputCoordinatePick(App& app);
+// Asks "f=" (the target height of a sight) when the field book records transit
+// observations and the instrument height and vertical answer are known.
+void InputTargetHeightIfNeeded(App& app);
 
 // The rows of the console's text area for the main window's height: as many as
 // it shows, at least 1 and at most the console's 39.

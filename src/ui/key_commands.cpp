@@ -6,11 +6,11 @@
 #include <array>
 #include <string>
 
+#include "core/app.h"
 #include "runtime/clock.h"
 #include "runtime/console.h"
 #include "runtime/events.h"
 #include "runtime/graphics.h"
-#include "shell/app.h"
 #include "ui/transform.h"
 
 namespace {

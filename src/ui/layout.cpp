@@ -1,14 +1,14 @@
 // Window layouts, staying on top of other programs, and the function keys.
 #include "ui/layout.h"
 
-#include "files/result.h"
+#include "core/app.h"
+#include "core/control.h"
+#include "core/routines.h"
 #include "runtime/console.h"
 #include "runtime/dialogs.h"
 #include "runtime/graphics.h"
 #include "runtime/programs.h"
 #include "runtime/windows.h"
-#include "shell/app.h"
-#include "shell/control.h"
 
 namespace {
 
@@ -169,7 +169,7 @@ void ForceAbort(App&) {
   RtColor(2);
   RtPrintStr("", true);
   RtPrintStr(" 強制中止しました", true);
-  JumpTo(ShowResultMenu);
+  JumpTo(EntryOf(Routines().ShowResultMenu));
 }
 
 void ToggleBackgroundPicture(App& app) { Toggle(app, app.view.BackgroundPictureOn); }

@@ -29,5 +29,3 @@ void TogglePointNameDisplay(App& app);
 void ToggleHeightDisplay(App& app);
 void ToggleMarkDisplay(App& app);
 void ToggleLineDisplay(App& app);
-// F4: the settings screen (shell/settings_screen.cpp).
-void SettingsScreen(App& app);

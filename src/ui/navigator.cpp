@@ -5,17 +5,18 @@
 #include <string>
 #include <string_view>
 
+#include "core/app.h"
+#include "core/constants.h"
 #include "runtime/console.h"
 #include "runtime/files.h"
 #include "runtime/graphics.h"
 #include "runtime/numtext.h"
 #include "runtime/text.h"
 #include "runtime/windows.h"
-#include "shell/app.h"
 
 namespace {
 
-constexpr int kGuideFileNumber = 5;
+constexpr int kGuideFileNumber = core::kGuideTextFile;
 constexpr const char* kGuideFileName = "KRN2000.lst";
 constexpr int kGuideTextBound = 1100;
 

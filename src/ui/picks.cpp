@@ -12,14 +12,14 @@
 #include <numbers>
 #include <string>
 
+#include "core/app.h"
+#include "core/numeric.h"
 #include "runtime/console.h"
 #include "runtime/events.h"
 #include "runtime/graphics.h"
 #include "runtime/numtext.h"
 #include "runtime/sound.h"
 #include "runtime/window_id.h"
-#include "shell/app.h"
-#include "shell/numeric.h"
 #include "ui/key_commands.h"
 #include "ui/layout.h"
 #include "ui/navigator.h"

@@ -4,12 +4,10 @@
 #include <cmath>
 #include <string>
 
-#include "cad/cad_menu.h"
-#include "cad/drawing.h"
-#include "cad/line_drawing.h"
-#include "cad/plot_handlers.h"
-#include "points/resolver.h"
-#include "points/selection.h"
+#include "core/app.h"
+#include "core/numeric.h"
+#include "core/routines.h"
+#include "core/sound.h"
 #include "runtime/clock.h"
 #include "runtime/console.h"
 #include "runtime/events.h"
@@ -17,12 +15,10 @@
 #include "runtime/numtext.h"
 #include "runtime/text.h"
 #include "runtime/windows.h"
-#include "shell/app.h"
-#include "shell/numeric.h"
-#include "shell/program.h"
 #include "ui/input.h"
 #include "ui/navigator.h"
 #include "ui/plot_geometry.h"
+#include "ui/plot_handlers.h"
 #include "ui/redraw.h"
 #include "ui/transform.h"
 #include "ui/view.h"
@@ -79,7 +75,7 @@ void DrawPlanArc(App& app, int vertex, int colour) {
   l.SegmentVertex = vertex;
   l.ArcRadius = RadiusOfArcText(l.LineArc(vertex));
   if (l.ArcRadius == 0) return;
-  ComputeArcFromRadius(app);
+  Call(Routines().ComputeArcFromRadius, app);
   const double cx = (l.ArcCentreY - v.ViewOriginY) / v.ViewScale;
   const double cy = v.ViewHeight - (l.ArcCentreX - v.ViewOriginX) / (v.ViewScale * v.VerticalRatio);
   RtCircle(kView, cx, cy, std::fabs(l.ArcRadius) / v.ViewScale, colour, l.ArcStartAngle / 360,
@@ -236,7 +232,7 @@ Next GoToPoint(App& app) {
   if (app.input.Answer.empty()) app.input.Answer = p.PointName(v.PlotPoint);
   const double reask = p.PointReaskFlag;
   p.PointReaskFlag = 1;
-  ResolvePointNumberOrName(app);
+  Call(Routines().ResolvePointNumberOrName, app);
   p.PointReaskFlag = reask;
   v.PlotPoint = p.WorkPointY;
   p.SelectionList(p.SelectionLast + 1) = static_cast<int16_t>(v.PlotPoint);
@@ -330,8 +326,8 @@ Jump Leave(App& app) {
   RtColor(kView, -1, Whole(app.settings.RG));
   RedrawView(app);
   app.shell.PlanViewFlag = 1;
-  FitDrawingToPaper(app);
-  return {CadMenu};
+  Call(Routines().FitDrawingToPaper, app);
+  return {EntryOf(Routines().CadMenu)};
 }
 
 Jump Browse(App& app) {
@@ -364,8 +360,8 @@ void ForgetKey(App& app) {
 
 Jump PlotView(App& app) {
   ForgetKey(app);
-  SelectPoints(app);
-  if (app.points.SelectionLast == -1) return {CadMenu};
+  Call(Routines().SelectPoints, app);
+  if (app.points.SelectionLast == -1) return {EntryOf(Routines().CadMenu)};
   app.lines.PaperFrameOn = 0;
   app.shell.PlanViewFlag = 1;
   app.view.PlotNamesShown = 1;

@@ -5,10 +5,10 @@
 // sequence line, H switches plan and side view, / exchanges the axes, Page Up
 // and Page Down zoom, M hides the names, P prints the view, Enter goes to a
 // typed point, Q or Esc leaves for the CAD menu. The mouse pans and zooms
-// (cad/plot_handlers.h).
+// (ui/plot_handlers.h).
 #pragma once
 
-#include "shell/control.h"
+#include "core/control.h"
 
 struct App;
 

@@ -2,8 +2,8 @@
 // of a selection and recentring the plot.
 #include "ui/plot_geometry.h"
 
+#include "core/app.h"
 #include "runtime/errors.h"
-#include "shell/app.h"
 
 namespace {
 

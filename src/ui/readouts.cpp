@@ -7,16 +7,15 @@
 #include <string>
 #include <string_view>
 
-#include "area/running_area.h"
-#include "cad/drawing.h"
+#include "core/app.h"
+#include "core/numeric.h"
+#include "core/routines.h"
 #include "runtime/clock.h"
 #include "runtime/console.h"
 #include "runtime/events.h"
 #include "runtime/graphics.h"
 #include "runtime/numtext.h"
 #include "runtime/windows.h"
-#include "shell/app.h"
-#include "shell/numeric.h"
 #include "ui/layout.h"
 #include "ui/transform.h"
 #include "ui/view.h"
@@ -156,10 +155,10 @@ void ComputeLiveParcelArea(App& app) {
     s.WorkPointX = in.PointerX;
     s.WorkPointY = in.PointerY;
     app.area.ParcelVertexIndex = i;
-    AddPointToRunningArea(app);
+    Call(Routines().AddPointToRunningArea, app);
     do {
-      LoadParcelVertexCyclic(app);
-      AddPointToRunningArea(app);
+      Call(Routines().LoadParcelVertexCyclic, app);
+      Call(Routines().AddPointToRunningArea, app);
       counter += 1;
     } while (counter < s.SelectionIndex);
   }
@@ -296,7 +295,7 @@ bool RedrawOnRequest(App& app) {
   DrawBackgroundPicture(app);
   DrawEveryPoint(app);
   v.PointToDraw = app.points.CurrentPointNumber;
-  DrawAllConnectionLines(app);
+  Call(Routines().DrawAllConnectionLines, app);
   RedrawGraphicsView(app);
   DrawPointHighlighted(app);
   RtSetMouseCursor(kView, kPointerArrow);

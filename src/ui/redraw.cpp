@@ -1,17 +1,19 @@
-// The full redraw of the dynamic view's overlays: everything that is not a point
-// or a connection line, drawn over a freshly cleared view. Later steps draw over
-// earlier ones.
+// The full redraw of the dynamic view: the background, the connection lines, the
+// overlays and the points, each drawn over the ones before. The connection
+// lines, the paper frame, the parcel labels and the longitudinal section belong
+// to later subsystems, which install their drawers in the routine table.
 #include "ui/redraw.h"
 
 #include <string>
 
-#include "area/labels.h"
-#include "cad/paper_frame.h"
-#include "profile/drawing.h"
+#include "core/app.h"
+#include "core/numeric.h"
+#include "core/routines.h"
+#include "runtime/console.h"
 #include "runtime/graphics.h"
 #include "runtime/window_id.h"
-#include "shell/app.h"
-#include "shell/numeric.h"
+#include "runtime/windows.h"
+#include "ui/layout.h"
 #include "ui/view.h"
 
 namespace {
@@ -107,9 +109,27 @@ void RedrawGraphicsView(App& app) {
   if (app.settings.ZE == 4 || app.input.StationMarkerOn == 1) DrawStationMarker(app);
   DrawInstrumentStation(app);
   DrawSelectionPolygon(app);
-  if (app.lines.PaperFrameOn == 1) DrawPaperFrame(app);
+  if (app.lines.PaperFrameOn == 1) Call(Routines().DrawPaperFrame, app);
   DrawLastCross(app);
-  DrawParcelLabels(app);
-  DrawProfileView(app);
+  Call(Routines().DrawParcelLabels, app);
+  Call(Routines().DrawProfileView, app);
   DrawRouteIpLines(app);
+}
+
+void RedrawView(App& app) {
+  ui::ViewState& v = app.view;
+  v.LastCrossScreenX = 0;
+  v.LastCrossScreenY = 0;
+  RtCls(RtWindowId::View);
+  DrawBackgroundPicture(app);
+  RtSetMouseCursor(RtWindowId::Main, kPointerBusy);
+  Call(Routines().DrawAllConnectionLines, app);
+  RedrawGraphicsView(app);
+  // Points last, over the lines and overlays; point 1 is offered even when none is in use.
+  v.PointToDraw = 1;
+  do {
+    DrawPoint(app);
+    v.PointToDraw += 1;
+  } while (v.PointToDraw <= app.points.PointCount);
+  RtSetMouseCursor(RtWindowId::Main, kPointerArrow);
 }

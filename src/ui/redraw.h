@@ -1,5 +1,4 @@
-// The full redraw of everything in the dynamic view that is not a point or a
-// connection line.
+// The full redraw of the dynamic view.
 #pragma once
 
 struct App;
@@ -10,3 +9,8 @@ struct App;
 // labels, the longitudinal section and the route's IP polygon. Clears nothing;
 // needs the view size measured.
 void RedrawGraphicsView(App& app);
+
+// Clears the view and draws everything anew: the background picture, the
+// connection lines, RedrawGraphicsView's overlays, then every point 1 to
+// PointCount (point 1 even when none is in use).
+void RedrawView(App& app);

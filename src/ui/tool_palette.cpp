@@ -9,10 +9,10 @@
 #include <string>
 #include <string_view>
 
+#include "core/app.h"
 #include "runtime/graphics.h"
 #include "runtime/numtext.h"
 #include "runtime/window_id.h"
-#include "shell/app.h"
 #include "ui/view.h"
 
 namespace {

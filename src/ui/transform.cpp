@@ -2,10 +2,10 @@
 // about the pointer, and the fits of all points and of a selection.
 #include "ui/transform.h"
 
+#include "core/app.h"
 #include "runtime/console.h"
 #include "runtime/errors.h"
 #include "runtime/windows.h"
-#include "shell/app.h"
 
 namespace {
 

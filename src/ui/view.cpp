@@ -5,18 +5,18 @@
 // Texts are placed as the view places them everywhere: a one-dot point at the
 // anchor makes it the graphics position, and the text printed there has its
 // top-left corner at the anchor and moves the position on past itself.
+#include "core/point_names.h"
 #include "ui/view.h"
 
 #include <cmath>
 #include <string>
 
-#include "points/table.h"
+#include "core/app.h"
+#include "core/numeric.h"
 #include "runtime/graphics.h"
 #include "runtime/numtext.h"
 #include "runtime/text.h"
 #include "runtime/window_id.h"
-#include "shell/app.h"
-#include "shell/numeric.h"
 
 namespace {
 
@@ -39,13 +39,12 @@ bool InsideView(const App& app, double x, double y) {
          v.ViewOriginY < y && y < v.ViewOriginY + v.ViewWidth * v.ViewScale;
 }
 
-bool IsDigit(const std::string& s) { return s.size() == 1 && s[0] >= '0' && s[0] <= '9'; }
-
 // The free code of an attribute: from character 3 on when its mark is a digit,
 // else from character 2 on (the mark character is then part of the code); at
 // most 20 characters.
 std::string AttributeCode(const std::string& attribute, const std::string& markText) {
-  return RtMid(attribute, IsDigit(markText) ? 3 : 2, 20);
+  const bool markIsDigit = markText.size() == 1 && rt::IsDigit(markText[0]);
+  return RtMid(attribute, markIsDigit ? 3 : 2, 20);
 }
 
 // A disc of radius 2 view units: at 0.1 mm a unit is about a third of a pixel,

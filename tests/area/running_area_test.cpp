@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "shell/app.h"
+#include "core/app.h"
 
 namespace {
 

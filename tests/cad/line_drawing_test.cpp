@@ -9,9 +9,9 @@
 #include <string>
 
 #include "cad/drawing.h"
+#include "core/app.h"
 #include "runtime/graphics.h"
 #include "runtime/graphics_target.h"
-#include "shell/app.h"
 #include "ui/transform.h"
 #include "ui/view_ink.h"
 

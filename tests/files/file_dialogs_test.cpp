@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app.h"
 #include "runtime/clock.h"
 #include "runtime/console.h"
 #include "runtime/errors.h"
@@ -18,7 +19,6 @@
 #include "runtime/folders.h"
 #include "runtime/temp_folder.h"
 #include "runtime/text.h"
-#include "shell/app.h"
 #include "support/raised_error.h"
 #include "support/u8.h"
 

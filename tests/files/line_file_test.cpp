@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "core/app.h"
 #include "runtime/console.h"
 #include "runtime/folders.h"
 #include "runtime/temp_folder.h"
 #include "runtime/text.h"
-#include "shell/app.h"
 #include "support/u8.h"
 
 namespace {

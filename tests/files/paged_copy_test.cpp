@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "core/app.h"
 #include "files/result.h"
 #include "runtime/files.h"
 #include "runtime/graphics.h"
 #include "runtime/temp_folder.h"
-#include "shell/app.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "core/app.h"
 #include "files/coordinate_file_menu.h"
 #include "runtime/files.h"
 #include "runtime/temp_folder.h"
-#include "shell/app.h"
 #include "shell/program.h"
 #include "support/raised_error.h"
 

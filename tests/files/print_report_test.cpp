@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/app.h"
+#include "core/control.h"
 #include "files/result.h"
 #include "runtime/clock.h"
 #include "runtime/console.h"
@@ -13,8 +15,6 @@
 #include "runtime/printer.h"
 #include "runtime/temp_folder.h"
 #include "runtime/text.h"
-#include "shell/app.h"
-#include "shell/control.h"
 #include "support/printed_pages.h"
 #include "support/u8.h"
 

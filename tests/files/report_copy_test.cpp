@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app.h"
 #include "files/result.h"
 #include "runtime/console.h"
 #include "runtime/events.h"
@@ -15,7 +16,6 @@
 #include "runtime/folders.h"
 #include "runtime/numtext.h"
 #include "runtime/temp_folder.h"
-#include "shell/app.h"
 #include "shell/program.h"
 #include "support/u8.h"
 

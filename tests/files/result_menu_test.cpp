@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "cad/drawing.h"
+#include "core/app.h"
 #include "files/result.h"
 #include "runtime/console.h"
 #include "runtime/events.h"
 #include "runtime/files.h"
 #include "runtime/printer.h"
 #include "runtime/temp_folder.h"
-#include "shell/app.h"
 #include "shell/program.h"
 #include "support/raised_error.h"
 #include "support/u8.h"

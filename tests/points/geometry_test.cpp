@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "core/app.h"
 #include "runtime/console.h"
 #include "runtime/console_state.h"
 #include "runtime/errors.h"
-#include "shell/app.h"
 #include "support/raised_error.h"
 #include "support/u8.h"
 

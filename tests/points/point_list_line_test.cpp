@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "core/app.h"
 #include "points/geometry.h"
 #include "runtime/console_state.h"
 #include "runtime/errors.h"
 #include "runtime/files.h"
 #include "runtime/temp_folder.h"
-#include "shell/app.h"
 #include "support/raised_error.h"
 
 namespace {

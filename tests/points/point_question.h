@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "core/app.h"
+#include "core/control.h"
+#include "core/point_names.h"
 #include "files/result.h"
 #include "points/table.h"
 #include "runtime/console.h"
@@ -15,8 +18,6 @@
 #include "runtime/files.h"
 #include "runtime/temp_folder.h"
 #include "runtime/windows.h"
-#include "shell/app.h"
-#include "shell/control.h"
 #include "support/u8.h"
 
 class PointQuestionTest : public ::testing::Test {

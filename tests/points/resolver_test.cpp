@@ -1,5 +1,6 @@
 // The point reference resolver: numbers, names, prefixes, same-named points, the
 // names by hundreds, the command letters and the repeated question.
+#include "core/point_names.h"
 #include "points/resolver.h"
 
 #include <gtest/gtest.h>

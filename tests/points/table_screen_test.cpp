@@ -11,13 +11,13 @@
 #include <string_view>
 #include <vector>
 
+#include "core/app.h"
 #include "runtime/console.h"
 #include "runtime/console_state.h"
 #include "runtime/events.h"
 #include "runtime/events_state.h"
 #include "runtime/numtext.h"
 #include "runtime/sound_state.h"
-#include "shell/app.h"
 #include "support/u8.h"
 
 namespace {

@@ -1,5 +1,6 @@
 // The point table: which numbers are in use, the count of them, and the guards
 // that keep writes inside the table.
+#include "core/point_names.h"
 #include "points/table.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,7 @@
-// A small program that stands in for krn in scripted-session tests until the
-// program shell can run whole sessions. Under the headless driver it polls keys
+// A small program on the runtime alone that stands in for krn where the
+// scripted-session tests check the headless layer itself (keys, events, message
+// boxes, dialogs) without the program's menus around it. Under the headless
+// driver it polls keys
 // like the input routine, binds F1-F12 and the mouse events of all windows, and
 // answers typed commands:
 //   msg    a message box (OK and Cancel), then the button it gave

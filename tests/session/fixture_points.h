@@ -19,13 +19,13 @@
 #include <string>
 #include <vector>
 
+#include "core/app.h"
+#include "core/control.h"
 #include "points/table.h"
 #include "runtime/headless.h"
 #include "runtime/palette.h"
 #include "runtime/temp_folder.h"
 #include "scripted/session.h"
-#include "shell/app.h"
-#include "shell/control.h"
 #include "shell/program.h"
 
 namespace fixture_points {

@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "core/app.h"
 #include "files/result.h"
 #include "runtime/console.h"
 #include "runtime/errors.h"
 #include "runtime/events.h"
 #include "runtime/numtext.h"
-#include "shell/app.h"
 #include "shell/program.h"
 #include "support/raised_error.h"
 #include "support/u8.h"

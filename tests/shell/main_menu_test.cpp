@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/app.h"
+#include "core/point_names.h"
 #include "files/result.h"
 #include "points/table.h"
 #include "runtime/console.h"
@@ -13,7 +15,6 @@
 #include "runtime/files.h"
 #include "runtime/temp_folder.h"
 #include "runtime/windows.h"
-#include "shell/app.h"
 #include "shell/program.h"
 #include "support/raised_error.h"
 #include "support/u8.h"

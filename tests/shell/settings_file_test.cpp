@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "core/app.h"
 #include "runtime/files.h"
 #include "runtime/temp_folder.h"
-#include "shell/app.h"
 
 namespace {
 

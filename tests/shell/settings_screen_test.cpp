@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/app.h"
 #include "runtime/console.h"
 #include "runtime/console_state.h"
 #include "runtime/events.h"
@@ -17,7 +18,6 @@
 #include "runtime/temp_folder.h"
 #include "runtime/text.h"
 #include "runtime/windows.h"
-#include "shell/app.h"
 #include "shell/mouse_calibration.h"
 #include "shell/program.h"
 #include "support/raised_error.h"

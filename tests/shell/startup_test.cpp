@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "core/app.h"
 #include "files/result.h"
 #include "runtime/console_state.h"
 #include "runtime/temp_folder.h"
-#include "shell/app.h"
 #include "shell/program.h"
 
 namespace shell {

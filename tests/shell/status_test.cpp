@@ -3,12 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "core/app.h"
 #include "runtime/clock.h"
 #include "runtime/console.h"
 #include "runtime/windows.h"
-#include "shell/app.h"
 #include "shell/program.h"
 #include "support/u8.h"
+#include "ui/redraw.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 // The view in the form the main loop needs: the fit of a selection and the
 // drawing of points and of the cross mark.
+#include "core/point_names.h"
 #include "ui/view.h"
 
 #include <cairo.h>
@@ -9,11 +10,11 @@
 #include <cstdint>
 #include <string>
 
+#include "core/app.h"
 #include "points/table.h"
 #include "runtime/graphics_target.h"
 #include "runtime/palette.h"
 #include "runtime/windows.h"
-#include "shell/app.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/app.h"
 #include "runtime/folders.h"
 #include "runtime/text.h"
-#include "shell/app.h"
 #include "ui/navigator.h"
 
 namespace {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/app.h"
+#include "core/control.h"
 #include "runtime/console.h"
 #include "runtime/console_state.h"
 #include "runtime/events.h"
@@ -16,8 +18,6 @@
 #include "runtime/palette.h"
 #include "runtime/windows.h"
 #include "runtime/windows_state.h"
-#include "shell/app.h"
-#include "shell/control.h"
 #include "support/u8.h"
 
 namespace {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app.h"
 #include "runtime/console.h"
 #include "runtime/console_state.h"
 #include "runtime/events.h"
@@ -14,12 +15,11 @@
 #include "runtime/palette.h"
 #include "runtime/windows.h"
 #include "runtime/windows_state.h"
-#include "shell/app.h"
+#include "support/u8.h"
 #include "ui/input.h"
 #include "ui/transform.h"
-#include "view_pixel.h"
-#include "support/u8.h"
 #include "view_ink.h"
+#include "view_pixel.h"
 
 namespace {
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/app.h"
+#include "core/control.h"
 #include "files/result.h"
 #include "runtime/console.h"
 #include "runtime/events.h"
@@ -16,11 +18,9 @@
 #include "runtime/temp_folder.h"
 #include "runtime/windows.h"
 #include "runtime/windows_state.h"
-#include "shell/app.h"
-#include "shell/control.h"
+#include "support/u8.h"
 #include "ui/input.h"
 #include "view_pixel.h"
-#include "support/u8.h"
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app.h"
 #include "runtime/errors.h"
 #include "runtime/folders.h"
 #include "runtime/graphics.h"
@@ -20,7 +21,6 @@
 #include "runtime/temp_folder.h"
 #include "runtime/windows.h"
 #include "runtime/windows_state.h"
-#include "shell/app.h"
 
 namespace {
 

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "core/app.h"
+#include "core/numeric.h"
 #include "runtime/console.h"
 #include "runtime/events.h"
 #include "runtime/events_state.h"
 #include "runtime/palette.h"
 #include "runtime/windows.h"
-#include "shell/app.h"
-#include "shell/numeric.h"
 #include "support/u8.h"
 #include "ui/input.h"
 #include "ui/view.h"

@@ -10,13 +10,13 @@
 #include <vector>
 
 #include "cad/cad_menu.h"
+#include "core/app.h"
 #include "runtime/console.h"
 #include "runtime/events.h"
 #include "runtime/events_state.h"
 #include "runtime/graphics.h"
 #include "runtime/palette.h"
 #include "runtime/temp_folder.h"
-#include "shell/app.h"
 #include "ui/plot_geometry.h"
 #include "ui/transform.h"
 

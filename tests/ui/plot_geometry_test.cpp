@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "core/app.h"
 #include "support/raised_error.h"
-#include "shell/app.h"
 
 namespace {
 

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "core/app.h"
+#include "core/numeric.h"
 #include "runtime/clock.h"
 #include "runtime/console.h"
 #include "runtime/events.h"
 #include "runtime/graphics.h"
 #include "runtime/windows.h"
-#include "shell/app.h"
-#include "shell/numeric.h"
 #include "ui/input.h"
 #include "ui/transform.h"
 #include "view_ink.h"

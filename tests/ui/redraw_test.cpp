@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "core/app.h"
 #include "runtime/graphics.h"
 #include "runtime/graphics_target.h"
-#include "shell/app.h"
 #include "ui/view.h"
 #include "view_ink.h"
 

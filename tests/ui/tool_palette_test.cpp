@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "core/app.h"
 #include "runtime/graphics.h"
 #include "runtime/graphics_target.h"
 #include "runtime/numtext.h"
-#include "shell/app.h"
 #include "view_ink.h"
 
 namespace {

@@ -9,9 +9,9 @@
 #include <initializer_list>
 #include <string>
 
-#include "support/raised_error.h"
+#include "core/app.h"
 #include "runtime/windows.h"
-#include "shell/app.h"
+#include "support/raised_error.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 // is compared, pixel for pixel, with the same text drawn at the place the view
 // transform gives, so a text at the wrong place, in the wrong colour or with the
 // wrong content shows.
+#include "core/point_names.h"
 #include "ui/view.h"
 
 #include <gtest/gtest.h>
@@ -10,11 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "core/app.h"
+#include "core/numeric.h"
 #include "points/table.h"
 #include "runtime/graphics.h"
 #include "runtime/graphics_target.h"
-#include "shell/app.h"
-#include "shell/numeric.h"
 #include "support/raised_error.h"
 #include "view_ink.h"
 

@@ -4,11 +4,12 @@
 #include <cstdint>
 #include <string>
 
+#include "core/constants.h"
 #include "runtime/table.h"
 
 namespace points {
 
-inline constexpr int kPointCapacity = 9999;
+using core::kPointCapacity;
 
 struct Store {
   double PointCapacity = kPointCapacity;

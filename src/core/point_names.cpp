@@ -1,15 +1,11 @@
-// Point-name helpers: the name proposed for the next point counts on from the
-// last one (after A12 comes A13), and the target-height prompt of a sight.
+#include "core/point_names.h"
+
 #include <string>
 #include <string_view>
 
-#include "runtime/console.h"
+#include "core/app.h"
 #include "runtime/numtext.h"
 #include "runtime/text.h"
-#include "shell/app.h"
-#include "shell/numeric.h"
-#include "shell/program.h"
-#include "ui/input.h"
 
 namespace {
 
@@ -20,11 +16,19 @@ constexpr std::string_view kFullWidthBlank = "\x81\x40";
 // The digits, and ":" and ";" (codes 48 to 59), count as digits of a trailing number.
 bool CountsAsDigit(char c) { return c >= 48 && c <= 59; }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 }  // namespace
 
-namespace shell {
+std::string DefaultPointName(int number) { return " " + std::to_string(number); }
+
+bool IsFreePoint(const App& app, int number) {
+  return app.points.PointX(number) == 0 && app.points.PointName(number) == DefaultPointName(number);
+}
+
+void CaretToSpaceInAnswer(App& app) {
+  std::string& answer = app.input.Answer;
+  if (answer.empty() || answer[0] != '^') return;
+  answer = " " + RtMid(answer, 2, 12);
+}
 
 std::string TrimTrailingBlanks(std::string_view text) {
   // Walk the characters from the start, so that a trail byte is never taken for
@@ -42,8 +46,6 @@ std::string TrimTrailingBlanks(std::string_view text) {
   return std::string(text.substr(0, end));
 }
 
-}  // namespace shell
-
 void SplitPointName(App& app) {
   ui::InputState& in = app.input;
   if (!in.Answer.empty() && in.Answer[0] >= '1' && in.Answer[0] <= '9') {
@@ -58,8 +60,8 @@ void SplitPointName(App& app) {
 
 void SplitPointNameTail(App& app) {
   std::string& answer = app.input.Answer;
-  answer = shell::TrimTrailingBlanks(answer);
-  if (answer.empty() || !IsDigit(answer.back())) return;
+  answer = TrimTrailingBlanks(answer);
+  if (answer.empty() || !rt::IsDigit(answer.back())) return;
   // Padded with "8"s, a name shorter than the scan is scanned from its last character.
   const std::string padded = answer + std::string(kScannedLength, '8');
   for (int p = kScannedLength; p >= 1; --p) {
@@ -76,18 +78,4 @@ void NextPointName(App& app) {
   const shell::ShellState& s = app.shell;
   // The number text without its sign position, at most eight characters.
   app.input.Answer = s.PointNamePrefix + RtMid(RtStr(s.PointNameNumber + 1), 2, 8);
-}
-
-void InputTargetHeightIfNeeded(App& app) {
-  fieldbook::State& f = app.fieldbook;
-  if (f.FieldBookMode != 0 || f.SightInstrumentHeight == 0 || f.VerticalAnswerText.empty()) {
-    return;
-  }
-  RtPrintStr("f=", false);
-  RtPrintNum(RoundHeight(app, f.SightTargetHeight), false);
-  app.input.GuideNumber = 11;
-  InputPointName(app);
-  if (app.input.Answer != "-" && !app.input.Answer.empty()) {
-    f.SightTargetHeight = app.input.AnswerValue;
-  }
 }

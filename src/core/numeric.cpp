@@ -1,14 +1,14 @@
-#include "shell/numeric.h"
+#include "core/numeric.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string_view>
 
+#include "core/app.h"
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
 #include "runtime/text.h"
-#include "shell/app.h"
 
 namespace {
 

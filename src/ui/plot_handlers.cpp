@@ -1,9 +1,9 @@
-#include "cad/plot_handlers.h"
+#include "ui/plot_handlers.h"
 
+#include "core/app.h"
 #include "runtime/console.h"
 #include "runtime/text.h"
 #include "runtime/windows.h"
-#include "shell/app.h"
 #include "ui/plot_geometry.h"
 #include "ui/view.h"
 

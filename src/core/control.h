@@ -23,7 +23,12 @@ struct ProgramExit {
   int status = 0;
 };
 
+// Leaves the subroutine that is running from a nested step: thrown by
+// ReturnFromSubroutine, caught by the routine that offers that way out.
+struct SubroutineReturn {};
+
 [[noreturn]] void JumpTo(Entry target);
+[[noreturn]] void ReturnFromSubroutine(App& app);
 [[noreturn]] void ExitProgram(int status);
 
 // Runs entries from `first` until one returns an empty Jump or the program exits.

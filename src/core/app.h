@@ -5,16 +5,16 @@
 #include <memory>
 
 #include "area/state.h"
-#include "cad/lines.h"
+#include "cad/state.h"
 #include "cogo/state.h"
 #include "dxf/state.h"
 #include "fieldbook/state.h"
-#include "files/output.h"
-#include "points/store.h"
+#include "files/state.h"
+#include "points/state.h"
 #include "profile/state.h"
 #include "route/state.h"
 #include "runtime/runtime.h"
-#include "shell/settings.h"
+#include "shell/state.h"
 #include "traverse/state.h"
 #include "ui/state.h"
 

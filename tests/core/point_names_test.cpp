@@ -3,10 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "core/app.h"
+#include "core/point_names.h"
 #include "runtime/console.h"
 #include "runtime/events.h"
-#include "shell/app.h"
 #include "shell/program.h"
+#include "ui/input.h"
 
 namespace {
 
@@ -106,13 +108,13 @@ TEST(PointNames, EmptyNameKeepsTheSeries) {
 
 TEST(PointNames, TrailingBlanksAreTrimmedByCharacterNotByByte) {
   // "＝" is 0x81 0x81: followed by "@" its last two bytes look like a full-width blank.
-  EXPECT_EQ(shell::TrimTrailingBlanks("＝@"), "＝@");
-  EXPECT_EQ(shell::TrimTrailingBlanks("点　 　"), "点");
-  EXPECT_EQ(shell::TrimTrailingBlanks(" 12 "), " 12");
-  EXPECT_EQ(shell::TrimTrailingBlanks("   "), "");
-  EXPECT_EQ(shell::TrimTrailingBlanks(""), "");
+  EXPECT_EQ(TrimTrailingBlanks("＝@"), "＝@");
+  EXPECT_EQ(TrimTrailingBlanks("点　 　"), "点");
+  EXPECT_EQ(TrimTrailingBlanks(" 12 "), " 12");
+  EXPECT_EQ(TrimTrailingBlanks("   "), "");
+  EXPECT_EQ(TrimTrailingBlanks(""), "");
   // A lead byte without its trail byte at the end is kept as it is.
-  EXPECT_EQ(shell::TrimTrailingBlanks("A\x81"), "A\x81");
+  EXPECT_EQ(TrimTrailingBlanks("A\x81"), "A\x81");
 }
 
 class TargetHeightTest : public ::testing::Test {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "core/app.h"
+#include "core/control.h"
 #include "runtime/errors.h"
-#include "shell/app.h"
-#include "shell/control.h"
 #include "support/raised_error.h"
 
 namespace {

@@ -4,12 +4,12 @@
 #include <cstdint>
 #include <string>
 
-#include "points/store.h"
+#include "core/constants.h"
 #include "runtime/table.h"
 
 namespace cad {
 
-inline constexpr int kLineCapacity = 2 * points::kPointCapacity;
+inline constexpr int kLineCapacity = 2 * core::kPointCapacity;
 
 struct Lines {
   // Polyline vertices 1 to LineVertexCount.

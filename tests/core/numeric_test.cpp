@@ -1,4 +1,4 @@
-#include "shell/numeric.h"
+#include "core/numeric.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,10 @@
 #include <functional>
 #include <string>
 
+#include "core/app.h"
 #include "runtime/errors.h"
-#include "support/raised_error.h"
 #include "runtime/numtext.h"
-#include "shell/app.h"
+#include "support/raised_error.h"
 
 namespace {
 

@@ -1,8 +1,10 @@
-#include "shell/control.h"
+#include "core/control.h"
 
 #include "runtime/errors.h"
 
 void JumpTo(Entry target) { throw JumpException{target}; }
+
+void ReturnFromSubroutine(App&) { throw SubroutineReturn{}; }
 
 void ExitProgram(int status) { throw ProgramExit{status}; }
 

@@ -1,0 +1,33 @@
+// Point names shared by every subsystem: the default name of a number, the free
+// numbers of the table, the name a typed "^" stands for, and the series of names
+// proposed for the next point (after A12 comes A13).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+struct App;
+
+// The name a point number has until it is given one: the number with one leading
+// blank (" 125").
+std::string DefaultPointName(int number);
+// A number is free when its PointX is 0 and it has its default name.
+bool IsFreePoint(const App& app, int number);
+
+// A point name of the default form begins with a blank, which a typed answer
+// writes as "^": an Answer that begins with "^" becomes one blank followed by its
+// bytes 2 to 13 (longer answers lose the rest); any other answer stays as it is.
+void CaretToSpaceInAnswer(App& app);
+
+// Splits Answer into PointNamePrefix and PointNameNumber so that NextPointName
+// can count on. A name that begins with a digit 1-9 first gets its leading blank.
+void SplitPointName(App& app);
+// The same without the leading-digit rule: the trailing number of Answer (its
+// trailing blanks trimmed first) becomes PointNameNumber, the text before it
+// PointNamePrefix.
+void SplitPointNameTail(App& app);
+// Answer := PointNamePrefix + the digits of PointNameNumber + 1 (at most eight).
+void NextPointName(App& app);
+
+// `text` without its trailing half-width and full-width blanks.
+std::string TrimTrailingBlanks(std::string_view text);

@@ -1,0 +1,70 @@
+// Entries and routines of higher folders that lower folders reach by name.
+//
+// The folders stand in a layer order (docs/ARCHITECTURE.md) and include only
+// downward. Where a lower folder must go on in a higher one — the point
+// resolver jumping to the plot of all points, the result menu falling into the
+// main menu, the full redraw drawing the overlays of later subsystems — it calls
+// the slot here. Each folder that owns a slot fills it in its own
+// Register...Routines, and InstallProgramRoutines (the top of the program)
+// calls them all once, before the first App runs: the program's main and every
+// test and benchmark program do so.
+#pragma once
+
+#include "core/control.h"
+
+struct App;
+class RtError;
+
+using Routine = void (*)(App&);
+
+struct ProgramRoutines {
+  // The program shell.
+  Entry MainMenu = nullptr;
+  Entry RepeatLastCommand = nullptr;
+  Entry SearchPointArea = nullptr;
+  Entry PlotAllPoints = nullptr;
+  Entry NormalizeNamesThenPlot = nullptr;
+  Entry CommandNotAvailable = nullptr;
+  Routine SettingsScreen = nullptr;
+  Routine ShowStatusHeader = nullptr;
+  Routine ArmMainErrorHandler = nullptr;
+
+  // Points.
+  Routine SelectPoints = nullptr;
+  Routine ResolvePointNumberOrName = nullptr;
+
+  // The result menu.
+  Entry ShowResultMenu = nullptr;
+
+  // Traverse reports.
+  Routine FlushPendingReportLine = nullptr;
+
+  // Areas.
+  Routine AddPointToRunningArea = nullptr;
+  Routine LoadParcelVertexCyclic = nullptr;
+
+  // CAD.
+  Entry CadMenu = nullptr;
+  Entry PrintOutput = nullptr;
+  Routine FitDrawingToPaper = nullptr;
+  Routine OpenPrinterPage = nullptr;
+  Routine ComputeArcFromRadius = nullptr;
+
+  // Longitudinal sections.
+  Routine SetProfileItemNames = nullptr;
+
+  // What later subsystems draw in the dynamic view's full redraw.
+  Routine DrawAllConnectionLines = nullptr;
+  Routine DrawPaperFrame = nullptr;
+  Routine DrawParcelLabels = nullptr;
+  Routine DrawProfileView = nullptr;
+};
+
+// The one table of the program.
+ProgramRoutines& Routines();
+
+// Runs a routine of the table; a slot nobody filled is a fault of the program's
+// wiring and raises run-time error 51 (internal error) rather than crashing.
+void Call(Routine routine, App& app);
+// The entry of a slot, for a jump; an empty slot raises error 51.
+Entry EntryOf(Entry entry);

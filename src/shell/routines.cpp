@@ -1,0 +1,53 @@
+// The wiring of the program: every slot of the routine table filled with the
+// routine of the folder that owns it.
+#include "area/labels.h"
+#include "area/running_area.h"
+#include "cad/cad_menu.h"
+#include "cad/drawing.h"
+#include "cad/line_drawing.h"
+#include "cad/paper_frame.h"
+#include "core/routines.h"
+#include "files/result.h"
+#include "points/resolver.h"
+#include "points/selection.h"
+#include "profile/drawing.h"
+#include "profile/item_names.h"
+#include "shell/program.h"
+#include "shell/settings_screen.h"
+#include "traverse/report.h"
+
+void InstallProgramRoutines() {
+  ProgramRoutines& r = Routines();
+  r.MainMenu = MainMenu;
+  r.RepeatLastCommand = RepeatLastCommand;
+  r.SearchPointArea = SearchPointArea;
+  r.PlotAllPoints = PlotAllPoints;
+  r.NormalizeNamesThenPlot = NormalizeNamesThenPlot;
+  r.CommandNotAvailable = CommandNotAvailable;
+  r.SettingsScreen = SettingsScreen;
+  r.ShowStatusHeader = ShowStatusHeader;
+  r.ArmMainErrorHandler = ArmMainErrorHandler;
+
+  r.SelectPoints = SelectPoints;
+  r.ResolvePointNumberOrName = ResolvePointNumberOrName;
+
+  r.ShowResultMenu = ShowResultMenu;
+
+  r.FlushPendingReportLine = FlushPendingReportLine;
+
+  r.AddPointToRunningArea = AddPointToRunningArea;
+  r.LoadParcelVertexCyclic = LoadParcelVertexCyclic;
+
+  r.CadMenu = CadMenu;
+  r.PrintOutput = PrintOutput;
+  r.FitDrawingToPaper = FitDrawingToPaper;
+  r.OpenPrinterPage = OpenPrinterPage;
+  r.ComputeArcFromRadius = ComputeArcFromRadius;
+
+  r.SetProfileItemNames = SetProfileItemNames;
+
+  r.DrawAllConnectionLines = DrawAllConnectionLines;
+  r.DrawPaperFrame = DrawPaperFrame;
+  r.DrawParcelLabels = DrawParcelLabels;
+  r.DrawProfileView = DrawProfileView;
+}
