@@ -91,8 +91,8 @@ class ResultTextPrinter {
       if (!started_ && separator) continue;
       started_ = true;
       widest_ = std::max(widest_, RtTextWidth(kPrinter, line));
-      if (lineY_ + 7 * size_ > 10 * RtDeviceCaps(6)) NextColumn();
-      if (gap_ + columnX_ + widest_ > 10 * RtDeviceCaps(4)) NextPage();
+      if (lineY_ + 7 * size_ > 10 * RtDeviceCaps(kCapPrintableHeightMm)) NextColumn();
+      if (gap_ + columnX_ + widest_ > 10 * RtDeviceCaps(kCapPrintableWidthMm)) NextPage();
       if (lineY_ == columnTop_ && HeadsColumn(line)) PrintLine(Heading());
       if (separator) lineY_ += Pitch();
       PrintLine(separator ? Heading() : line);

@@ -92,8 +92,8 @@ void AskPrintSettings(App& app) {
 // Page height, orientation, the print job and the printer's font.
 void StartPrintJob(App& app) {
   files::Output& out = app.output;
-  out.PageHeightMm = RtDeviceCaps(6);
-  out.Landscape = out.PageHeightMm > 0 && RtDeviceCaps(4) / out.PageHeightMm > 1;
+  out.PageHeightMm = RtDeviceCaps(kCapPrintableHeightMm);
+  out.Landscape = out.PageHeightMm > 0 && RtDeviceCaps(kCapPrintableWidthMm) / out.PageHeightMm > 1;
   RtPrinterStartDoc(rt::CutBytes(app.settings.ZA, 30));
   RtSetScaleMode(kPrinter, 2);
   RtSetFontName(kPrinter, out.PrintFontName);

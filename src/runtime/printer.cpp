@@ -211,9 +211,9 @@ double RtDeviceCaps(int index) {
   constexpr double kTolerance = 1e-6;
   const rt::Sheet& sheet = Printer().sheet;
   switch (index) {
-    case 4:
+    case kCapPrintableWidthMm:
       return std::floor(sheet.printableWidthMm + kTolerance);
-    case 6:
+    case kCapPrintableHeightMm:
       return std::floor(sheet.printableHeightMm + kTolerance);
     default:
       return 0;

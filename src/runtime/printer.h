@@ -28,8 +28,12 @@ bool RtPrinterSetup(std::string_view printerName,
 // cancelled. Headless: confirmed at once. Desktop: a confirmed choice binds the
 // chosen printer and page until the next set-up or dialog.
 bool RtSelectPrinter(std::source_location where = std::source_location::current());
-// Device capabilities: 4 printable width in mm, 6 printable height in mm, in
-// whole millimetres of the page in use; other indexes give 0.
+// Device capabilities, in whole millimetres of the page in use; other indexes
+// give 0.
+enum RtDeviceCap : int {
+  kCapPrintableWidthMm = 4,
+  kCapPrintableHeightMm = 6,
+};
 double RtDeviceCaps(int index);
 
 // Starts a document (its name, CP932, is kept as the PDF title). A document still

@@ -175,8 +175,8 @@ TEST_F(DesktopPrintTest, AChosenFileGetsTheDocumentOnTheChosenPage) {
     ASSERT_TRUE(Choose(PrintToFile(FileUri("chosen.pdf"), GTK_PAPER_NAME_A5,
                                    GTK_PAGE_ORIENTATION_LANDSCAPE)));
     // A5 turned (210 x 148 mm) less GTK's default margins of 6.35 mm each side.
-    EXPECT_EQ(RtDeviceCaps(4), 197);
-    EXPECT_EQ(RtDeviceCaps(6), 135);
+    EXPECT_EQ(RtDeviceCaps(kCapPrintableWidthMm), 197);
+    EXPECT_EQ(RtDeviceCaps(kCapPrintableHeightMm), 135);
 
     PrintDocument("測量");
     EXPECT_EQ(runtime.notes, (std::vector<std::string>{"[print] print-001.pdf",
@@ -206,8 +206,8 @@ TEST_F(DesktopPrintTest, CancelledOrClosedDialogChangesNothing) {
   OnDisplay([&] {
     for (int response : {GTK_RESPONSE_CANCEL, GTK_RESPONSE_DELETE_EVENT}) {
       EXPECT_FALSE(Choose(Answer(response)));
-      EXPECT_EQ(RtDeviceCaps(4), 200);
-      EXPECT_EQ(RtDeviceCaps(6), 287);
+      EXPECT_EQ(RtDeviceCaps(kCapPrintableWidthMm), 200);
+      EXPECT_EQ(RtDeviceCaps(kCapPrintableHeightMm), 287);
     }
     // Without a choice the set-up's default printer takes the documents: with only
     // the file printer there is none, so the PDF file is the print.
@@ -229,7 +229,7 @@ TEST_F(DesktopPrintTest, TheDialogOpensAsLastConfirmedAndACancelKeepsTheChoice) 
     }));
     EXPECT_EQ(reopenedWith, kFilePrinter);
     EXPECT_EQ(orientation, GTK_PAGE_ORIENTATION_LANDSCAPE);
-    EXPECT_EQ(RtDeviceCaps(6), 135);
+    EXPECT_EQ(RtDeviceCaps(kCapPrintableHeightMm), 135);
     PrintDocument("job");
     EXPECT_TRUE(SameFile("chosen.pdf", "print-001.pdf"));
   });
@@ -240,8 +240,8 @@ TEST_F(DesktopPrintTest, ASetUpForgetsTheChoice) {
     ASSERT_TRUE(Choose(PrintToFile(FileUri("chosen.pdf"), GTK_PAPER_NAME_A5,
                                    GTK_PAGE_ORIENTATION_LANDSCAPE)));
     RtPrinterSetup("");
-    EXPECT_EQ(RtDeviceCaps(4), 200);
-    EXPECT_EQ(RtDeviceCaps(6), 287);
+    EXPECT_EQ(RtDeviceCaps(kCapPrintableWidthMm), 200);
+    EXPECT_EQ(RtDeviceCaps(kCapPrintableHeightMm), 287);
     PrintDocument("job");
     EXPECT_EQ(runtime.notes, (std::vector<std::string>{"[print] print-001.pdf"}));
     EXPECT_EQ(PageSize("print-001.pdf"), "595.276 x 841.89 pts (A4)");

@@ -150,7 +150,7 @@ TEST_F(PrinterTest, MeasuringLinesBeforeTheFirstPage) {
   RtSetScaleMode(kPrinter, 2);
   RtSetFontName(kPrinter, "ＭＳ 明朝");
   RtSetFontSize(kPrinter, 11);
-  const double pageHeightMm = RtDeviceCaps(6);
+  const double pageHeightMm = RtDeviceCaps(kCapPrintableHeightMm);
   int n = 0;
   do {
     ++n;
@@ -166,8 +166,8 @@ TEST_F(PrinterTest, MeasuringLinesBeforeTheFirstPage) {
 }
 
 TEST_F(PrinterTest, PageUnitsColoursAndPrintableArea) {
-  EXPECT_EQ(RtDeviceCaps(4), 200);
-  EXPECT_EQ(RtDeviceCaps(6), 287);
+  EXPECT_EQ(RtDeviceCaps(kCapPrintableWidthMm), 200);
+  EXPECT_EQ(RtDeviceCaps(kCapPrintableHeightMm), 287);
   EXPECT_EQ(RtDeviceCaps(8), 0);
 
   RtPrinterStartDoc("job");

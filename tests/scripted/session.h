@@ -145,9 +145,6 @@ inline SessionResult Krn(const std::string& script, const std::vector<std::strin
   return RunSession(KRN_BINARY, script, args, dataFiles);
 }
 
-// ---- Checks on a transcript ----
-
-// The expected lines appear in the transcript in this order (others may lie between).
 // The contents of a file the program ships (data/ at the top of the source tree).
 inline std::string ShippedFile(const std::string& name) {
   const std::string testData = KRN_TEST_DATA;  // <source>/tests/data
@@ -159,6 +156,9 @@ inline Files SampleJob() {
   return {{"SAMPLE.PRN", ShippedFile("SAMPLE.PRN")}, {"SAMPLE.SEN", ShippedFile("SAMPLE.SEN")}};
 }
 
+// ---- Checks on a transcript ----
+
+// The expected lines appear in the transcript in this order (others may lie between).
 inline ::testing::AssertionResult InOrder(const SessionResult& session,
                                           const std::vector<std::string>& expected) {
   const std::vector<std::string> lines = session.Lines();

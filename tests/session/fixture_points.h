@@ -1,8 +1,9 @@
 // Whole sessions of the program on a job whose points a test puts in place.
 //
-// The program reads no point list yet, so the session runs the program itself
-// in a child process whose start-up is followed by the loading of the test's
-// points, as reading a point-list file at start would leave them; the rest is
+// The session runs the program itself in a child process whose start-up is
+// followed by the loading of the test's points straight into the table, as
+// reading a point-list file at start would leave them (so a test states its
+// points without a file and without the reader's rules); the rest is
 // the program as the user drives it: headless, on a script. Also the pixels of
 // the PNG pictures such a script writes.
 #pragma once
