@@ -38,6 +38,9 @@ enum class Start { Full, NumberOrName, FromList };
 constexpr double kColumnListRows = 17;
 constexpr double kRowPixels = 18;
 
+// The guide a click on a point in the view shows: the answer was picked there.
+constexpr double kGuidePointClicked = 270;
+
 bool IsCommand(std::string_view answer, std::string_view letter) {
   return RtUcase(answer) == letter;
 }
@@ -219,11 +222,14 @@ Next RegisterNewPoint(App& app) {
 
 // ---- Name search ----
 
-bool InsidePickBox(const App& app, int n) {
+// The point a click in the view designated when the answer is the name that
+// click typed, else 0: among points of that name it is the one meant.
+int ClickedPoint(const App& app) {
   const ui::InputState& in = app.input;
-  const double x = app.points.PointX(n);
-  const double y = app.points.PointY(n);
-  return in.PickBoxMinX < x && x < in.PickBoxMaxX && in.PickBoxMinY < y && y < in.PickBoxMaxY;
+  if (in.GuideNumber != kGuidePointClicked) return 0;
+  const double n = in.PickedPointNumber;
+  if (n < 1 || n > app.points.PointCount) return 0;
+  return app.points.PointName(n) == in.Answer ? static_cast<int>(n) : 0;
 }
 
 void PrintMatchNumber(int n) {
@@ -261,7 +267,7 @@ bool ChooseAmongSameNamed(App& app, double offered, double& chosen) {
 bool SearchName(App& app, double& taken) {
   const points::Store& p = app.points;
   const std::string& answer = app.input.Answer;
-  const bool picked = app.input.GuideNumber == 270;
+  const int clicked = ClickedPoint(app);
   const int count = RtWhole(p.PointCount);
   int matches = 0;
   int first = 0;
@@ -272,7 +278,7 @@ bool SearchName(App& app, double& taken) {
     if (matches == 1) first = offered = n;
     if (matches == 2) PrintMatchNumber(first);
     if (matches >= 2) PrintMatchNumber(n);
-    if (picked && InsidePickBox(app, n)) offered = n;
+    if (n == clicked) offered = n;
   }
   if (matches == 0) return false;
   if (matches == 1) {

@@ -100,6 +100,7 @@ void StartQuestion(App& app) {
   in.DragTextShown = 0;
   in.LeftButtonHeld = 0;
   in.IntersectionMode = 0;
+  in.PickedPointNumber = 0;
   FitTextAreaToWindow(in);
 }
 
@@ -162,6 +163,7 @@ void StartKeyLoop(App& app) {
   in.MiddleDragState = 0;
   in.PickAnswered = 0;
   in.HighlightedPickPoint = app.points.PointCapacity;  // no point highlighted
+  in.PickedPointNumber = 0;
   RtColor(2);
   RtLocate(in.PromptColumn, in.PromptRow);
   RtPrintStr("? ", false);
@@ -213,6 +215,8 @@ AfterKey Backspace(App& app) {
 
 AfterKey EditTypedText(App& app) {
   ui::InputState& in = app.input;
+  // A picked point's name that the user edits is a typed answer from then on.
+  if (in.KeyCode != kKeyEnter && in.KeyCode != kKeyDelete) in.PickedPointNumber = 0;
   switch (in.KeyCode) {
     case kKeyDelete:
       RedrawView(app);

@@ -265,10 +265,6 @@ void ListFurtherCandidates(App& app, int offered, const Box& box) {
     RtColor(1);
     const std::string& name = app.points.PointName(j);
     RtPrintStr((name == in.Answer ? RtStr(j) : name) + ",", false);
-    in.PickBoxMinX = box.minX;
-    in.PickBoxMaxX = box.maxX;
-    in.PickBoxMinY = box.minY;
-    in.PickBoxMaxY = box.maxY;
   }
   if (RtPos() < in.PickListWidth) {
     RtPrintStr(std::string(static_cast<size_t>(in.PickListWidth - RtPos()), ' '), false);
@@ -293,6 +289,7 @@ void OfferPoint(App& app, int i, const Box& box) {
   const double earlier = in.HighlightedPickPoint;
   if (earlier != app.points.PointCapacity && earlier != i) DrawPointNumber(app, earlier, DrawPoint);
   in.HighlightedPickPoint = i;
+  in.PickedPointNumber = i;
   app.view.PointToDraw = i;
   in.DefaultPickState = 1;
   ListFurtherCandidates(app, i, box);
@@ -368,9 +365,13 @@ bool IsIntersectionGuide(double guide) { return guide == 187 || guide == 188 || 
 
 void PickPointOrTool(App& app) {
   ui::InputState& in = app.input;
-  if (AnsweredByConsoleWord(app)) return;
+  if (AnsweredByConsoleWord(app)) {
+    in.PickedPointNumber = 0;
+    return;
+  }
   if (ToolPaletteShown(app) && PickToolCell(app, in.PressViewX, in.PressViewY)) return;
   if (app.lines.CurrentLayer == 0) app.lines.CurrentLayer = 1;
+  in.PickedPointNumber = 0;
   const Box box = PointSearchBox(app);
   RtColor(10);
   LocateAnswer(in);

@@ -51,11 +51,12 @@ struct InputState {
   double IntersectionMode = 0;
   double MiddleDragState = 0;
   double HighlightedPickPoint = 0;
-  // The box (ground metres) in which a click looked for the points it lists.
-  double PickBoxMinX = 0;
-  double PickBoxMaxX = 0;
-  double PickBoxMinY = 0;
-  double PickBoxMaxY = 0;
+  // The point whose name a click in the view typed as the answer; 0 when the
+  // answer in hand was not typed so (at the start of every question and of the
+  // key loop, after a press that found no point or picked a console word, and
+  // once a key edits the typed text). Among points of the same name the point
+  // resolver offers this one.
+  double PickedPointNumber = 0;
   std::string BrowseKey;  // the key the plot browser read last
   double PickOffsetMode = 0;
   double ClickColumn = 0;

@@ -117,41 +117,31 @@ TEST_F(ResolverTest, ChoiceOfATextTakesNoPointAndANumberOutsideTheTableIsAskedAg
   EXPECT_EQ(TimesPlayed("chord.wav"), 3);
 }
 
-TEST_F(ResolverTest, AClickedNameOffersTheSameNamedPointInsideThePickBox) {
-  ui::InputState& in = app.input;
-  const auto pickAround = [&](double x, double y) {
-    in.PickBoxMinX = x - 2;
-    in.PickBoxMaxX = x + 2;
-    in.PickBoxMinY = y - 2;
-    in.PickBoxMaxY = y + 2;
+TEST_F(ResolverTest, AClickedNameOffersTheClickedPointAmongTheSameNamed) {
+  struct Case {
+    double guide;   // 270: the answer was picked in the view
+    double picked;  // the point the click offered (0: none)
+    std::string answer;
+    std::string offered;
   };
-  in.GuideNumber = 270;
-  pickAround(140, 240);  // point 40
-  Answers("\n");
-  Resolve("A1");
-  EXPECT_EQ(app.points.WorkPointY, 40);
-  EXPECT_TRUE(Printed(U8(u8" 5 40 60 の点番に A1 あり No.40?")));
-
-  // Only strictly inside: a point on the box's edge is not offered.
-  in.GuideNumber = 270;
-  pickAround(140, 242);
-  Answers("\n");
-  Resolve("A1");
-  EXPECT_EQ(app.points.WorkPointY, 5);
-
-  // Of several inside, the last in number order; without a click, the first.
-  in.PickBoxMinX = 0;
-  in.PickBoxMaxX = 1000;
-  in.PickBoxMinY = 0;
-  in.PickBoxMaxY = 1000;
-  in.GuideNumber = 270;
-  Answers("\n");
-  Resolve("A1");
-  EXPECT_EQ(app.points.WorkPointY, 60);
-  in.GuideNumber = 3;
-  Answers("\n");
-  Resolve("A1");
-  EXPECT_EQ(app.points.WorkPointY, 5);
+  const std::vector<Case> cases = {
+      {270, 40, "A1", "40"},
+      {270, 60, "A1", "60"},
+      {270, 5, "A1", "5"},
+      {270, 0, "A1", "5"},   // typed: the lowest
+      {3, 40, "A1", "5"},    // the guide of a typed answer: the click is not this answer's
+      {270, 70, "A1", "5"},  // the click typed another name (K1)
+      {270, 4000, "A1", "5"},  // beyond the points in use
+  };
+  for (const Case& c : cases) {
+    ForgetTranscript();
+    app.input.GuideNumber = c.guide;
+    app.input.PickedPointNumber = c.picked;
+    Answers("\n");
+    Resolve(c.answer);
+    EXPECT_EQ(app.points.WorkPointY, std::stod(c.offered)) << c.picked;
+    EXPECT_TRUE(Printed(U8(u8" 5 40 60 の点番に A1 あり No.") + c.offered + "?")) << c.picked;
+  }
 }
 
 TEST_F(ResolverTest, PrefixListsTheMatchingNamesAndCountsAsUnanswered) {

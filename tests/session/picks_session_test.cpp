@@ -77,12 +77,12 @@ struct ViewMap {
   double ViewY(const Ground& g) const { return y0 - (g.x - at0.x) / perUnitY; }
 };
 
-// Reads the mapping at the main menu, where the caption shows the pointer's
-// ground position. A move shows in the caption once the program has seen the
-// pointer rest there, hence each move twice.
-std::optional<ViewMap> MeasureTheView() {
+// Reads the mapping at the main menu of `session` (run on a script), where the
+// caption shows the pointer's ground position. A move shows in the caption once
+// the program has seen the pointer rest there, hence each move twice.
+std::optional<ViewMap> MeasureTheView(SessionResult (*onTheJob)(const std::string& script)) {
   constexpr double kX0 = 400, kY0 = 500, kX1 = 1000, kY1 = 1000;
-  const SessionResult session = OnTheSampleJob(
+  const SessionResult session = onTheJob(
       "!move view 400 500\n!move view 400 500\n!state view\n"
       "!move view 1000 1000\n!move view 1000 1000\n!state view\n");
   const std::optional<Ground> first = CaptionReading(session, 0);
@@ -124,7 +124,7 @@ TEST(CellColumn, CountsFullWidthCharactersTwice) {
 
 class PicksSession : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { map_ = MeasureTheView(); }
+  static void SetUpTestSuite() { map_ = MeasureTheView(OnTheSampleJob); }
   static void TearDownTestSuite() { map_.reset(); }
 
   void SetUp() override {
@@ -142,6 +142,57 @@ class PicksSession : public ::testing::Test {
 };
 
 std::optional<ViewMap> PicksSession::map_;
+
+// A job of 40 points in which 5, 12 and 40 are all named A1, about 110 m apart;
+// the others, P1 ... on a grid of 15 m, lie away from them.
+const Ground kSameNamed[] = {{-35000, -12400}, {-35000, -12290}, {-34890, -12400}};
+constexpr int kSameNamedNumbers[] = {5, 12, 40};
+
+std::string SameNamedJob() {
+  std::string file;
+  for (int n = 1; n <= 40; ++n) {
+    Ground g{-35000.0 + (n % 7) * 15, -12400.0 + (n / 7) * 15};
+    std::string name = "P" + std::to_string(n);
+    for (int k = 0; k < 3; ++k) {
+      if (kSameNamedNumbers[k] != n) continue;
+      g = kSameNamed[k];
+      name = "A1";
+    }
+    char line[96];
+    std::snprintf(line, sizeof line, "%s %.4f %.4f 10.0000 02\r\n", name.c_str(), g.x, g.y);
+    file += line;
+  }
+  return file;
+}
+
+SessionResult OnTheSameNamedJob(const std::string& script) {
+  return Krn(script, {"./JOB.PRN"}, {{"JOB.PRN", SameNamedJob()}});
+}
+
+class SameNamedPicksSession : public PicksSession {
+ protected:
+  static void SetUpTestSuite() { map_ = MeasureTheView(OnTheSameNamedJob); }
+};
+
+TEST_F(SameNamedPicksSession, AClickOnOneOfThreeSameNamedPointsDesignatesThatPoint) {
+  for (int k = 0; k < 3; ++k) {
+    const std::string number = std::to_string(kSameNamedNumbers[k]);
+    SCOPED_TRACE("point " + number);
+    // Command 12; the click offers "A1 OK?"; Enter takes the name, whose three
+    // points are listed with the clicked one offered; Enter takes it.
+    const SessionResult session = OnTheSameNamedJob("12\n" + ClickOn(kSameNamed[k]) + "\n\n");
+    ASSERT_EQ(session.status, 0) << session.errors;
+    EXPECT_TRUE(HasLineStartingWith(session, "NO.? A1 OK?")) << session.transcript;
+    EXPECT_TRUE(session.HasLine(U8(u8" 5 12 40 の点番に A1 あり No.") + number + "?"))
+        << session.transcript;
+    EXPECT_TRUE(HasLineStartingWith(session, "NO. " + number + " ----- A1 ")) << session.transcript;
+  }
+  // The name typed offers the lowest number.
+  const SessionResult typed = OnTheSameNamedJob("12\nA1\n\n");
+  ASSERT_EQ(typed.status, 0) << typed.errors;
+  EXPECT_TRUE(typed.HasLine(U8(u8" 5 12 40 の点番に A1 あり No.5?"))) << typed.transcript;
+  EXPECT_TRUE(HasLineStartingWith(typed, "NO. 5 ----- A1 ")) << typed.transcript;
+}
 
 TEST_F(PicksSession, APointPickedInTheViewIsOfferedWithOkAndEnterTakesIt) {
   const std::optional<Ground> bm1 = SamplePoint("BM1");

@@ -106,6 +106,31 @@ TEST_F(PickTest, APointPickedInTheViewIsOfferedWithOkAndEnterTakesIt) {
   EXPECT_EQ(app.view.PointToDraw, 2);
 }
 
+TEST_F(PickTest, TheClickedPointStaysTheAnswersPointUntilTheAnswerIsTypedOrPickedElse) {
+  AddPoint(1, "A1", 1100, 2100);
+  AddPoint(2, "A1", 1300, 2300);
+  struct Case {
+    std::string after;  // script after the click on point 2
+    std::string answer;
+    double picked;
+  };
+  const std::vector<Case> cases = {
+      {"\n", "A1", 2},
+      {"{BS}1\n", "A1", 0},  // edited by hand: typed, even if to the same name
+      {"{ESC}A1\n", "A1", 0},
+      {"!click view 1 1\nA1\n", "A1", 0},  // a press near no point, then typed
+  };
+  for (const Case& c : cases) {
+    Ask(ClickViewAt(1300, 2300) + c.after, InputText);
+    EXPECT_EQ(app.input.Answer, c.answer) << c.after;
+    EXPECT_EQ(app.input.GuideNumber, 270) << c.after;
+    EXPECT_EQ(app.input.PickedPointNumber, c.picked) << c.after;
+  }
+  // The next question starts without a picked point.
+  Ask("A1\n", InputText);
+  EXPECT_EQ(app.input.PickedPointNumber, 0);
+}
+
 TEST_F(PickTest, APressNearNoPointPrintsOutAndTypesNothing) {
   AddPoint(1, "A1", 1100, 2100);
   OpenPrompt();
@@ -117,20 +142,22 @@ TEST_F(PickTest, APressNearNoPointPrintsOutAndTypesNothing) {
   EXPECT_EQ(app.input.PickAnswered, 0);
 }
 
-TEST_F(PickTest, APointNamedLikeTheOfferedOneIsListedByNumberAndTheBoxIsKept) {
+TEST_F(PickTest, APointNamedLikeTheOfferedOneIsListedByNumber) {
+  // The box: eight view units (4 m) around the pointer, X stretched by the
+  // vertical ratio (1 m).
   AddPoint(1, "A1", 1100, 2100);
   AddPoint(2, "A1", 1100.2, 2100.2);
   AddPoint(3, "C3", 1099.9, 2099.9);
+  AddPoint(4, "D4", 1101.5, 2100);  // beyond the box in X
+  AddPoint(5, "E5", 1100, 2103.5);
   OpenPrompt();
   MoveOverView(ViewX(2100), ViewY(1100));
   PickPointOrTool(app);
-  EXPECT_EQ(Row(10), "NO=? A1 OK?     2,C3,");
+  EXPECT_EQ(Row(10), "NO=? A1 OK?     2,C3,E5,");
   EXPECT_EQ(app.input.TypedText, "A1");
   EXPECT_EQ(app.input.DefaultPickState, 1);
-  // Eight view units around the pointer, X stretched by the vertical ratio.
-  const double h = 8 * 0.5;
-  EXPECT_DOUBLE_EQ(app.input.PickBoxMinX, app.input.PointerX - h * 0.25);
-  EXPECT_DOUBLE_EQ(app.input.PickBoxMaxY, app.input.PointerY + h);
+  // The offered point is the one the click designates.
+  EXPECT_EQ(app.input.PickedPointNumber, 1);
 }
 
 TEST_F(PickTest, APaletteCellTakesThePressBeforeThePointSearch) {
