@@ -3,13 +3,13 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/app.h"
 #include "core/constants.h"
 #include "runtime/clock.h"
 #include "runtime/console.h"
 #include "runtime/dialogs.h"
-#include "runtime/errors.h"
 #include "runtime/files.h"
 #include "runtime/folders.h"
 #include "runtime/text.h"
@@ -23,12 +23,9 @@ constexpr std::string_view kOpenTitle = "ﾌｧｲﾙ読込";
 constexpr std::string_view kOpenDialogTypes =
     ";ケルノ(*.PRN);標準(*.SIM);野帳(*.Y);結線(*.SEN);路線(*.RSN);ﾌﾟﾘﾝﾄ(*.TXT);(*.*);"
     "ソキア(*.SD);(*.CSV);(*.PRT);(*.S3P);(*.DAT);(*.DXF);(*.DD);(*.DEF)";
-constexpr int kExtensionBytes = 4;
 constexpr int kMessageColour = 10;
 constexpr int kNormalColour = 7;
 constexpr double kReadOnlyPause = 300;  // 3 seconds, in units of 10 ms
-
-bool HasDot(std::string_view fileName) { return fileName.find('.') != std::string_view::npos; }
 
 std::string Proposal(const App& app) { return app.settings.ZA + app.job.FileExtension; }
 
@@ -67,9 +64,15 @@ std::size_t LastFolderSeparator(std::string_view path) {
   return last;
 }
 
-std::string_view FileNamePart(std::string_view path) {
+JobPath SplitJobPath(std::string_view path) {
   const std::size_t separator = LastFolderSeparator(path);
-  return separator == std::string_view::npos ? path : path.substr(separator + 1);
+  const std::size_t nameStart = separator == std::string_view::npos ? 0 : separator + 1;
+  const std::string_view fileName = path.substr(nameStart);
+  // No trail byte of a double-byte character is ".", so a plain search is exact.
+  const std::size_t dot = fileName.rfind('.');
+  const std::size_t nameLength = dot == std::string_view::npos ? fileName.size() : dot;
+  return {std::string(path.substr(0, nameStart)), std::string(fileName.substr(0, nameLength)),
+          std::string(fileName.substr(nameLength))};
 }
 
 std::string JobFilePath(const App& app, std::string_view extension) {
@@ -99,7 +102,7 @@ void ShowSaveFileDialog(App& app) {
       app.job.ChosenFilePath = "";
       return;
     }
-    if (!HasDot(files::FileNamePart(chosen))) chosen += app.job.FileExtension;
+    if (files::SplitJobPath(chosen).extension.empty()) chosen += app.job.FileExtension;
     if (!RtIsReadOnly(chosen)) break;
     ReportReadOnlyFile();
   }
@@ -123,16 +126,11 @@ void ShowOpenFileDialog(App& app) {
 }
 
 void SplitFilePath(App& app) {
-  const std::string_view path = app.job.ChosenFilePath;
-  const std::size_t separator = files::LastFolderSeparator(path);
-  if (separator != std::string_view::npos) {
-    app.shell.JobFolder = std::string(path.substr(0, separator + 1));
-    const std::string_view fileName = path.substr(separator + 1);
-    const std::size_t dot = fileName.find('.');
-    // A file name without "." gives no job name.
-    if (dot == std::string_view::npos) RtRaise(kErrIllegalArgument);
-    app.settings.ZA = std::string(fileName.substr(0, dot));
-    app.job.FileExtension = rt::CutBytes(fileName.substr(dot), kExtensionBytes);
+  files::JobPath path = files::SplitJobPath(app.job.ChosenFilePath);
+  if (!path.folder.empty()) {
+    app.shell.JobFolder = std::move(path.folder);
+    app.settings.ZA = std::move(path.name);
+    app.job.FileExtension = std::move(path.extension);
   }
   RtChdir(app.shell.JobFolder);
 }

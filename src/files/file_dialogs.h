@@ -28,11 +28,9 @@ void ShowSaveFileDialog(App& app);
 // passed over), then SplitFilePath.
 void ShowOpenFileDialog(App& app);
 
-// Splits ChosenFilePath into JobFolder (up to and including the last folder
-// separator), ZA (the file name up to its first ".") and FileExtension (the 4
-// characters from that "."), then makes JobFolder the current folder. Without a
-// separator only the current folder is set. A file name without "." is error 5,
-// raised after JobFolder was replaced.
+// Splits ChosenFilePath (files::SplitJobPath) into JobFolder, ZA and
+// FileExtension, then makes JobFolder the current folder. Without a folder
+// separator only the current folder is set.
 void SplitFilePath(App& app);
 
 // Deletes JobFolder + ZA + FileExtension (a missing file is fine) and opens it
@@ -41,12 +39,19 @@ void OpenOutputFileFresh(App& app);
 
 namespace files {
 
-// The parts of a chosen path.
+// The parts of a path; folder + name + extension is the path again.
 struct JobPath {
-  std::string folder;     // up to and including the last separator
-  std::string name;       // the file name up to its first "."
-  std::string extension;  // up to 4 characters from that "."
+  std::string folder;     // up to and including the last separator; "" without one
+  std::string name;       // the file name without its last extension
+  std::string extension;  // from the file name's last "." to its end; "" without "."
 };
+
+// The one split of a path into job folder, job name and extension, for every
+// file the program names after a chosen or given file. The name keeps every
+// "." but the last, so "JOB.V2.PRN" is the job "JOB.V2" (its lines "JOB.V2.SEN")
+// and never the job "JOB"; a "." in a folder name plays no part. The job file
+// JobFolder + ZA + FileExtension is thus exactly the file split.
+JobPath SplitJobPath(std::string_view path);
 
 // The job's file with `extension`: JobFolder + ZA + extension.
 std::string JobFilePath(const App& app, std::string_view extension);
@@ -61,8 +66,5 @@ std::string OpenDialogTypeList(std::string_view extension);
 // character of its own, never the second byte of a double-byte character;
 // npos when there is none.
 std::size_t LastFolderSeparator(std::string_view path);
-
-// The file-name part of a path (everything after the last separator).
-std::string_view FileNamePart(std::string_view path);
 
 }  // namespace files

@@ -20,6 +20,7 @@
 #include "core/app.h"
 #include "core/numeric.h"
 #include "core/routines.h"
+#include "files/file_dialogs.h"
 #include "points/state.h"
 #include "runtime/console.h"
 #include "runtime/errors.h"
@@ -33,9 +34,7 @@ constexpr int kFile = 1;
 constexpr int kRouteRows = 1000;  // rows 0 to 999 of the route tables
 const std::string kEndLine = "\x03";
 
-std::string ConnectionFilePath(const App& app) {
-  return app.shell.JobFolder + app.settings.ZA + ".SEN";
-}
+std::string ConnectionFilePath(const App& app) { return files::JobFilePath(app, ".SEN"); }
 
 // ---- Writing ----
 

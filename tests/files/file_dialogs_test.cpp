@@ -65,36 +65,53 @@ class FileDialogTest : public ::testing::Test {
 
 // ---- The split ----
 
-TEST_F(FileDialogTest, SplitTakesTheFolderUpToTheLastSeparatorAndTheNameUpToTheFirstDot) {
+TEST(FileDialogPaths, TheJobNameIsTheFileNameWithoutItsLastExtension) {
   struct Case {
-    std::string folderName;  // made below the temporary folder (CP932)
-    std::string fileName;    // CP932
-    std::string name, extension;
-    std::string separator = "/";
+    std::string path;  // CP932
+    std::string folder, name, extension;
   };
   const std::vector<Case> cases = {
-      {"DATA", "JOB.V2.PRN", "JOB", ".V2."},
-      {"MY.DIR", "JOB.PRN", "JOB", ".PRN"},
-      {"web", "X.HTML", "X", ".HTM"},
-      {"y", "A.Y", "A", ".Y"},
-      {".krn", "SITE.SEN", "SITE", ".SEN"},          // a hidden folder
-      {"h", ".PRN", "", ".PRN"},                     // a hidden file: no job name
-      {"DATA", "JOB.PRN", "JOB", ".PRN", "\\"},      // "\" separates folders too
-      {Sj(u8"測量"), Sj(u8"現場１.PRN"), Sj(u8"現場１"), ".PRN"},
-      // 表 and ソ end in the byte of "\", which must not split them.
-      {Sj(u8"表示"), Sj(u8"ソ表.SEN"), Sj(u8"ソ表"), ".SEN"},
-      {"ext", Sj(u8"A.表示"), "A", Sj(u8".表")},    // never half a character
+      {"/d/README", "/d/", "README", ""},  // no dot: no extension
+      {"/d/JOB.PRN", "/d/", "JOB", ".PRN"},
+      {"/d/JOB.V2.PRN", "/d/", "JOB.V2", ".PRN"},
+      {"/d/A.B.C.TXT", "/d/", "A.B.C", ".TXT"},
+      {"/MY.DIR/JOB.PRN", "/MY.DIR/", "JOB", ".PRN"},  // a dot in a folder name
+      {"/MY.DIR/README", "/MY.DIR/", "README", ""},
+      {"/web/X.HTML", "/web/", "X", ".HTML"},  // the whole extension
+      {"/y/A.Y", "/y/", "A", ".Y"},
+      {"/h/.PRN", "/h/", "", ".PRN"},  // a hidden file: no job name
+      {"/h/.krn.PRN", "/h/", ".krn", ".PRN"},
+      {"/d/JOB.", "/d/", "JOB", "."},
+      {"C:\\DATA\\JOB.V2.PRN", "C:\\DATA\\", "JOB.V2", ".PRN"},  // "\\" separates folders too
+      {"JOB.V2.PRN", "", "JOB.V2", ".PRN"},  // no folder
+      {Sj(u8"/測量/現場１.PRN"), Sj(u8"/測量/"), Sj(u8"現場１"), ".PRN"},
+      {Sj(u8"/測量/現場.第２版.PRN"), Sj(u8"/測量/"), Sj(u8"現場.第２版"), ".PRN"},
+      {Sj(u8"/測.量/現場"), Sj(u8"/測.量/"), Sj(u8"現場"), ""},
+      // 表 and ソ end in the byte of "\\", which must not split them.
+      {Sj(u8"/表示/ソ表.V2.SEN"), Sj(u8"/表示/"), Sj(u8"ソ表.V2"), ".SEN"},
+      {Sj(u8"/ext/A.表示"), Sj(u8"/ext/"), "A", Sj(u8".表示")},
   };
   for (const Case& c : cases) {
-    const std::string folderPath = MakeFolder(c.folderName);
-    const std::string expectedFolder = base + c.folderName + c.separator;
-    app.job.ChosenFilePath = expectedFolder + c.fileName;
-    SplitFilePath(app);
-    EXPECT_EQ(app.shell.JobFolder, expectedFolder) << c.fileName;
-    EXPECT_EQ(app.settings.ZA, c.name) << c.fileName;
-    EXPECT_EQ(app.job.FileExtension, c.extension) << c.fileName;
-    EXPECT_EQ(RtCurDir() + "/", folderPath) << c.fileName;
+    const files::JobPath split = files::SplitJobPath(c.path);
+    EXPECT_EQ(split.folder, c.folder) << c.path;
+    EXPECT_EQ(split.name, c.name) << c.path;
+    EXPECT_EQ(split.extension, c.extension) << c.path;
+    // The job file is exactly the file split.
+    EXPECT_EQ(split.folder + split.name + split.extension, c.path);
   }
+}
+
+TEST_F(FileDialogTest, SplitSetsTheJobPathAndGoesToTheFolder) {
+  const std::string data = MakeFolder("MY.DIR");
+  app.job.ChosenFilePath = data + "JOB.V2.PRN";
+  SplitFilePath(app);
+  EXPECT_EQ(State(), (JobState{data, "JOB.V2", ".PRN", data.substr(0, data.size() - 1)}));
+  // A name without "." is the job name, with no extension.
+  app.job.ChosenFilePath = base + "README";
+  SplitFilePath(app);
+  EXPECT_EQ(State(), (JobState{base, "README", "", folder.path()}));
+  EXPECT_EQ(files::JobFilePath(app), base + "README");
+  EXPECT_EQ(files::JobFilePath(app, ".SEN"), base + "README.SEN");
 }
 
 TEST_F(FileDialogTest, APathWithoutSeparatorOnlyGoesToTheJobFolder) {
@@ -105,20 +122,11 @@ TEST_F(FileDialogTest, APathWithoutSeparatorOnlyGoesToTheJobFolder) {
   EXPECT_EQ(State(), (JobState{base, "JOB", ".PRN", folder.path()}));
 }
 
-TEST_F(FileDialogTest, AFileNameWithoutDotIsAnIllegalArgumentAfterTheFolderIsTaken) {
-  const std::string data = MakeFolder("my.data");
-  app.job.ChosenFilePath = data + "README";
-  EXPECT_EQ(RaisedError([&] { SplitFilePath(app); }), kErrIllegalArgument);
-  EXPECT_EQ(State(), (JobState{data, "JOB", ".PRN", folder.path()}));
-}
-
 TEST(FileDialogPaths, TheLastSeparatorIsNeverTheSecondByteOfACharacter) {
   EXPECT_EQ(files::LastFolderSeparator("C:\\DATA\\JOB.PRN"), 7u);
   EXPECT_EQ(files::LastFolderSeparator("/a\\b/c"), 4u);
   EXPECT_EQ(files::LastFolderSeparator(Sj(u8"/表")), 0u);
   EXPECT_EQ(files::LastFolderSeparator(Sj(u8"ソ表")), std::string::npos);
-  EXPECT_EQ(files::FileNamePart(Sj(u8"/x/ソ表.SEN")), Sj(u8"ソ表.SEN"));
-  EXPECT_EQ(files::FileNamePart("JOB.PRN"), "JOB.PRN");
 }
 
 TEST(FileDialogPaths, TypeLists) {
@@ -222,14 +230,12 @@ TEST_F(FileDialogTest, OpeningSetsTheJobPathAndLeavesFileOneClosed) {
   RtClose(1);
 }
 
-TEST_F(FileDialogTest, OpeningAFileWithoutDotReplacesOnlyTheFolder) {
+TEST_F(FileDialogTest, OpeningAFileWithoutDotTakesItsWholeName) {
   const std::string data = MakeFolder("data");
   WriteHostFile(folder / "data/README", "");
   rt::LoadScript("!file data/README\n");
-  EXPECT_EQ(RaisedError([&] { ShowOpenFileDialog(app); }), kErrIllegalArgument);
-  EXPECT_EQ(app.shell.JobFolder, data);
-  EXPECT_EQ(app.settings.ZA, "JOB");
-  EXPECT_EQ(app.job.FileExtension, ".PRN");
+  ShowOpenFileDialog(app);
+  EXPECT_EQ(State(), (JobState{data, "README", "", data.substr(0, data.size() - 1)}));
 }
 
 // ---- The job file opened fresh ----

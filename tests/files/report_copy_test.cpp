@@ -79,7 +79,7 @@ TEST_F(ReportCopyTest, TheCopyAlwaysTakesTheTxtExtensionOfTheBaseName) {
   struct Case {
     std::string answer, chosen, copy;
   };
-  for (const Case& c : std::vector<Case>{{"1", "A.B.TXT", "A.TXT"},
+  for (const Case& c : std::vector<Case>{{"1", "A.B.TXT", "A.B.TXT"},
                                          {"", "X.DOC", "X.TXT"},
                                          {"3", "OLD.TXT", "OLD.TXT"}}) {
     if (c.chosen == "OLD.TXT") WriteHostFile(folder / "out/OLD.TXT", "older report\r\n");
@@ -87,9 +87,24 @@ TEST_F(ReportCopyTest, TheCopyAlwaysTakesTheTxtExtensionOfTheBaseName) {
     EXPECT_EQ(Out(c.copy), kReport) << c.chosen;
     EXPECT_EQ(app.settings.ZA, "SITE");
   }
-  // The dialog created the chosen names it did not find.
+  // The dialog created the chosen name it did not find.
   EXPECT_EQ(Out("X.DOC"), "");
-  EXPECT_EQ(Out("A.B.TXT"), "");
+}
+
+TEST_F(ReportCopyTest, ANameWithTwoDotsIsSavedAsChosenBesideTheOneDotName) {
+  struct Case {
+    std::string answer, chosen, neighbour;
+  };
+  app.points.PointName(7) = "P7";
+  Registered({7});
+  for (const Case& c : std::vector<Case>{{"1", "A.B.TXT", "A.TXT"}, {"2", "RUN.V2.DD", "RUN.DD"}}) {
+    WriteHostFile(folder / ("out/" + c.neighbour), "another job's file\r\n");
+    ASSERT_TRUE(Save(c.answer + "\n!file " + c.chosen + "\n")) << c.chosen;
+    EXPECT_NE(Out(c.chosen), "") << c.chosen;
+    EXPECT_EQ(Out(c.neighbour), "another job's file\r\n") << c.chosen;
+  }
+  EXPECT_EQ(Out("A.B.TXT"), kReport);
+  EXPECT_EQ(Out("RUN.V2.DD"), files::ResultPointListLine(7, "P7") + "\r\n");
 }
 
 TEST_F(ReportCopyTest, CancelChangesNothing) {

@@ -44,6 +44,30 @@ TEST(JobFilesSession, TheSampleJobIsShownAndSavedUnderANewName) {
   EXPECT_EQ(session.File("SAMPLE.PRN"), job.front().second);
 }
 
+TEST(JobFilesSession, SavingUnderANameWithTwoDotsLeavesTheOneDotJobAsItWas) {
+  const Files sample = SampleJob();
+  const std::string points = sample[0].second;
+  const std::string lines = sample[1].second;
+  // The job JOB, then saved as "JOB.V2.PRN": the job JOB.V2, with its lines in
+  // JOB.V2.SEN; JOB.PRN and JOB.SEN are another job's files now.
+  const SessionResult session = Krn("5\n1\n!file JOB.V2.PRN\n", {"./JOB.PRN"},
+                                    {{"JOB.PRN", points}, {"JOB.SEN", lines}});
+  ASSERT_EQ(session.status, 0) << session.errors;
+  EXPECT_TRUE(HasLineContaining(session, U8(u8"仕事名 =JOB.V2 "))) << session.transcript;
+  EXPECT_EQ(session.File("JOB.V2.PRN"), points);
+  EXPECT_EQ(session.File("JOB.V2.SEN"), lines);
+  EXPECT_EQ(session.File("JOB.PRN"), points);
+  EXPECT_EQ(session.File("JOB.SEN"), lines);
+  EXPECT_FALSE(std::filesystem::exists(*session.dataFolder / "JOB.V2."));
+  // The other job's files were not even rewritten with the same bytes: they
+  // are older than the points saved, which are written before the lines.
+  const auto written = [&](const char* name) {
+    return std::filesystem::last_write_time(*session.dataFolder / name);
+  };
+  EXPECT_LT(written("JOB.PRN"), written("JOB.V2.PRN"));
+  EXPECT_LT(written("JOB.SEN"), written("JOB.V2.PRN"));
+}
+
 TEST(JobFilesSession, ABadFileOnTheCommandLineIsNamedWithItsLine) {
   const SessionResult session =
       Krn("", {"./BAD.PRN"}, {{"BAD.PRN", "P1 1 2 3\r\nP2 4 5 6\r\nBROKEN\r\n"}});
