@@ -42,19 +42,31 @@ constexpr Entry kCoordinateManagementMenu = ShowResultMenu;
 
 // ---- Loading ----
 
-std::string JobFilePath(const App& app) {
-  return app.shell.JobFolder + app.settings.ZA + app.job.FileExtension;
-}
-
-// A job file that cannot be opened: said in the main window, then the
-// file-not-open error that the error handler reports; nothing was changed.
-[[noreturn]] void ReportMissingJobFile(const App& app) {
+// A job file that cannot be read: said in the main window with the file's name
+// and the reason, then the file-not-open error that the error handler reports;
+// nothing was changed.
+[[noreturn]] void ReportUnreadableJobFile(const App& app, std::string_view reason) {
+  std::string name = app.settings.ZA + app.job.FileExtension;
+  if (name.empty()) name = app.shell.JobFolder;  // a folder named as the file
   RtPrintStr("", true);
   RtColor(10);
-  RtPrintStr(" " + app.settings.ZA + app.job.FileExtension + " が見つかりません。", true);
+  RtPrintStr(" " + name + std::string(reason), true);
   RtPrintStr(" 読込を中止しました。データは元のままです。", true);
   RtColor(7);
   RtRaise(kErrFileNotOpen);
+}
+
+// Opens the job file as file 1 for reading, or reports why it cannot be read.
+void OpenJobFileToRead(const App& app) {
+  const std::string path = files::JobFilePath(app);
+  if (RtFolderExists(path)) ReportUnreadableJobFile(app, " はフォルダです。");
+  try {
+    if (RtOpen(kJobFile, path, RtFileMode::Input)) return;
+  } catch (const RtError& error) {
+    if (error.number() != kErrAccessDenied) throw;
+    ReportUnreadableJobFile(app, " を読む権限がありません。");
+  }
+  ReportUnreadableJobFile(app, " が見つかりません。");
 }
 
 // The parcels of the previous job are gone: "K.D" is made anew, empty.
@@ -70,7 +82,7 @@ void EmptyParcelWorkFile(const App& app) {
 // work file as they were; only then are the parcels dropped, the tables cleared
 // (when the read replaces the job) and the points stored.
 Jump LoadJob(App& app, bool clearFirst, bool emptyParcels) {
-  if (!RtOpen(kJobFile, JobFilePath(app), RtFileMode::Input)) ReportMissingJobFile(app);
+  OpenJobFileToRead(app);
   const files::PointListRead read = files::ReadPointListEntries(app);
 
   files::JobFiles& job = app.job;

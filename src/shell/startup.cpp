@@ -6,10 +6,12 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/app.h"
 #include "core/constants.h"
 #include "files/coordinate_file_menu.h"
+#include "files/file_dialogs.h"
 #include "files/result.h"
 #include "runtime/console.h"
 #include "runtime/dialogs.h"
@@ -57,21 +59,6 @@ std::string CurrentFolderWithSeparator() {
 }
 
 bool IsSeparator(char c) { return c == '/' || c == '\\'; }
-
-// Index of the last folder separator of a CP932 path ("/", or "\" where it is
-// a character of its own and not the second byte of a double-byte one); npos
-// when there is none.
-size_t LastSeparator(std::string_view path) {
-  size_t last = std::string_view::npos;
-  for (size_t i = 0; i < path.size(); ++i) {
-    if (rt::IsLeadByte(static_cast<unsigned char>(path[i]))) {
-      ++i;
-    } else if (IsSeparator(path[i])) {
-      last = i;
-    }
-  }
-  return last;
-}
 
 // ---- Folders, pointer file and settings (the start-up error trap's steps) ----
 
@@ -176,7 +163,7 @@ void FindFoldersAndSettings(App& app) {
   const bool commandLineEmpty = app.shell.CommandLine.empty();
   try {
     PrepareSound(app);
-    app.shell.VersionText = "Ver6.061";
+    app.shell.VersionText = std::string(shell::kVersionText);
     SetProgramFolder(app);
     if (commandLineEmpty) WritePointerFile(app);
     RememberStartFolder(app);
@@ -223,11 +210,12 @@ void ShowTitle(App& app) {
   RtColor(7);
 }
 
-// A command line in double quotes loses its first and last characters.
+// A command line in double quotes loses them. Only a pair counts, so that a
+// name that merely begins with one is opened as it is named.
 void UnquoteCommandLine(App& app) {
   std::string& line = app.shell.CommandLine;
-  if (line.empty() || line.front() != '"') return;
-  line = line.size() >= 2 ? line.substr(1, line.size() - 2) : std::string();
+  if (line.size() < 2 || line.front() != '"' || line.back() != '"') return;
+  line = line.substr(1, line.size() - 2);
 }
 
 void ShowCapacity(App& app) {
@@ -390,25 +378,23 @@ Jump EnterSimaReader(App& app) {
 // Any other file is a point list: the points are stored from number 1 on.
 Jump EnterCoordinateFileReader(App&) { return {LoadCoordinateFile}; }
 
-// Splits the command-line file into the job folder, the job name and the
-// extension. A relative folder is taken from the folder the program started in.
-void SplitCommandLineFile(App& app, size_t lastSeparator) {
-  const std::string& path = app.shell.CommandLine;
-  std::string folder = path.substr(0, lastSeparator + 1);
-  if (!IsSeparator(folder.front())) {
-    folder = app.shell.StartFolder + (app.shell.StartFolder.ends_with('/') ? "" : "/") + folder;
+// The command-line file, exactly as named, as the job folder, the job name and
+// the extension. A name without a folder, or with a relative one, lies in the
+// folder the program was started in.
+void SplitCommandLineFile(App& app) {
+  files::JobPath path = files::SplitJobPath(app.shell.CommandLine);
+  if (path.folder.empty() || !IsSeparator(path.folder.front())) {
+    const std::string& start = app.shell.StartFolder;
+    path.folder = start + (start.ends_with('/') ? "" : "/") + path.folder;
   }
-  app.shell.JobFolder = folder;
-  const size_t dot = path.find('.', lastSeparator + 1);
-  if (dot == std::string::npos) RtRaise(kErrIllegalArgument);
-  app.settings.ZA = path.substr(lastSeparator + 1, dot - lastSeparator - 1);
-  app.job.FileExtension = RtRight(path, 4);
+  app.shell.JobFolder = std::move(path.folder);
+  app.settings.ZA = std::move(path.name);
+  app.job.FileExtension = std::move(path.extension);
 }
 
 Jump StartWithCommandLineFile(App& app) {
-  const size_t lastSeparator = LastSeparator(app.shell.CommandLine);
-  if (lastSeparator == std::string::npos) return {ShowResultMenu};
-  SplitCommandLineFile(app, lastSeparator);
+  if (app.shell.CommandLine.empty()) return {ShowResultMenu};
+  SplitCommandLineFile(app);
   app.job.FileMenuChoice = 0;
   if (RtUcase(app.job.FileExtension) == ".SIM") {
     app.job.FirstReadPointNumber = 1;

@@ -3,8 +3,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace shell {
+
+// The program's version, as the title and krn --version show it.
+inline constexpr std::string_view kVersionText = "Ver6.061";
 
 struct Settings {
   std::string ZA;  // job name (base name of the job's files)
@@ -39,7 +43,7 @@ struct SharedNumbers {
 // What start-up finds and the main loop carries from one command to the next.
 struct ShellState {
   std::string CommandLine;
-  std::string VersionText = "Ver6.061";
+  std::string VersionText{kVersionText};
   std::string ProgramFolder;  // ends in the folder separator
   std::string StartFolder;
   std::string JobFolder;      // ends in the folder separator

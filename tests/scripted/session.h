@@ -79,6 +79,7 @@ inline std::vector<char*> Pointers(std::vector<std::string>& words) {
 struct Launch {
   std::string program;
   std::vector<std::string> args;
+  bool headless = true;       // "--headless" before args; false: args alone
   std::string dataFolder;     // its current folder
   std::string windowsFolder;  // KRN_WINDOWS_DIR
   int input = -1;             // becomes its standard input
@@ -90,7 +91,8 @@ struct Launch {
 // forked. A child that cannot set itself up exits with 126, one that cannot
 // run the program with 127.
 inline pid_t StartHeadless(const Launch& launch) {
-  std::vector<std::string> argv = {launch.program, "--headless"};
+  std::vector<std::string> argv = {launch.program};
+  if (launch.headless) argv.push_back("--headless");
   argv.insert(argv.end(), launch.args.begin(), launch.args.end());
   std::vector<std::string> env = SessionEnvironment(launch.windowsFolder);
   std::vector<char*> argvPointers = Pointers(argv);
@@ -109,10 +111,11 @@ inline pid_t StartHeadless(const Launch& launch) {
 }
 
 // Runs `program` headless on `script` (UTF-8) with `args` after "--headless",
-// after putting `dataFiles` into the data folder.
+// after putting `dataFiles` into the data folder. Without `headless`, the
+// program gets `args` alone.
 inline SessionResult RunSession(const std::string& program, const std::string& script,
                                 const std::vector<std::string>& args = {},
-                                const Files& dataFiles = {}) {
+                                const Files& dataFiles = {}, bool headless = true) {
   SessionResult result;
   result.dataFolder = std::make_shared<TempFolder>();
   result.windowsFolder = std::make_shared<TempFolder>();
@@ -123,6 +126,7 @@ inline SessionResult RunSession(const std::string& program, const std::string& s
   const int scriptFd = open((io / "script").c_str(), O_RDONLY);
   const pid_t pid = StartHeadless({.program = program,
                                    .args = args,
+                                   .headless = headless,
                                    .dataFolder = result.dataFolder->path(),
                                    .windowsFolder = result.windowsFolder->path(),
                                    .input = scriptFd,
@@ -143,6 +147,12 @@ inline SessionResult RunSession(const std::string& program, const std::string& s
 inline SessionResult Krn(const std::string& script, const std::vector<std::string>& args = {},
                          const Files& dataFiles = {}) {
   return RunSession(KRN_BINARY, script, args, dataFiles);
+}
+
+// The program itself started with exactly `args` (no "--headless" added), on an
+// empty standard input: for what its command line alone decides.
+inline SessionResult KrnCommand(const std::vector<std::string>& args) {
+  return RunSession(KRN_BINARY, "", args, {}, false);
 }
 
 // The contents of a file the program ships (data/ at the top of the source tree).

@@ -99,10 +99,11 @@ TEST(StartupSession, FileOnTheCommandLine) {
   const std::vector<Case> cases = {
       {"sub/SITE.SIM", sima + "sub/SITE.SIM -> OK", "SITE"},
       {"\"sub/site.sim\"", sima + "sub/site.sim -> OK", "site"},
-      {"./sub/A.B.sim", sima + "./sub/A.B.sim -> OK", "A"},
+      {"./sub/A.B.sim", sima + "./sub/A.B.sim -> OK", "A.B"},
       // A point list is read; a missing one is said and the program goes on.
       {"sub/SITE.PRN", U8(u8" SITE.PRN が見つかりません。"), "SITE"},
-      {"SITE.PRN", "", ""},  // no folder: ignored
+      {"SITE.PRN", U8(u8" SITE.PRN が見つかりません。"), "SITE"},  // in the start folder
+      {".", U8(u8" . はフォルダです。"), ""},
   };
   for (const Case& c : cases) {
     const bool messageBox = c.message.starts_with("[message]");
@@ -123,11 +124,68 @@ TEST(StartupSession, FileOnTheCommandLine) {
   }
 }
 
-TEST(StartupSession, FileWithoutExtensionIsAnErrorForTheHandler) {
-  const SessionResult session = Krn("\n", {"sub/SITE"});
-  EXPECT_EQ(session.status, 0) << session.errors;
-  EXPECT_TRUE(HasLineContaining(session, U8(u8"ﾃﾞ     5 ﾉ ｴﾗ- ﾒｲﾝﾆﾓﾄﾞﾘﾏｽ"))) << session.transcript;
-  EXPECT_TRUE(InOrder(session, {kMenuPrompt}));
+TEST(StartupSession, AFileOnTheCommandLineIsReadExactlyAsNamed) {
+  const std::string onePoint = "P1 1 2 3\r\n";
+  const std::string twoPoints = "Q1 1 2 3\r\nQ2 4 5 6\r\n";
+  struct Case {
+    std::string argument;
+    Files files;
+    std::string jobName;
+  };
+  const std::vector<Case> cases = {
+      {"SITE.PRN", {{"SITE.PRN", twoPoints}}, "SITE"},  // no folder: the start folder
+      {"a.b.PRN", {{"a.PRN", onePoint}, {"a.b.PRN", twoPoints}}, "a.b"},
+      {"README.md", {{"README", onePoint}, {"README.md", twoPoints}}, "README"},
+      {"NODOT", {{"NODOT.PRN", onePoint}, {"NODOT", twoPoints}}, "NODOT"},
+      {U8(u8"現場.第２版.PRN"), {{U8(u8"現場.PRN"), onePoint}, {U8(u8"現場.第２版.PRN"), twoPoints}},
+       U8(u8"現場.第２版")},
+  };
+  for (const Case& c : cases) {
+    const SessionResult session = Krn("", {c.argument}, c.files);
+    EXPECT_EQ(session.status, 0) << c.argument << "\n" << session.errors;
+    EXPECT_TRUE(HasLineStartingWith(session, " " + c.argument + U8(u8" データ読込中")))
+        << c.argument << "\n" << session.transcript;
+    EXPECT_TRUE(HasLineStartingWith(session, U8(u8"仕事名 =") + c.jobName + " "))
+        << c.argument << "\n" << session.transcript;
+    EXPECT_TRUE(HasLineContaining(session, "(2/9999)")) << c.argument << "\n" << session.transcript;
+    EXPECT_FALSE(HasLineContaining(session, U8(u8"ｴﾗ-"))) << c.argument << "\n" << session.transcript;
+  }
+}
+
+TEST(CommandLine, HelpPrintsTheUsageAndVersionTheVersion) {
+  const SessionResult help = scripted::KrnCommand({"--help"});
+  EXPECT_EQ(help.status, 0) << help.errors;
+  EXPECT_TRUE(help.transcript.starts_with("usage: krn [FILE]")) << help.transcript;
+  for (const char* option : {"--headless [FILE] < SCRIPT", "--help", "--version"}) {
+    EXPECT_NE(help.transcript.find(option), std::string::npos) << option;
+  }
+  EXPECT_EQ(help.errors, "");
+  const SessionResult version = scripted::KrnCommand({"--version"});
+  EXPECT_EQ(version.status, 0) << version.errors;
+  EXPECT_EQ(version.transcript, "krn Ver6.061\n");
+  EXPECT_EQ(version.errors, "");
+}
+
+TEST(CommandLine, AnythingElseThatCannotBeDoneIsSaidWithStatusTwo) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string message;
+  };
+  const std::vector<Case> cases = {
+      {{"-x"}, "krn: unknown option: -x"},
+      {{"--headless", "--verbose"}, "krn: unknown option: --verbose"},
+      {{"--headless", "A.PRN", "B.PRN"}, "krn: one file at most can be opened at start: B.PRN"},
+      {{"a\\b.PRN"}, "krn: a\\b.PRN: the program takes \"\\\" in a name for a folder separator"},
+      {{U8(u8"测量.PRN")}, U8(u8"krn: 测量.PRN: the name has a character outside Shift-JIS")},
+      {{""}, "krn: : the name is empty"},
+  };
+  for (const Case& c : cases) {
+    const SessionResult session = scripted::KrnCommand(c.args);
+    EXPECT_EQ(session.status, 2) << c.message;
+    EXPECT_TRUE(session.errors.starts_with(c.message)) << session.errors;
+    EXPECT_NE(session.errors.find("usage: krn [FILE]"), std::string::npos) << session.errors;
+    EXPECT_EQ(session.transcript, "") << c.message;  // the program did not start
+  }
 }
 
 TEST(StartupSession, SettingsFileOfTheDataFolder) {
@@ -272,6 +330,21 @@ TEST(StartupTerminal, DataFolderFromThePointerFile) {
   EXPECT_EQ(session.Finish(), 0) << session.Errors();
   EXPECT_FALSE(Exists(elsewhere / "PRINTR.DAT"));
   EXPECT_FALSE(Exists(elsewhere / "K.D"));
+}
+
+TEST(StartupTerminal, AFileNamedWithoutFolderIsTheOneInTheStartFolder) {
+  // The pointer file makes another folder the data folder, where a file of the
+  // same name lies: the file named is the one where the program was started.
+  const TempFolder elsewhere;
+  WriteHostFile(elsewhere / "SITE.PRN", "E1 1 2 3\r\n");
+  TerminalSession session({"SITE.PRN"}, {{"SITE.PRN", "S1 1 2 3\r\nS2 4 5 6\r\n"}},
+                          {{"KRN2000.INI", elsewhere.path() + "/\r\n"}});
+  ASSERT_TRUE(session.Started());
+  ASSERT_TRUE(session.WaitFor(kMenuPrompt + " ")) << session.Output() << session.Errors();
+  EXPECT_NE(session.Output().find(U8(u8" SITE.PRN データ読込中")), std::string::npos);
+  EXPECT_NE(session.Output().find("(2/9999)"), std::string::npos) << session.Output();
+  session.EndInput();
+  EXPECT_EQ(session.Finish(), 0) << session.Errors();
 }
 
 TEST(StartupTerminal, PointerFileThatCannotBeWrittenGivesTheDefaults) {
