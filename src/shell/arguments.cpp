@@ -1,3 +1,4 @@
+// The command line, read before anything of the program starts.
 #include "shell/arguments.h"
 
 #include "runtime/text.h"

@@ -99,6 +99,8 @@ TEST(StartupSession, FileOnTheCommandLine) {
   const std::vector<Case> cases = {
       {"sub/SITE.SIM", sima + "sub/SITE.SIM -> OK", "SITE"},
       {"\"sub/site.sim\"", sima + "sub/site.sim -> OK", "site"},
+      // Only a pair of quotes is taken off: a name may begin with one.
+      {"\"sub/A.PRN", U8(u8" A.PRN が見つかりません。"), "A"},
       {"./sub/A.B.sim", sima + "./sub/A.B.sim -> OK", "A.B"},
       // A point list is read; a missing one is said and the program goes on.
       {"sub/SITE.PRN", U8(u8" SITE.PRN が見つかりません。"), "SITE"},
