@@ -10,6 +10,7 @@
 #include "runtime/desktop_hooks.h"
 #include "runtime/desktop_internal.h"
 #include "runtime/events.h"
+#include "runtime/termination.h"
 #include "runtime/windows.h"
 
 namespace rt {
@@ -180,6 +181,7 @@ bool DesktopAvailable() {
 }
 
 int RunDesktop(std::function<int(Runtime&)> program) {
+  InstallTerminationHandlers();
   Runtime runtime;
   RuntimeScope current(runtime);
   runtime.headless = false;

@@ -15,6 +15,7 @@
 #include "runtime/files_state.h"
 #include "runtime/folders.h"
 #include "runtime/runtime.h"
+#include "runtime/termination.h"
 
 namespace {
 
@@ -59,6 +60,15 @@ bool IsReadOnlyHost(const std::string& host) {
   struct stat st {};
   if (stat(host.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
   return HasNoWriteBits(st) || access(host.c_str(), W_OK) != 0;
+}
+
+// A folder that takes no new files: no write permission bits at all (read-only
+// even for the administrator, as a file without them is), or this process may
+// not write it.
+bool IsReadOnlyFolderHost(const std::string& folder) {
+  struct stat st {};
+  if (stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+  return HasNoWriteBits(st) || access(folder.c_str(), W_OK | X_OK) != 0;
 }
 
 // The permissions a file created the ordinary way would get (0666 less the
@@ -147,9 +157,13 @@ class InputFile final : public RtChannel {
 // target that is no regular file such as a device): the bytes go to the target.
 class OutputFile final : public RtChannel {
  public:
-  // Replacing writer on the temporary `tempPath` for `targetPath`.
-  OutputFile(int fd, std::string tempPath, std::string targetPath)
-      : fd_(fd), tempPath_(std::move(tempPath)), targetPath_(std::move(targetPath)) {}
+  // Replacing writer on the temporary `tempPath` (registered in `registration`)
+  // for `targetPath`.
+  OutputFile(int fd, std::string tempPath, int registration, std::string targetPath)
+      : fd_(fd),
+        tempPath_(std::move(tempPath)),
+        registration_(registration),
+        targetPath_(std::move(targetPath)) {}
   // In-place writer; `length` is what the file already holds.
   OutputFile(int fd, long length, bool truncatable)
       : fd_(fd), committed_(length), truncatable_(truncatable) {}
@@ -157,7 +171,7 @@ class OutputFile final : public RtChannel {
   ~OutputFile() override {
     if (!fd_.valid()) return;
     fd_.Reset();  // not closed: abandon, leaving the target as it was
-    if (Replacing()) unlink(tempPath_.c_str());
+    if (Replacing()) DropTemporary();
   }
 
   int Peek() override { RtRaise(kErrReadPastEnd); }  // open for writing
@@ -170,19 +184,50 @@ class OutputFile final : public RtChannel {
   long Length() override { return committed_ + static_cast<long>(pending_.size()); }
 
   void Close() override {
-    Flush();
-    if (Replacing()) {
-      if (fsync(fd_.get()) != 0) Fail(errno);
-      if (int error = fd_.Reset()) Fail(error);
-      if (rename(tempPath_.c_str(), targetPath_.c_str()) != 0) Fail(errno);
-      SyncFolder(FolderOf(targetPath_));
-    } else if (int error = fd_.Reset()) {
+    if (!Replacing()) {
+      Flush();
+      if (int error = fd_.Reset()) RtRaise(WriteErrorNumber(error));
+      return;
+    }
+    const HeldFile held = Finish();
+    if (rename(held.temp.c_str(), held.target.c_str()) != 0) {
+      const int error = errno;
+      unlink(held.temp.c_str());
+      rt::ForgetTemporary(held.registration);
       RtRaise(WriteErrorNumber(error));
     }
+    rt::ForgetTemporary(held.registration);
+    SyncFolder(FolderOf(held.target));
+  }
+
+  std::optional<HeldFile> CloseAndHold() override {
+    if (!Replacing()) {
+      Close();
+      return std::nullopt;
+    }
+    return Finish();
   }
 
  private:
   bool Replacing() const { return !tempPath_.empty(); }
+
+  // Writes out and syncs the temporary file and closes it; from then on it is
+  // the caller's to rename or remove.
+  HeldFile Finish() {
+    Flush();
+    if (fsync(fd_.get()) != 0) Fail(errno);
+    if (int error = fd_.Reset()) Fail(error);
+    HeldFile held{std::move(tempPath_), std::move(targetPath_), registration_};
+    tempPath_.clear();
+    registration_ = -1;
+    return held;
+  }
+
+  void DropTemporary() {
+    unlink(tempPath_.c_str());
+    rt::ForgetTemporary(registration_);
+    registration_ = -1;
+  }
 
   void Flush() {
     if (pending_.empty()) return;
@@ -197,7 +242,8 @@ class OutputFile final : public RtChannel {
   [[noreturn]] void Fail(int error) {
     if (Replacing()) {
       fd_.Reset();
-      unlink(tempPath_.c_str());
+      DropTemporary();
+      tempPath_.clear();
     } else {
       if (truncatable_) {
         // Should even this fail, the error raised below still reports the failure.
@@ -211,6 +257,7 @@ class OutputFile final : public RtChannel {
 
   Fd fd_;
   std::string tempPath_;
+  int registration_ = -1;
   std::string targetPath_;
   std::string pending_;
   long committed_ = 0;
@@ -241,10 +288,19 @@ std::unique_ptr<RtChannel> OpenReplacing(std::string target) {
   if (!folder) RtRaise(IsMissing(errno) ? kErrPathNotFound : kErrAccessDenied);
   std::string folderPath = folder;
   std::free(folder);
+  // The new file is made in the folder, so a folder that takes none refuses it.
+  if (IsReadOnlyFolderHost(folderPath)) RtRaise(kErrAccessDenied);
   const std::string name = NameOf(target);
   target = (folderPath == "/" ? "" : folderPath) + "/" + name;
   std::string temp = (folderPath == "/" ? "" : folderPath) + "/." + name.substr(0, 200) + ".krn-XXXXXX";
-  int fd = mkostemp(temp.data(), O_CLOEXEC);
+  int fd = -1;
+  int registration = -1;
+  {
+    // A signal between the two would leave the file unknown to its handler.
+    const rt::HoldTerminationSignals hold;
+    fd = mkostemp(temp.data(), O_CLOEXEC);
+    if (fd >= 0) registration = rt::RegisterTemporary(temp);
+  }
   if (fd < 0) RtRaise(WriteErrorNumber(errno));
   if (exists) {  // the new file takes the old one's place with its owner and permissions
     [[maybe_unused]] int ignored = fchown(fd, st.st_uid, st.st_gid);
@@ -252,7 +308,7 @@ std::unique_ptr<RtChannel> OpenReplacing(std::string target) {
   } else {
     fchmod(fd, NewFileMode());
   }
-  return std::make_unique<OutputFile>(fd, std::move(temp), std::move(target));
+  return std::make_unique<OutputFile>(fd, std::move(temp), registration, std::move(target));
 }
 
 std::unique_ptr<RtChannel> OpenAppending(const std::string& target) {
@@ -320,6 +376,18 @@ auto AtCaller(const std::source_location& where, Operation operation) {
 
 void CloseChannel(std::unique_ptr<RtChannel> channel) {
   if (channel) channel->Close();
+}
+
+// Closes a channel of the current runtime: while a group is open, a file that
+// replaces its target is held back for the group's commit.
+void FinishChannel(std::unique_ptr<RtChannel> channel) {
+  if (!channel) return;
+  FileTable& table = *CurrentRuntime().files;
+  if (!table.grouping || !channel->inGroup) {
+    channel->Close();
+    return;
+  }
+  if (std::optional<HeldFile> held = channel->CloseAndHold()) table.held.push_back(std::move(*held));
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -402,6 +470,15 @@ FileTable::~FileTable() {
       // The file keeps what it held before it was opened; nobody is left to tell.
     }
   }
+  DropHeld();
+}
+
+void FileTable::DropHeld() {
+  for (const HeldFile& file : held) {
+    unlink(file.temp.c_str());
+    rt::ForgetTemporary(file.registration);
+  }
+  held.clear();
 }
 
 bool RtOpen(int n, std::string_view path, RtFileMode mode, std::source_location where) {
@@ -428,20 +505,22 @@ bool RtOpen(int n, std::string_view path, RtFileMode mode, std::source_location 
       channel = AtCaller(where, [&] { return OpenAppending(host); });
       break;
   }
+  channel->inGroup = CurrentRuntime().files->grouping &&
+                     (mode == RtFileMode::Output || mode == RtFileMode::OutputNew);
   slot = std::move(channel);
   return true;
 }
 
 void RtClose(int n, std::source_location where) {
   std::unique_ptr<RtChannel> channel = std::move(Slot(n, where));
-  AtCaller(where, [&] { CloseChannel(std::move(channel)); });
+  AtCaller(where, [&] { FinishChannel(std::move(channel)); });
 }
 
 void RtCloseAll(std::source_location where) {
   int firstError = 0;
   for (std::unique_ptr<RtChannel>& slot : CurrentRuntime().files->channels) {
     try {
-      CloseChannel(std::move(slot));
+      FinishChannel(std::move(slot));
     } catch (const RtError& e) {
       if (firstError == 0) firstError = e.number();
     }
@@ -575,6 +654,60 @@ bool RtFolderExists(std::string_view path) {
 }
 
 bool RtIsReadOnly(std::string_view path) { return IsReadOnlyHost(rt::HostPath(path)); }
+
+bool RtIsReadOnlyFolder(std::string_view path) {
+  const std::string host = rt::HostPath(path);
+  return IsReadOnlyFolderHost(host.empty() ? "." : host);
+}
+
+bool RtSameFile(std::string_view a, std::string_view b) {
+  struct stat first {};
+  struct stat second {};
+  return stat(rt::HostPath(a).c_str(), &first) == 0 && stat(rt::HostPath(b).c_str(), &second) == 0 &&
+         first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+// ---------------------------------------------------------------------------
+// Groups.
+
+RtFileGroup::RtFileGroup(std::source_location where) : table_(CurrentRuntime().files.get()) {
+  if (table_->grouping) RtRaise(kErrIllegalArgument, where);
+  table_->grouping = true;
+}
+
+RtFileGroup::~RtFileGroup() {
+  if (!table_->grouping) return;
+  // Abandoned: every file of the group, held or still open, goes.
+  for (std::unique_ptr<RtChannel>& slot : table_->channels) {
+    if (slot && slot->inGroup) slot.reset();  // a writer dropped unclosed removes its file
+  }
+  table_->DropHeld();
+  table_->grouping = false;
+}
+
+void RtFileGroup::Commit(std::source_location where) {
+  // Files of the group still open are finished first; a failure there abandons all.
+  for (int n = 1; n <= FileTable::kMaxNumber; ++n) {
+    const std::unique_ptr<RtChannel>& slot = table_->channels[static_cast<std::size_t>(n)];
+    if (slot && slot->inGroup) RtClose(n, where);
+  }
+  std::vector<HeldFile> files = std::move(table_->held);
+  table_->held.clear();
+  table_->grouping = false;
+  int error = 0;
+  {
+    // All of them or, should a rename fail, as few as can be helped: a signal
+    // never comes in between.
+    const rt::HoldTerminationSignals hold;
+    for (const HeldFile& file : files) {
+      if (error == 0 && rename(file.temp.c_str(), file.target.c_str()) != 0) error = errno;
+      if (error != 0) unlink(file.temp.c_str());
+      rt::ForgetTemporary(file.registration);
+    }
+  }
+  for (const HeldFile& file : files) SyncFolder(FolderOf(file.target));
+  if (error != 0) RtRaise(WriteErrorNumber(error), where);
+}
 
 namespace rt {
 

@@ -14,7 +14,9 @@
 // Output and OutputNew write to a temporary file in the target's folder, which
 // replaces the target only when the file is closed, after everything reached the
 // disk: a crash or a failed write never leaves a half-written file, and the old
-// file stays intact. Append writes in place.
+// file stays intact. Append writes in place. A folder without any write
+// permission bit takes no new file (error 75), as a file without them is
+// read-only. Files that belong together are renamed together (RtFileGroup).
 #pragma once
 
 #include <memory>
@@ -23,6 +25,7 @@
 #include <string_view>
 
 class RtChannel;
+struct FileTable;
 
 enum class RtFileMode { Input, Output, Append, OutputNew };
 
@@ -82,12 +85,40 @@ bool RtKill(std::string_view path, std::source_location where = std::source_loca
 bool RtFileCopy(std::string_view from, std::string_view to,
                 std::source_location where = std::source_location::current());
 
+// Files written together: while a group is open, closing a file opened for
+// Output or OutputNew (RtClose, RtCloseAll) writes it out and syncs it but leaves
+// its target as it is. Commit then renames every such file over its target, one
+// right after the other with the termination signals held back, so that no
+// target is replaced before all of them are written; a failed rename is raised
+// (error 61 or 75) and the files not yet renamed are removed. A group that ends
+// without Commit (an error on the way) removes every file of the group, held or
+// still open: all targets keep what they held. One group at a time (a second is
+// error 5); numbers opened for input, and Append, are not part of it.
+class RtFileGroup {
+ public:
+  explicit RtFileGroup(std::source_location where = std::source_location::current());
+  ~RtFileGroup();
+  RtFileGroup(const RtFileGroup&) = delete;
+  RtFileGroup& operator=(const RtFileGroup&) = delete;
+
+  // Closes the group's files still open, then renames every file over its target.
+  void Commit(std::source_location where = std::source_location::current());
+
+ private:
+  FileTable* table_;
+};
+
 // A file (anything but a folder) of that path exists.
 bool RtFileExists(std::string_view path);
 bool RtFolderExists(std::string_view path);
 // A file of that path exists and may not be written: it has no write permission
 // bits at all (the read-only attribute), or this process may not write it.
 bool RtIsReadOnly(std::string_view path);
+// A folder of that path exists and takes no new file: it has no write permission
+// bits at all, or this process may not write it. "" is the current folder.
+bool RtIsReadOnlyFolder(std::string_view path);
+// Both paths name the same existing file (the same file on the same device).
+bool RtSameFile(std::string_view a, std::string_view b);
 
 namespace rt {
 

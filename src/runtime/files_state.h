@@ -3,8 +3,19 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+// A file written whole and synced beside its target, waiting to be renamed over
+// it: the temporary file, the target, and the temporary file's registration for
+// the termination handler (termination.h).
+struct HeldFile {
+  std::string temp;
+  std::string target;
+  int registration = -1;
+};
 
 // One open channel behind a file number. The file operations (line and field
 // input, printing with its column) are built on these few byte operations, so a
@@ -26,6 +37,13 @@ class RtChannel {
   virtual long Length() = 0;
   // Finishes the channel: what was written is made permanent. Called once.
   virtual void Close() = 0;
+  // Finishes the channel like Close, except that a file which replaces its
+  // target is left beside it, written and synced, and handed back to be renamed
+  // later (RtFileGroup). Other channels close as by Close and give nothing.
+  virtual std::optional<HeldFile> CloseAndHold() {
+    Close();
+    return std::nullopt;
+  }
 
   // One comma-separated field (see RtInputVars) and one line (see RtLineInputVar);
   // a channel may read them its own way. The caller has checked AtEnd().
@@ -34,6 +52,8 @@ class RtChannel {
 
   // Print column: bytes written since the last line end.
   long column = 0;
+  // Opened for writing while a group (RtFileGroup) was open: it belongs to it.
+  bool inGroup = false;
 };
 
 struct FileTable {
@@ -43,8 +63,16 @@ struct FileTable {
   FileTable(const FileTable&) = delete;
   FileTable& operator=(const FileTable&) = delete;
   // Closes (commits) every channel still open; a failure leaves that file as it
-  // was before it was opened.
+  // was before it was opened. Files held by an unfinished group are removed.
   ~FileTable();
 
+  // Removes the files a group holds and forgets them.
+  void DropHeld();
+
   std::array<std::unique_ptr<RtChannel>, kMaxNumber + 1> channels;  // [0] unused
+
+  // While a group (RtFileGroup) is open: the files closed meanwhile, waiting to
+  // be renamed.
+  bool grouping = false;
+  std::vector<HeldFile> held;
 };

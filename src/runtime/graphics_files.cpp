@@ -12,6 +12,7 @@
 
 #include "runtime/errors.h"
 #include "runtime/graphics_target.h"
+#include "runtime/termination.h"
 
 namespace {
 
@@ -35,11 +36,46 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
-// Writes the bytes to a new temporary file in `folder`; its name goes to `temp`.
-// Returns 0 or the error number.
-int WriteTemporary(const std::string& folder, std::string_view bytes, std::string& temp) {
-  std::string name = folder + "/.krn-XXXXXX";
-  const int fd = mkstemp(name.data());
+// A temporary file, known to the termination handler while it exists: removed
+// when it goes out of scope unless it was put in place.
+class Temporary {
+ public:
+  Temporary() = default;
+  ~Temporary() {
+    if (path_.empty()) return;
+    unlink(path_.c_str());
+    rt::ForgetTemporary(registration_);
+  }
+  Temporary(const Temporary&) = delete;
+  Temporary& operator=(const Temporary&) = delete;
+
+  // Makes the file in `folder`; returns its descriptor or -1 (errno set).
+  int Make(const std::string& folder) {
+    std::string name = folder + "/.krn-XXXXXX";
+    const rt::HoldTerminationSignals hold;
+    const int fd = mkstemp(name.data());
+    if (fd >= 0) {
+      path_ = name;
+      registration_ = rt::RegisterTemporary(path_);
+    }
+    return fd;
+  }
+  const std::string& path() const { return path_; }
+  // The file now has its own name: nothing is left to remove.
+  void Placed() {
+    rt::ForgetTemporary(registration_);
+    path_.clear();
+  }
+
+ private:
+  std::string path_;
+  int registration_ = -1;
+};
+
+// Writes the bytes to a new temporary file in `folder`. Returns 0 or the error
+// number.
+int WriteTemporary(const std::string& folder, std::string_view bytes, Temporary& temp) {
+  const int fd = temp.Make(folder);
   if (fd < 0) return ErrorNumberOf(errno);
   const mode_t mask = umask(0);
   umask(mask);
@@ -56,12 +92,7 @@ int WriteTemporary(const std::string& folder, std::string_view bytes, std::strin
     done += static_cast<size_t>(n);
   }
   if (close(fd) != 0 && error == 0) error = errno;
-  if (error != 0) {
-    unlink(name.c_str());
-    return ErrorNumberOf(error);
-  }
-  temp = name;
-  return 0;
+  return error != 0 ? ErrorNumberOf(error) : 0;
 }
 
 // Renames `temp` to `target` unless `target` exists. Returns 0, EEXIST, or errno.
@@ -79,37 +110,31 @@ int RenameWithoutReplacing(const std::string& temp, const std::string& target) {
 namespace rt {
 
 int WriteFileReplacing(const std::string& hostPath, std::string_view bytes) {
-  std::string temp;
+  Temporary temp;
   if (const int error = WriteTemporary(FolderOf(hostPath), bytes, temp)) return error;
-  if (rename(temp.c_str(), hostPath.c_str()) != 0) {
-    const int error = errno;
-    unlink(temp.c_str());
-    return ErrorNumberOf(error);
-  }
+  if (rename(temp.path().c_str(), hostPath.c_str()) != 0) return ErrorNumberOf(errno);
+  temp.Placed();
   return 0;
 }
 
 int WriteFileNumbered(const std::string& hostFolder, std::string_view prefix,
                       std::string_view suffix, int& number, std::string_view bytes,
                       std::string& name) {
-  std::string temp;
+  Temporary temp;
   if (const int error = WriteTemporary(hostFolder, bytes, temp)) return error;
   constexpr int kMaxTries = 100000;
   for (int n = std::max(number, 1), tries = 0; tries < kMaxTries; ++n, ++tries) {
     char digits[16];
     std::snprintf(digits, sizeof digits, "%03d", n);
     const std::string candidate = std::string(prefix) + digits + std::string(suffix);
-    const int error = RenameWithoutReplacing(temp, hostFolder + "/" + candidate);
+    const int error = RenameWithoutReplacing(temp.path(), hostFolder + "/" + candidate);
     if (error == EEXIST) continue;
-    if (error != 0) {
-      unlink(temp.c_str());
-      return ErrorNumberOf(error);
-    }
+    if (error != 0) return ErrorNumberOf(error);
+    temp.Placed();
     number = n;
     name = candidate;
     return 0;
   }
-  unlink(temp.c_str());
   return kErrFileExists;
 }
 

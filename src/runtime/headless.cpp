@@ -12,6 +12,7 @@
 #include "runtime/console.h"
 #include "runtime/errors.h"
 #include "runtime/events.h"
+#include "runtime/termination.h"
 #include "runtime/text.h"
 
 namespace {
@@ -140,6 +141,7 @@ int rt::RunHeadless(int argc, char** argv, std::function<int(Runtime&)> program)
   }
   // A person at a terminal types the script as the program goes; a script from
   // a file or a pipe is read and checked whole before the program runs.
+  InstallTerminationHandlers();
   const bool terminal = isatty(STDIN_FILENO) == 1;
   const std::string script = terminal ? std::string() : ReadStandardInput();
   Runtime runtime;

@@ -325,6 +325,62 @@ double RtVal(std::string_view s, std::source_location where) {
   return negative ? -value : value;
 }
 
+double RtStrictVal(std::string_view s, std::source_location where) {
+  const size_t first = s.find_first_not_of(' ');
+  if (first == std::string_view::npos) return 0;
+  s = s.substr(first, s.find_last_not_of(' ') - first + 1);
+  size_t i = 0;
+  const bool negative = s[i] == '-';
+  if (s[i] == '+' || s[i] == '-') ++i;
+  // The mantissa, and where its first significant digit stands: the power of ten
+  // of that digit tells a number too large from one too small.
+  std::string number;
+  bool point = false;
+  long wholeDigits = 0, fractionDigits = 0;
+  long firstSignificant = -1;  // index among the whole digits, when it is one of them
+  long significantPower = 0;   // the power of ten, when it is a fraction digit
+  for (; i < s.size() && (rt::IsDigit(s[i]) || (s[i] == '.' && !point)); ++i) {
+    number += s[i];
+    if (s[i] == '.') {
+      point = true;
+    } else if (!point) {
+      if (firstSignificant < 0 && significantPower == 0 && s[i] != '0') firstSignificant = wholeDigits;
+      ++wholeDigits;
+    } else {
+      ++fractionDigits;
+      if (firstSignificant < 0 && significantPower == 0 && s[i] != '0') significantPower = -fractionDigits;
+    }
+  }
+  if (wholeDigits + fractionDigits == 0) RtRaise(kErrTypeMismatch, where);
+  if (firstSignificant >= 0) significantPower = wholeDigits - 1 - firstSignificant;
+  long exponent = 0;
+  if (i < s.size()) {
+    if (s[i] != 'E' && s[i] != 'e' && s[i] != 'D' && s[i] != 'd') RtRaise(kErrTypeMismatch, where);
+    size_t j = i + 1;
+    const bool negativeExponent = j < s.size() && s[j] == '-';
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+    if (j == s.size()) RtRaise(kErrTypeMismatch, where);
+    for (; j < s.size(); ++j) {
+      if (!rt::IsDigit(s[j])) RtRaise(kErrTypeMismatch, where);
+      if (exponent < 100000) exponent = exponent * 10 + (s[j] - '0');
+    }
+    if (negativeExponent) exponent = -exponent;
+    number += "e" + std::to_string(exponent);
+  }
+  if (firstSignificant < 0 && significantPower == 0) return 0;  // every digit 0
+  double value = 0;
+  const auto read = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (read.ec == std::errc::result_out_of_range) {
+    // Too large for a double, or so small that it is 0.
+    if (significantPower + exponent > 0) RtRaise(kErrOverflow, where);
+    return 0;
+  }
+  if (read.ec != std::errc() || read.ptr != number.data() + number.size()) {
+    RtRaise(kErrTypeMismatch, where);
+  }
+  return negative ? -value : value;
+}
+
 int RtWhole(double x, std::source_location where) {
   if (!(x > -2147483648.5 && x < 2147483647.5)) RtRaise(kErrOverflow, where);
   return static_cast<int>(std::round(x));

@@ -58,6 +58,15 @@ std::string RtNumText(double x);
 // error 6.
 double RtVal(std::string_view s, std::source_location where = std::source_location::current());
 
+// A text that must be a number and nothing else, as a file's number field: half-
+// width blanks around it are skipped and an empty text is 0; otherwise an
+// optional sign, digits with at most one decimal point (at least one digit), and
+// optionally an exponent written with "E" or "D", an optional sign and digits.
+// Anything else ("nan", "inf", "0x10", "1,5", "12abc", "%1234.5") is run-time
+// error 13. A number beyond the range of a double is error 6; one too small for
+// it is 0.
+double RtStrictVal(std::string_view s, std::source_location where = std::source_location::current());
+
 // Whole-number arguments (counts, widths, subscripts, choices): rounded half away
 // from zero. Error 6 when the result does not fit (or x is NaN).
 int RtWhole(double x, std::source_location where = std::source_location::current());

@@ -118,9 +118,14 @@ std::size_t RoundedCount(double value, double minimum, std::size_t textLength,
   return static_cast<std::size_t>(r > cap ? cap : r);
 }
 
-// Length of the character at byte i: 2 for a lead byte with a byte after it.
+// Length of the character at byte i: 2 for a lead byte followed by a byte that
+// can end a double-byte character. A stray lead byte is one byte of its own, so
+// it never takes the blank or the character after it with it.
 std::size_t CharLength(std::string_view s, std::size_t i) {
-  return rt::IsLeadByte(static_cast<unsigned char>(s[i])) && i + 1 < s.size() ? 2 : 1;
+  return rt::IsLeadByte(static_cast<unsigned char>(s[i])) && i + 1 < s.size() &&
+                 rt::IsTrailByte(static_cast<unsigned char>(s[i + 1]))
+             ? 2
+             : 1;
 }
 
 char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }

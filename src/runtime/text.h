@@ -1,6 +1,9 @@
 // Text operations on CP932 (Shift-JIS) byte strings. Lengths, positions and
 // counts are bytes: a double-byte character counts two, as the program's column
-// arithmetic expects. Conversion to and from UTF-8 for the host lives here too.
+// arithmetic expects. A double-byte character is a lead byte followed by a byte
+// that can be its second one; a stray lead byte (before a blank, a control
+// character or the end of the text) counts as a character of one byte.
+// Conversion to and from UTF-8 for the host lives here too.
 #pragma once
 
 #include <source_location>

@@ -469,6 +469,105 @@ TEST_F(FilesTest, ReadOnlyTargetsAreError75) {
   EXPECT_FALSE(RtIsReadOnly(dir.path()));
 }
 
+// A folder without any write permission bit takes no new file, as a file
+// without them is read-only: even for the administrator, and even for a
+// writable file in it, since its new content is made beside it.
+TEST_F(FilesTest, AFolderWithoutWriteBitsTakesNoNewFile) {
+  fs::create_directory(dir / "ro");
+  WriteHostFile(dir / "ro/OLD.PRN", "keep");
+  chmod((dir / "ro").c_str(), 0555);
+  EXPECT_TRUE(RtIsReadOnlyFolder(dir / "ro"));
+  EXPECT_FALSE(RtIsReadOnlyFolder(dir.path()));
+  EXPECT_FALSE(RtIsReadOnlyFolder(dir / "missing"));
+  for (const RtFileMode mode : {RtFileMode::Output, RtFileMode::OutputNew}) {
+    EXPECT_EQ(RaisedError([&] { RtOpen(1, dir / "ro/NEW.PRN", mode); }), kErrAccessDenied);
+  }
+  EXPECT_EQ(RaisedError([&] { RtOpen(1, dir / "ro/OLD.PRN", RtFileMode::Output); }), kErrAccessDenied);
+  EXPECT_EQ(ReadHostFile(dir / "ro/OLD.PRN"), "keep");
+  chmod((dir / "ro").c_str(), 0755);
+  EXPECT_EQ(fs::directory_entry(dir / "ro/NEW.PRN").exists(), false);
+}
+
+TEST_F(FilesTest, SameFileFollowsLinksAndFolders) {
+  WriteHostFile(dir / "A.SEN", "a");
+  WriteHostFile(dir / "B.SEN", "a");
+  fs::create_directory(dir / "sub");
+  fs::create_symlink(dir / "A.SEN", dir / "L.SEN");
+  EXPECT_TRUE(RtSameFile(dir / "A.SEN", dir / "sub/../A.SEN"));
+  EXPECT_TRUE(RtSameFile(dir / "A.SEN", dir / "L.SEN"));
+  EXPECT_FALSE(RtSameFile(dir / "A.SEN", dir / "B.SEN"));
+  EXPECT_FALSE(RtSameFile(dir / "A.SEN", dir / "missing"));
+}
+
+// ---- Files written together ----
+
+TEST_F(FilesTest, AGroupReplacesItsTargetsOnlyWhenCommitted) {
+  WriteHostFile(dir / "JOB.PRN", "old points");
+  WriteHostFile(dir / "JOB.SEN", "old lines");
+  {
+    RtFileGroup group;
+    WriteLines(dir / "JOB.PRN", {"new points"});
+    RtOpen(1, dir / "JOB.SEN", RtFileMode::Output);
+    RtPrintToFile(1, "new lines");
+    RtOpen(2, dir / "PRINTR.DAT", RtFileMode::Append);  // appending is no part of it
+    RtPrintToFile(2, "report");
+    RtClose(2);
+    EXPECT_EQ(ReadHostFile(dir / "JOB.PRN"), "old points");  // closed, yet held back
+    EXPECT_EQ(ReadHostFile(dir / "PRINTR.DAT"), "report\r\n");
+    group.Commit();  // file 1, still open, is closed first
+  }
+  EXPECT_EQ(ReadHostFile(dir / "JOB.PRN"), "new points\r\n");
+  EXPECT_EQ(ReadHostFile(dir / "JOB.SEN"), "new lines\r\n");
+  EXPECT_EQ(RaisedError([] { RtLof(1); }), kErrFileNotOpen);
+  EXPECT_EQ(Entries().size(), 3u);  // no temporary left
+}
+
+TEST_F(FilesTest, AGroupEndedWithoutCommitLeavesEveryTarget) {
+  WriteHostFile(dir / "JOB.PRN", "old points");
+  WriteHostFile(dir / "JOB.SEN", "old lines");
+  {
+    RtFileGroup group;
+    WriteLines(dir / "JOB.PRN", {"new points"});
+    RtOpen(1, dir / "JOB.SEN", RtFileMode::Output);
+    RtPrintToFile(1, "new lines");
+    EXPECT_EQ(RaisedError([] { RtFileGroup second; }), kErrIllegalArgument);
+  }
+  EXPECT_EQ(ReadHostFile(dir / "JOB.PRN"), "old points");
+  EXPECT_EQ(ReadHostFile(dir / "JOB.SEN"), "old lines");
+  EXPECT_EQ(RaisedError([] { RtLof(1); }), kErrFileNotOpen);  // the open one is gone too
+  EXPECT_EQ(Entries().size(), 2u);
+  // Afterwards files are committed on their own again.
+  WriteLines(dir / "JOB.PRN", {"later"});
+  EXPECT_EQ(ReadHostFile(dir / "JOB.PRN"), "later\r\n");
+}
+
+// The second file of a pair passes the file size limit: the first, already
+// written, is not put in place either.
+TEST_F(FilesTest, AFailedWriteInAGroupReplacesNeitherFile) {
+  WriteHostFile(dir / "JOB.PRN", "old points");
+  WriteHostFile(dir / "JOB.SEN", "old lines");
+  EXPECT_EQ(RunInChild([&] {
+              LimitFileSize(4096);
+              Runtime rt;
+              RuntimeScope scope(rt);
+              RtFileGroup group;
+              RtOpen(1, dir / "JOB.PRN", RtFileMode::Output);
+              RtPrintToFile(1, "new points");
+              RtClose(1);
+              const int error = RaisedError([&] {
+                RtOpen(1, dir / "JOB.SEN", RtFileMode::Output);
+                for (int k = 0; k < 2000; ++k) RtPrintToFile(1, std::string(98, 'x'));
+                RtClose(1);
+                group.Commit();
+              });
+              return error == kErrDiskFull ? 0 : 10;
+            }),
+            0);
+  EXPECT_EQ(ReadHostFile(dir / "JOB.PRN"), "old points");
+  EXPECT_EQ(ReadHostFile(dir / "JOB.SEN"), "old lines");
+  EXPECT_EQ(Entries().size(), 2u);
+}
+
 TEST_F(FilesTest, MissingFolderForWritingIsError76AndAFolderIsNoFile) {
   EXPECT_EQ(RaisedError([&] { RtOpen(1, dir / "no/x.txt", RtFileMode::Output); }), kErrPathNotFound);
   EXPECT_EQ(RaisedError([&] { RtOpen(1, dir / "no/x.txt", RtFileMode::Append); }), kErrPathNotFound);

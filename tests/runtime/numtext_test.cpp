@@ -144,6 +144,39 @@ TEST(RtVal, RaisesOverflowBeyondTheRangeOfADouble) {
   EXPECT_EQ(RtVal("." + std::string(400, '0') + "1"), 0);
 }
 
+// A number field of a file: the whole text must be the number.
+TEST(RtStrictVal, ReadsATextThatIsANumberAndNothingElse) {
+  const ValCase cases[] = {
+      {"", 0},           {"   ", 0},         {" 12.5 ", 12.5},  {"-3", -3},
+      {"+.5", 0.5},      {"12.", 12},        {"007", 7},        {"-0.000", 0},
+      {"1.5E+3", 1500},  {"2e-2", 0.02},     {"1D+015", 1e15},  {"-1.25d2", -125},
+      {"99999999.9999", 99999999.9999},      {"1e-400", 0},     {"0e999999", 0},
+      {"0.0001e310", 1e306},
+  };
+  for (const auto& c : cases) EXPECT_EQ(RtStrictVal(c.text), c.value) << '"' << c.text << '"';
+}
+
+TEST(RtStrictVal, AnythingElseIsATypeMismatchAndTooLargeAnOverflow) {
+  struct Case {
+    std::string text;
+    int error;
+  };
+  const Case cases[] = {
+      {"nan", kErrTypeMismatch},   {"inf", kErrTypeMismatch},    {"-Infinity", kErrTypeMismatch},
+      {"0x10", kErrTypeMismatch},  {"1,5", kErrTypeMismatch},    {"12abc", kErrTypeMismatch},
+      {"9ABC", kErrTypeMismatch},  {"%123456789.5000", kErrTypeMismatch},
+      {".", kErrTypeMismatch},     {"-", kErrTypeMismatch},      {"1e", kErrTypeMismatch},
+      {"1e+", kErrTypeMismatch},   {"E5", kErrTypeMismatch},     {"1 2", kErrTypeMismatch},
+      {"1.2.3", kErrTypeMismatch}, {"--1", kErrTypeMismatch},    {"1e5x", kErrTypeMismatch},
+      {"１２", kErrTypeMismatch},  {"1e400", kErrOverflow},      {"-1E309", kErrOverflow},
+      {"1" + std::string(400, '0'), kErrOverflow},
+      {"0.001e312", kErrOverflow},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(RaisedError([&] { RtStrictVal(c.text); }), c.error) << '"' << c.text << '"';
+  }
+}
+
 TEST(RtWhole, RoundsHalvesAwayFromZero) {
   EXPECT_EQ(RtWhole(2.5), 3);
   EXPECT_EQ(RtWhole(-2.5), -3);

@@ -230,4 +230,18 @@ TEST(Text, CutBytesNeverSplitsACharacter) {
   EXPECT_EQ(rt::CutBytes("ｱｲｳ", 2), "ｱｲ");  // half-width kana are one byte each
 }
 
+// A lead byte that no second byte follows (a blank, a control character, the
+// end) is a character of one byte: it never takes the blank after it.
+TEST(Text, AStrayLeadByteIsACharacterOfItsOwn) {
+  const std::string stray = "P\x81 1 2";
+  EXPECT_EQ(RtInstr(stray, " "), 3);
+  EXPECT_EQ(RtTrim("\x81 "), "\x81");
+  EXPECT_EQ(RtTrim(" \x9f\t "), "\x9f\t");
+  EXPECT_EQ(rt::CutBytes("\x81 AB", 2), "\x81 ");
+  EXPECT_EQ(rt::CutBytes("\xe0\x1f", 1), "\xe0");
+  // Real double-byte characters are still whole: 表 ends in the byte of "\".
+  EXPECT_EQ(RtInstr("表 X", " "), 3);
+  EXPECT_EQ(rt::CutBytes("表X", 1), "");
+}
+
 }  // namespace
