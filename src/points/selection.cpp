@@ -55,10 +55,9 @@ void SelectPoints(App& app) {
 void SelectAllPoints(App& app) {
   points::Store& p = app.points;
   const int count = RtWhole(p.PointCount);
-  int i = 0;
-  do {
-    p.SelectionList(i) = static_cast<int16_t>(i + 1);
-    ++i;
-  } while (i < count);
-  p.SelectionLast = i - 1;
+  // Entry 0 is cleared first: loops that look at it even in an empty selection
+  // find no point there.
+  p.SelectionList(0) = 0;
+  for (int i = 0; i < count; ++i) p.SelectionList(i) = static_cast<int16_t>(i + 1);
+  p.SelectionLast = count - 1;
 }

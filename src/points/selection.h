@@ -13,6 +13,6 @@ struct App;
 void SelectPoints(App& app);
 
 // Selects every point in use: entries 0 to PointCount - 1 hold the numbers 1 to
-// PointCount. The filling runs at least once: with no point in use, point 1
-// alone is selected.
+// PointCount. With no point in use the selection is empty (SelectionLast -1,
+// entry 0 holding no point), so that saving an empty job writes no point.
 void SelectAllPoints(App& app);

@@ -240,10 +240,11 @@ TEST_F(MainMenuTest, NormalizedNamesLoseLeadingZerosAndBlanks) {
   EXPECT_TRUE(chimes);
 }
 
-TEST_F(MainMenuTest, PlotAllPointsSelectsEveryNumberOrPointOneAlone) {
+TEST_F(MainMenuTest, PlotAllPointsSelectsEveryNumberOrNoneInAnEmptyJob) {
+  app.points.SelectionList(0) = 7;  // left from an earlier selection
   EXPECT_EQ(PlotAllPoints(app).next, ShowResultMenu);
-  EXPECT_EQ(app.points.SelectionLast, 0);
-  EXPECT_EQ(app.points.SelectionList(0), 1);
+  EXPECT_EQ(app.points.SelectionLast, -1);
+  EXPECT_EQ(app.points.SelectionList(0), 0);  // no phantom point 1, nor an old one
   EXPECT_EQ(app.shell.PlanViewFlag, 1);
 
   SetPoint(1, 100, 100, "A");
