@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/app.h"
 #include "core/constants.h"
@@ -21,6 +22,7 @@
 #include "runtime/errors.h"
 #include "runtime/files.h"
 #include "runtime/numtext.h"
+#include "runtime/text.h"
 #include "ui/input.h"
 
 namespace {
@@ -83,13 +85,21 @@ void EmptyParcelWorkFile(const App& app) {
 // (when the read replaces the job) and the points stored.
 Jump LoadJob(App& app, bool clearFirst, bool emptyParcels) {
   OpenJobFileToRead(app);
-  const files::PointListRead read = files::ReadPointListEntries(app);
-
+  const std::string path = files::JobFilePath(app);
   files::JobFiles& job = app.job;
   const double firstNumber = job.FileMenuChoice == kChoiceRead ? 1 : app.points.PointCount + 1;
   const double vertexCountBefore = clearFirst ? 0 : app.lines.LineVertexCount;
-  files::CheckPointListFits(app, read, firstNumber, vertexCountBefore,
-                            job.ConnectionFileFound == 0);
+  files::PointListRead read;
+  try {
+    read = files::ReadPointListEntries(app);
+    files::CheckPointListFits(app, read, firstNumber, vertexCountBefore,
+                              job.ConnectionFileFound == 0);
+  } catch (const RtError&) {
+    // The job in memory stays, and did not come from this file.
+    files::RememberUnreadFile(app, path);
+    throw;
+  }
+  files::ForgetUnreadFile(app, path);
 
   if (emptyParcels) EmptyParcelWorkFile(app);
   if (clearFirst) ClearAllData(app);
@@ -102,6 +112,85 @@ Jump LoadJob(App& app, bool clearFirst, bool emptyParcels) {
 }
 
 // ---- Writing ----
+
+// The file name of a path, without its folder.
+std::string FileNameOf(const std::string& path) {
+  const files::JobPath parts = files::SplitJobPath(path);
+  return parts.name + parts.extension;
+}
+
+// The save dialog until the chosen point file can be saved with its
+// connection-line file: a read-only .SEN beside it, which a full save would
+// rewrite too, is refused before either file is written, like a read-only point
+// file. False when the dialog was cancelled.
+bool ChooseFileToSave(App& app) {
+  for (;;) {
+    ShowSaveFileDialog(app);
+    if (app.job.ChosenFilePath.empty()) return false;
+    if (!files::SavesConnectionLineFile(app) || !RtIsReadOnly(files::JobFilePath(app, ".SEN"))) {
+      return true;
+    }
+    files::ReportRefusedFile(files::ReadOnlyMessage(app.settings.ZA + ".SEN "));
+  }
+}
+
+// A save about to overwrite a job file whose read was refused says so and asks:
+// the job in memory did not come from that file, and what the file holds beyond
+// it would be lost. Only "Y" lets the save go on.
+bool MayOverwriteUnreadFiles(App& app, const std::vector<std::string>& targets) {
+  std::vector<std::string> unread;
+  for (const std::string& target : targets) {
+    if (files::IsUnreadFile(app, target)) unread.push_back(target);
+  }
+  if (unread.empty()) return true;
+  RtPrintStr("", true);
+  RtColor(10);
+  for (const std::string& path : unread) {
+    RtPrintStr(" " + FileNameOf(path) + " は読込のとき読めなかったファイルです。", true);
+  }
+  RtPrintStr(" いまのデータはそのファイルから読んだものではありません。", true);
+  RtPrintStr(" 上書きすると、読めなかった内容は失われます。", true);
+  RtColor(7);
+  RtPrintStr("上書きしますか[Y,N] N ", false);
+  InputPointName(app);
+  if (RtUcase(RtTrim(app.input.Answer)) == "Y") return true;
+  RtPrintStr(" 保存を中止しました。ファイルは元のままです。", true);
+  return false;
+}
+
+// Errors of a save that the system refused: the files stay as they were and the
+// job in memory is kept, so the user hears why and goes on.
+bool IsRefusedSave(int errorNumber) {
+  return errorNumber == kErrDiskFull || errorNumber == kErrAccessDenied ||
+         errorNumber == kErrPathNotFound || errorNumber == kErrBadFileName ||
+         errorNumber == kErrOverflow;
+}
+
+std::string WriteFailureReason(int errorNumber) {
+  switch (errorNumber) {
+    case kErrDiskFull:
+      return "ディスクがいっぱいか、ファイルの大きさの上限を超えました。";
+    case kErrPathNotFound:
+      return "フォルダがありません。";
+    default:
+      return "書込みが許されていません。";
+  }
+}
+
+// Says which file could not be written and why (a coordinate too wide for the
+// file was named where it was found), and waits for Enter.
+void ReportRefusedSave(App& app, int errorNumber, const std::string& path) {
+  RtPrintStr("", true);
+  RtColor(10);
+  if (errorNumber != kErrOverflow) {
+    RtPrintStr(" " + FileNameOf(path) + " を書き込めませんでした。", true);
+    RtPrintStr(" " + WriteFailureReason(errorNumber), true);
+  }
+  RtPrintStr(" 保存を中止しました。ファイルは元のままです。", true);
+  RtColor(7);
+  RtPrintStr(" メニューに戻ります", false);
+  InputPointName(app);  // waits for Enter; the answer is ignored
+}
 
 Jump DispatchFileMenu(double choice) {
   switch (RtWhole(choice)) {
@@ -135,12 +224,27 @@ Jump CoordinateFileMenu(App& app) {
 }
 
 Jump WriteCoordinateFile(App& app) {
-  ShowSaveFileDialog(app);
-  if (app.job.ChosenFilePath.empty()) return {kCoordinateManagementMenu};
-  ChoosePointsAndOpenOutput(app);
-  WriteSelectedPoints(app);
-  RtClose(kJobFile);
-  SaveConnectionLineFile(app);
+  if (!ChooseFileToSave(app)) return {kCoordinateManagementMenu};
+  std::vector<std::string> targets = {files::JobFilePath(app)};
+  if (files::SavesConnectionLineFile(app)) targets.push_back(files::JobFilePath(app, ".SEN"));
+  if (!MayOverwriteUnreadFiles(app, targets)) return {kCoordinateManagementMenu};
+  std::string writing = targets.front();
+  try {
+    // The point file and its connection-line file replace the old ones together,
+    // once both are written: never a new point file beside old lines.
+    RtFileGroup together;
+    ChoosePointsAndOpenOutput(app);
+    WriteSelectedPoints(app);
+    RtClose(kJobFile);
+    writing = targets.back();
+    SaveConnectionLineFile(app);
+    together.Commit();
+  } catch (const RtError& error) {
+    if (!IsRefusedSave(error.number())) throw;
+    ReportRefusedSave(app, error.number(), writing);
+    return {kCoordinateManagementMenu};
+  }
+  for (const std::string& target : targets) files::ForgetUnreadFile(app, target);
   return {ShowResultMenu};
 }
 

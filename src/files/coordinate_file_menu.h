@@ -13,11 +13,18 @@ struct App;
 Jump CoordinateFileMenu(App& app);
 
 // Save dialog, the points (all, or a block for SubmenuChoice 2) to the chosen
-// file, the connection-line file for choice 1, then the result menu.
+// file, the connection-line file for choice 1, then the result menu. The two
+// files replace the old ones together, once both are written. A save that
+// cannot be made leaves both files and the job as they were and returns to the
+// menu with the reason: a read-only point or connection-line file and a folder
+// that takes no new file are refused in the dialog, which comes again; a full
+// disk, a coordinate too wide for the file and other refused writes are told
+// after the fact. Before it overwrites a job file whose read was refused, the
+// save asks (default N).
 Jump WriteCoordinateFile(App& app);
 
-// SelectionList := every point 1 to PointCount (at least point 1), or a chosen
-// block when SubmenuChoice is exactly 2; then OpenOutputFileFresh.
+// SelectionList := every point 1 to PointCount (none in an empty job), or a
+// chosen block when SubmenuChoice is exactly 2; then OpenOutputFileFresh.
 void ChoosePointsAndOpenOutput(App& app);
 // The block selection, then OpenOutputFileFresh; nothing chosen goes to the
 // result menu instead of returning.

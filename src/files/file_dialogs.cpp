@@ -1,6 +1,7 @@
 // The save and open dialogs and the job path they set.
 #include "files/file_dialogs.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -29,22 +30,29 @@ constexpr double kReadOnlyPause = 300;  // 3 seconds, in units of 10 ms
 
 std::string Proposal(const App& app) { return app.settings.ZA + app.job.FileExtension; }
 
-// Tells that the chosen file may not be written and gives the user time to read it.
-void ReportReadOnlyFile() {
-  RtColor(kMessageColour);
-  RtPrintStr("", true);
-  RtPrintStr("  このファイルは読込専用です。名を変更してください", false);
-  RtWait(kReadOnlyPause);
-  RtColor(kNormalColour);
-  RtPrintStr("", true);
-}
-
 // Creates the chosen file empty when it is new; an existing file keeps its content
 // until the caller rewrites it.
 void CreateIfMissing(const std::string& path) {
   if (RtFileExists(path)) return;
   RtOpen(kJobFile, path, RtFileMode::OutputNew);
   RtClose(kJobFile);
+}
+
+// Takes the chosen file for the save: creates it empty when it is new. Returns
+// why it cannot be saved, or "" when it can: a read-only file, a folder that
+// takes no new file, or a file that cannot be made there. Checked before the
+// dialog returns, so that no save fails on it half-way.
+std::string TakeChosenFile(const std::string& chosen) {
+  if (RtIsReadOnly(chosen)) return files::ReadOnlyMessage("このファイル");
+  if (RtIsReadOnlyFolder(files::SplitJobPath(chosen).folder)) {
+    return "  " + chosen + "\n  このフォルダには書き込めません。場所を変更してください";
+  }
+  try {
+    CreateIfMissing(chosen);
+  } catch (const RtError&) {
+    return "  " + chosen + "\n  このファイルは作れません。名か場所を変更してください";
+  }
+  return "";
 }
 
 }  // namespace
@@ -90,6 +98,38 @@ std::string OpenDialogTypeList(std::string_view extension) {
   return "(*" + std::string(extension) + ")" + std::string(kOpenDialogTypes);
 }
 
+std::string ReadOnlyMessage(std::string_view whichFile) {
+  return "  " + std::string(whichFile) + "は読込専用です。名を変更してください";
+}
+
+void ReportRefusedFile(const std::string& message) {
+  RtColor(kMessageColour);
+  RtPrintStr("", true);
+  std::string_view rest = message;
+  for (std::size_t end = rest.find('\n'); end != std::string_view::npos; end = rest.find('\n')) {
+    RtPrintStr(std::string(rest.substr(0, end)), true);
+    rest.remove_prefix(end + 1);
+  }
+  RtPrintStr(std::string(rest), false);
+  RtWait(kReadOnlyPause);
+  RtColor(kNormalColour);
+  RtPrintStr("", true);
+}
+
+bool IsUnreadFile(const App& app, const std::string& path) {
+  return std::any_of(app.job.UnreadFiles.begin(), app.job.UnreadFiles.end(),
+                     [&path](const std::string& unread) { return RtSameFile(unread, path); });
+}
+
+void RememberUnreadFile(App& app, const std::string& path) {
+  if (!IsUnreadFile(app, path)) app.job.UnreadFiles.push_back(path);
+}
+
+void ForgetUnreadFile(App& app, const std::string& path) {
+  std::erase_if(app.job.UnreadFiles,
+                [&path](const std::string& unread) { return RtSameFile(unread, path); });
+}
+
 }  // namespace files
 
 void ShowSaveFileDialog(App& app) {
@@ -103,11 +143,11 @@ void ShowSaveFileDialog(App& app) {
       return;
     }
     if (files::SplitJobPath(chosen).extension.empty()) chosen += app.job.FileExtension;
-    if (!RtIsReadOnly(chosen)) break;
-    ReportReadOnlyFile();
+    const std::string refusal = TakeChosenFile(chosen);
+    if (refusal.empty()) break;
+    files::ReportRefusedFile(refusal);
   }
   app.job.ChosenFilePath = chosen;
-  CreateIfMissing(chosen);
   SplitFilePath(app);
 }
 

@@ -17,9 +17,10 @@ struct App;
 
 // The save dialog ("ﾌｧｲﾙ書込"), proposing ZA + FileExtension. Cancelled:
 // ChosenFilePath is "" and nothing else changes. Otherwise a name without "."
-// gets FileExtension; a read-only file is refused with a message and the dialog
-// is shown again; a missing file is created empty (an existing one is left as it
-// is); then SplitFilePath.
+// gets FileExtension; a file that cannot be saved (a read-only file, a folder
+// that takes no new file, a file that cannot be made) is refused with a message
+// and the dialog is shown again; a missing file is created empty (an existing
+// one is left as it is); then SplitFilePath.
 void ShowSaveFileDialog(App& app);
 
 // The open dialog ("ﾌｧｲﾙ読込") for an existing file, proposing ZA +
@@ -66,5 +67,22 @@ std::string OpenDialogTypeList(std::string_view extension);
 // character of its own, never the second byte of a double-byte character;
 // npos when there is none.
 std::size_t LastFolderSeparator(std::string_view path);
+
+// "  " + whichFile + "は読込専用です。名を変更してください": the message that
+// refuses a read-only file in the save dialog ("このファイル", or a file's name
+// followed by " ").
+std::string ReadOnlyMessage(std::string_view whichFile);
+// Shows why a chosen file is refused, in colour 10 after an empty line (lines
+// split at "\n"), and gives the user 3 seconds to read it before the dialog
+// comes again.
+void ReportRefusedFile(const std::string& message);
+
+// The job files whose read was refused (JobFiles::UnreadFiles): a file is
+// remembered when its read fails, forgotten when it is read whole or may be
+// overwritten; IsUnreadFile tells whether a path names one of them (the same
+// file, however the path is written).
+void RememberUnreadFile(App& app, const std::string& path);
+void ForgetUnreadFile(App& app, const std::string& path);
+bool IsUnreadFile(const App& app, const std::string& path);
 
 }  // namespace files

@@ -7,8 +7,6 @@
 #include "files/line_file.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cstdlib>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -235,6 +233,13 @@ std::vector<std::string> CommaFields(std::string_view line) {
   }
 }
 
+bool HoldsControlCharacter(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char c) {
+    const auto code = static_cast<unsigned char>(c);
+    return (code < 0x20 && c != '\t') || code == 0x7F;
+  });
+}
+
 // The file's fields one after the other, with the line each stands on.
 class FieldStream {
  public:
@@ -253,12 +258,17 @@ class FieldStream {
     return next_ == 0 ? static_cast<int>(lineCount_) + 1 : fields_[next_ - 1].line;
   }
 
+  // The next field. One that holds a control character (a TAB aside) is no text
+  // of ours: binary garbage is refused, never taken as a name or an attribute.
+  // The end line and an end-of-file mark of an editor are passed on.
   const std::string& Next() {
     if (AtEnd()) RtRaise(kErrReadPastEnd);
-    return fields_[next_++].text;
+    const std::string& text = fields_[next_++].text;
+    if (text != "\x03" && text != "\x1a" && HoldsControlCharacter(text)) RtRaise(kErrTypeMismatch);
+    return text;
   }
 
-  double NextNumber() { return StrictNumber(Next()); }
+  double NextNumber() { return RtStrictVal(Next()); }
   std::string NextText() { return RtTrim(Next()); }
   int16_t NextInteger() { return RtInt16(NextNumber()); }
 
@@ -267,41 +277,6 @@ class FieldStream {
     std::string text;
     int line;
   };
-
-  // A field read as a number must be one: empty is 0, anything that is not a
-  // whole number text (an exponent "E" or "D" allowed) is a type mismatch.
-  static double StrictNumber(std::string_view text) {
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    bool digits = false, point = false;
-    for (; i < text.size(); ++i) {
-      const char c = text[i];
-      if (std::isdigit(static_cast<unsigned char>(c))) {
-        digits = true;
-      } else if (c == '.' && !point) {
-        point = true;
-      } else {
-        break;
-      }
-    }
-    if (text.empty()) return 0;
-    if (!digits) RtRaise(kErrTypeMismatch);
-    std::string number(text.substr(0, i));
-    if (i < text.size()) {
-      const char e = static_cast<char>(std::toupper(static_cast<unsigned char>(text[i])));
-      std::size_t j = i + 1;
-      if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
-      const std::size_t exponentDigits = j;
-      while (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j]))) ++j;
-      if ((e != 'E' && e != 'D') || j == exponentDigits || j != text.size()) {
-        RtRaise(kErrTypeMismatch);
-      }
-      number += "E" + std::string(text.substr(i + 1));
-    }
-    const double value = std::strtod(number.c_str(), nullptr);
-    if (!std::isfinite(value)) RtRaise(kErrOverflow);
-    return value;
-  }
 
   std::vector<Field> fields_;
   std::size_t next_ = 0;
@@ -364,25 +339,41 @@ class ConnectionLineReader {
     t_.PointAttribute(++t_.attributes) = record.substr(1);
   }
 
-  static int16_t SmallNumber(std::string_view text) { return RtInt16(RtVal(RtTrim(text))); }
+  // A whole number from 0 to `largest` in a column field (blanks around it, an
+  // empty field 0); anything else makes the record one that does not parse.
+  static int16_t WholeField(std::string_view text, double largest) {
+    const double value = RtStrictVal(text);
+    if (value < 0 || value != std::floor(value) || value > largest) RtRaise(kErrTypeMismatch);
+    return static_cast<int16_t>(value);
+  }
 
+  // A vertex record parses whole or not at all: its point number, the layout
+  // mark in column 7 ("=", or a blank for the older layout), a line type 0-9
+  // and a layer of at most two digits. The number's own range (the point table,
+  // 16 bits) is checked by its use.
   void ReadLineVertex(const std::string& record) {
     const int n = ++t_.vertices;
-    t_.LinePointNumber(n) = SmallNumber(RtMid(record, 2, 5));
+    const double number = RtStrictVal(RtMid(record, 2, 5));
+    if (number < 0 || number != std::floor(number)) RtRaise(kErrTypeMismatch);
+    t_.LinePointNumber(n) = RtInt16(number);
     const std::string column7 = RtMid(record, 7, 1);
     if (column7 == "=") {
       ReadVertexColumns(n, record, 8, 16, 24, 27, 30);
     } else if (column7 == " ") {
       ReadVertexColumns(n, record, 8, 8, 16, 19, 22);
+    } else {
+      RtRaise(kErrTypeMismatch);
     }
     RepairVertexNumber(n);
   }
 
   void ReadVertexColumns(int n, const std::string& record, int nameAt, int nameWidth, int typeAt,
                          int layerAt, int arcAt) {
+    constexpr double kLastLineType = 9;
+    constexpr double kLargestLayer = 99;  // what the two-digit field holds
     t_.LinePointName(n) = RtTrim(RtMid(record, nameAt, nameWidth));
-    t_.LineType(n) = SmallNumber(RtMid(record, typeAt, 2));
-    const int16_t layer = SmallNumber(RtMid(record, layerAt, 3));
+    t_.LineType(n) = WholeField(RtMid(record, typeAt, 2), kLastLineType);
+    const int16_t layer = WholeField(RtMid(record, layerAt, 3), kLargestLayer);
     t_.LineLayer(n) = layer == 0 ? 1 : layer;
     t_.LineArc(n) = RtMid(record, arcAt);
   }
@@ -489,14 +480,20 @@ void ReadAllFields(FieldStream& fields) {
   RtClose(kFile);
 }
 
+// `line` 0: the file cannot be opened at all.
 void ReportUnreadableFile(const App& app, int line) {
-  RtPrintStr(" " + app.settings.ZA + ".SEN " + RtStr(line).substr(1) + "行目を読めません。", true);
+  const std::string where = line > 0 ? " " + RtStr(line).substr(1) + "行目" : " ";
+  RtPrintStr(" " + app.settings.ZA + ".SEN" + where + "を読めません。", true);
   RtPrintStr(" 結線データは読込前のままです。", true);
 }
 
 }  // namespace
 
 namespace files {
+
+bool SavesConnectionLineFile(const App& app) {
+  return std::floor(app.job.FileMenuChoice + 0.1) == 1;
+}
 
 std::string LineVertexRecord(const App& app, int k) {
   const cad::Lines& l = app.lines;
@@ -509,7 +506,7 @@ std::string LineVertexRecord(const App& app, int k) {
 }  // namespace files
 
 void SaveConnectionLineFile(App& app) {
-  if (std::floor(app.job.FileMenuChoice + 0.1) != 1) return;
+  if (!files::SavesConnectionLineFile(app)) return;
   MarkRepeatedSegments(app);
   // Output goes to a temporary file that replaces the old one when closed.
   RtOpen(kFile, ConnectionFilePath(app), RtFileMode::Output);
@@ -538,7 +535,15 @@ void LoadConnectionLineFileUnlessAppending(App& app) {
 
 void LoadConnectionLineFile(App& app) {
   app.job.ConnectionFileFound = 0;
-  if (!RtOpen(kFile, ConnectionFilePath(app), RtFileMode::Input)) return;
+  const std::string path = ConnectionFilePath(app);
+  try {
+    if (!RtOpen(kFile, path, RtFileMode::Input)) return;
+  } catch (const RtError&) {
+    // There, but not to be read (a folder of that name, no permission).
+    ReportUnreadableFile(app, 0);
+    files::RememberUnreadFile(app, path);
+    return;
+  }
   RtPrintStr("", true);
   RtPrintStr(" " + app.settings.ZA + app.job.FileExtension +
                  " 結線データ読込中  しばらくお待ちください。",
@@ -548,12 +553,14 @@ void LoadConnectionLineFile(App& app) {
     ReadAllFields(fields);
   } catch (const RtError&) {
     ReportUnreadableFile(app, fields.LineOfLast());
+    files::RememberUnreadFile(app, path);
     return;
   }
   if (fields.Empty()) {
     // An empty file holds no lines at all.
     app.lines.LineVertexCount = 0;
     app.lines.LoadedVertexCount = 0;
+    files::ForgetUnreadFile(app, path);
     return;
   }
   ConnectionLineReader reader(app, fields);
@@ -561,9 +568,11 @@ void LoadConnectionLineFile(App& app) {
     reader.Run();
   } catch (const RtError&) {
     ReportUnreadableFile(app, fields.LineOfLast());
+    files::RememberUnreadFile(app, path);
     return;
   }
   reader.Tables().PutInPlace(app);
   if (reader.ItemNamesDue()) Call(Routines().SetProfileItemNames, app);
   app.job.ConnectionFileFound = 1;
+  files::ForgetUnreadFile(app, path);
 }

@@ -33,6 +33,10 @@ void LoadConnectionLineFile(App& app);
 
 namespace files {
 
+// True when a save with the FileMenuChoice in hand writes the connection-line
+// file: floor(FileMenuChoice + 0.1) is 1.
+bool SavesConnectionLineFile(const App& app);
+
 // The "'" record of line-table entry k, as written to the file.
 std::string LineVertexRecord(const App& app, int k);
 

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/app.h"
 #include "core/constants.h"
@@ -27,8 +28,6 @@ constexpr std::string_view kFullWidthBlank = "\x81\x40";
 // A name field of the file layout; a longer name is written whole up to this.
 constexpr size_t kNameField = 16;
 constexpr int kLongestName = 115;
-// How much of a line the reader takes from the blank that ends a field.
-constexpr int kRestLength = 99;
 // How much of an attribute that begins with "'" is kept.
 constexpr int kQuotedAttributeLength = 50;
 // The name length the port layout sends whole.
@@ -36,6 +35,9 @@ constexpr size_t kPortNameLength = 8;
 
 constexpr std::string_view kFileNumbers = " ########.#### ########.#### ########.####";
 constexpr std::string_view kPortTemplate = "&      & #######.### #######.### #######.###";
+// One coordinate field of each layout.
+constexpr std::string_view kFileCoordinate = "########.####";
+constexpr std::string_view kPortCoordinate = "#######.###";
 constexpr std::string_view kCutNameReport = "##### の &              & は &      & で送りました。";
 
 // ---- Text helpers ----
@@ -60,11 +62,9 @@ size_t FirstBlank(std::string_view text) {
   return position == 0 ? std::string_view::npos : static_cast<size_t>(position - 1);
 }
 
-// The rest of `text` from its blank at `blank`: at most kRestLength bytes (never
-// half a double-byte character), without leading and trailing blanks.
-std::string RestFrom(std::string_view text, size_t blank) {
-  return RtTrim(rt::CutBytes(text.substr(blank), kRestLength));
-}
+// The rest of `text` from its blank at `blank`, without leading and trailing
+// blanks. The whole rest is kept: a field far to the right is still read.
+std::string RestFrom(std::string_view text, size_t blank) { return RtTrim(text.substr(blank)); }
 
 // The text of `rest` up to its first blank, and `rest` from that blank on,
 // trimmed, with one blank appended when `appendBlank`.
@@ -76,13 +76,10 @@ std::string TakeField(std::string& rest, bool appendBlank) {
   return field;
 }
 
-// A coordinate text as a number: the text gets decimal zeros appended so that
-// a bare integer reads the same as one with a point; no number reads 0.
-double CoordinateOfText(std::string_view text) {
-  std::string number = RtTrim(text);
-  number += number.find('.') != std::string::npos ? "000000" : ".000000";
-  return RtVal(number);
-}
+// A coordinate text as a number; a missing field is 0. A text that is not a
+// number is error 13 and one beyond the range of a double error 6: the line is
+// refused rather than read as some other number.
+double CoordinateOfText(std::string_view text) { return RtStrictVal(text); }
 
 std::string AttributeOfText(const std::string& text) {
   if (text.starts_with('\'')) return rt::CutBytes(std::string_view(text).substr(1), kQuotedAttributeLength);
@@ -103,6 +100,8 @@ std::string ReasonOf(int errorNumber) {
   switch (errorNumber) {
     case kErrIllegalArgument:
       return "点名のあとに座標がありません";
+    case kErrTypeMismatch:
+      return "座標が数値ではありません";
     case kErrOverflow:
       return "数値が大きすぎます";
     case kErrSubscript:
@@ -150,6 +149,31 @@ void AnnounceCutNames(App& app) {
   RtPrintStr(" 点あります。", false);
   RtPrintStr("プリントして点番で呼び出して下さい。", false);
   InputPointName(app);
+}
+
+// Refuses, before anything is written, a selection with a coordinate that the
+// layout's fields cannot hold (it would be written as "%" and the number, which
+// no reader takes back): the point and the value are named, and the write is
+// error 6.
+void CheckSelectedPointsFitLayout(const App& app, bool port) {
+  const std::string_view field = port ? kPortCoordinate : kFileCoordinate;
+  const int last = RtWhole(app.points.SelectionLast);
+  for (int i = 0; i <= last; ++i) {
+    const files::PointListEntry point = EntryOfPoint(app, app.points.SelectionList(i));
+    const std::pair<const char*, double> coordinates[] = {
+        {"X", point.x}, {"Y", point.y}, {"Z", point.z}};
+    for (const auto& [axis, value] : coordinates) {
+      const double written = port ? RoundCoordinate(app, value) : RoundTo4Decimals(value);
+      if (RtFormatUsing(field, {written}).find('%') == std::string::npos) continue;
+      RtPrintStr("", true);
+      RtColor(10);
+      RtPrintStr(" 点 " + WithoutLeadingBlanks(point.name) + " の " + axis + "=" + RtStr(value) +
+                     " はファイルの桁数に入りません。",
+                 true);
+      RtColor(7);
+      RtRaise(kErrOverflow);
+    }
+  }
 }
 
 void WritePortRecord(App& app, int index, const files::PointListEntry& point) {
@@ -290,6 +314,7 @@ void StorePointList(App& app, const PointListRead& read) {
 void WriteSelectedPoints(App& app) {
   app.job.TruncatedNameCount = 0;
   const bool port = app.output.InstrumentListFormat == 1;
+  CheckSelectedPointsFitLayout(app, port);
   const int last = RtWhole(app.points.SelectionLast);
   for (int i = 0; i <= last; ++i) {
     const files::PointListEntry point = EntryOfPoint(app, app.points.SelectionList(i));

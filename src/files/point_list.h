@@ -13,7 +13,10 @@ struct App;
 // Writes the points SelectionList(0..SelectionLast) to file 1, which the caller
 // opened for output, then the end line; file 1 stays open. InstrumentListFormat
 // 0 writes the file layout, 1 the port layout (names cut to 8 bytes are counted,
-// reported in the print buffer and announced in the main window).
+// reported in the print buffer and announced in the main window). A coordinate
+// too wide for its field (8 places before the point in the file layout, 7 in the
+// port layout, a minus sign counting as one) is refused before the first line:
+// the point and the value are named in the main window and the write is error 6.
 void WriteSelectedPoints(App& app);
 
 // Reads file 1, open for input, to its end and stores the points from
@@ -50,8 +53,10 @@ bool IsSkippedPointListLine(std::string_view line);
 // The separator mode a first data line decides.
 PointListDelimiter DelimiterOfFirstDataLine(std::string_view line);
 
-// One data line read in the given mode. A line without a separator after the
-// name is error 5 (illegal argument); a number too large is error 6.
+// One data line read in the given mode, however long. A line without a
+// separator after the name is error 5 (illegal argument); an X, Y or Z field
+// that is not a number ("nan", "0x10", "1,5", "12abc") is error 13, and a number
+// beyond the range of a double ("1e400") error 6.
 PointListEntry ParsePointListLine(std::string_view line, PointListDelimiter mode);
 
 // The line of the file layout and of the port layout (without the line end).

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace files {
 
@@ -43,6 +44,10 @@ struct JobFiles {
   // The first point and line-table entry a save writes to the connection-line file.
   double FirstPointToSave = 1;
   double FirstVertexToSave = 1;
+  // Job files whose read was refused (a bad line): what the job holds did not
+  // come from them, so a save asks before it overwrites one. A file leaves the
+  // list when it is read whole or the user lets a save overwrite it.
+  std::vector<std::string> UnreadFiles;
 };
 
 }  // namespace files

@@ -217,6 +217,22 @@ TEST_F(FileDialogTest, AReadOnlyFileThenCancelChangesNothing) {
   EXPECT_EQ(State(), before);
 }
 
+// A folder that takes no new file is refused like a read-only file, before the
+// dialog returns: no save fails on it later, and no file is made there.
+TEST_F(FileDialogTest, AFolderThatTakesNoFileIsRefusedUntilAnotherIsChosen) {
+  MakeFolder("ro");
+  WriteHostFile(folder / "ro/OLD.PRN", "kept");  // writable itself, in a folder that is not
+  chmod((folder / "ro").c_str(), 0555);
+  rt::LoadScript("!file ro/NEW.PRN\n!file ro/OLD.PRN\n!file FREE\n");
+  ShowSaveFileDialog(app);
+  EXPECT_EQ(app.job.ChosenFilePath, base + "FREE.PRN");
+  EXPECT_TRUE(Shows(U8(u8"  ") + base + "ro/NEW.PRN"));
+  EXPECT_TRUE(Shows(U8(u8"  このフォルダには書き込めません。場所を変更してください")));
+  chmod((folder / "ro").c_str(), 0755);
+  EXPECT_FALSE(std::filesystem::exists(folder / "ro/NEW.PRN"));
+  EXPECT_EQ(ReadHostFile(folder / "ro/OLD.PRN"), "kept");
+}
+
 // ---- The open dialog ----
 
 TEST_F(FileDialogTest, OpeningSetsTheJobPathAndLeavesFileOneClosed) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "core/app.h"
+#include "files/file_dialogs.h"
 #include "runtime/console.h"
 #include "runtime/folders.h"
 #include "runtime/temp_folder.h"
@@ -395,6 +397,94 @@ TEST_F(LineFileTest, ABadFileLeavesTheJobAsItWas) {
     EXPECT_EQ(app.profile.ProfileMode, 0);
     RtCls();
   }
+}
+
+// A vertex record parses whole or makes the file a bad one: the number, the
+// layout mark, the line type and the layer are each what the writer writes.
+TEST_F(LineFileTest, AVertexRecordThatDoesNotParseRefusesTheFile) {
+  for (int k = 1; k <= 2; ++k) SetPoint(app, k, "P" + std::to_string(k));
+  AddVertex(app, 1, 9, 2);
+  AddVertex(app, 2, 0, 2);
+  app.lines.LoadedVertexCount = 2;
+  const std::vector<std::string> bad = {
+      "'   1x=P1               0  1 ",   // a number with a letter
+      "'  -1 =P1      0  1 ",            // a negative point number
+      "'  1.5=P1               0  1 ",   // a point number with a fraction
+      "'    1#P1               0  1 ",   // no layout mark in column 7
+      "'    1",                          // nothing after the number
+      "'    1=P1               x  1 ",   // a line type that is no number
+      "'    1=P1              12  1 ",   // a line type past 9
+      "'    1=P1               0 1e ",   // a layer that is no number
+      "'    1=P1               0 -1 ",   // a negative layer
+      "'    1 P1       0 100",           // a layer too wide for its field (older layout)
+  };
+  for (const std::string& record : bad) {
+    SCOPED_TRACE(record);
+    WriteFile("*new\r\n'    1=P1               9  1 \r\n" + record + "\r\n\x03\r\n");
+    app.job.ConnectionFileFound = 1;
+    LoadConnectionLineFile(app);
+    EXPECT_EQ(app.job.ConnectionFileFound, 0);
+    EXPECT_TRUE(ConsoleShows(u8"JOB.SEN 3行目を読めません。"));
+    EXPECT_EQ(app.points.PointAttribute(1), "");
+    EXPECT_EQ(app.lines.LineLayer(2), 2);
+    RtCls();
+  }
+}
+
+// Random bytes are no connection-line file: the file is refused whole, and no
+// attribute of binary garbage reaches the point table (nor, through it, the next
+// save of the point file).
+TEST_F(LineFileTest, AFileOfRandomBytesIsRefused) {
+  for (int k = 1; k <= 3; ++k) SetPoint(app, k, "P" + std::to_string(k), "91");
+  uint32_t state = 12345;
+  for (int trial = 0; trial < 20; ++trial) {
+    SCOPED_TRACE(trial);
+    std::string bytes;
+    for (int i = 0; i < 600; ++i) {
+      state = state * 1103515245u + 12345u;
+      bytes += static_cast<char>(state >> 24);
+    }
+    // Every line begins like a record, so that none is passed over as unknown.
+    std::string file;
+    for (std::size_t at = 0; at < bytes.size(); at += 60) {
+      file += (at / 60 % 2 ? "'" : "*") + bytes.substr(at, 60) + "\r\n";
+    }
+    WriteFile(file + "\x03\r\n");
+    app.job.ConnectionFileFound = 1;
+    LoadConnectionLineFile(app);
+    EXPECT_EQ(app.job.ConnectionFileFound, 0);
+    EXPECT_EQ(app.points.PointAttribute(1), "91");
+    EXPECT_EQ(app.lines.LineVertexCount, 0);
+  }
+  // A control character in an attribute is enough.
+  WriteFile("*9\x01\x02\r\n\x03\r\n");
+  LoadConnectionLineFile(app);
+  EXPECT_EQ(app.job.ConnectionFileFound, 0);
+  EXPECT_EQ(app.points.PointAttribute(1), "91");
+  // A TAB is text, and an editor's end-of-file mark is passed over.
+  WriteFile("*9\tA\r\n\x1a\r\n\x03\r\n");
+  LoadConnectionLineFile(app);
+  EXPECT_EQ(app.job.ConnectionFileFound, 1);
+  EXPECT_EQ(app.points.PointAttribute(1), "9\tA");
+}
+
+// The job knows which line file it could not read, until one read of it succeeds.
+TEST_F(LineFileTest, AFileThatCouldNotBeReadIsRemembered) {
+  SetPoint(app, 1, "P1");
+  WriteFile("*x\r\n'    1#P1\r\n\x03\r\n");
+  LoadConnectionLineFile(app);
+  EXPECT_TRUE(files::IsUnreadFile(app, HostPath()));
+  EXPECT_FALSE(files::IsUnreadFile(app, folder.path() + "/JOB.PRN"));
+  WriteFile("*x\r\n\x03\r\n");
+  LoadConnectionLineFile(app);
+  EXPECT_FALSE(files::IsUnreadFile(app, HostPath()));
+  // A file that is there but cannot be opened at all is one too.
+  std::filesystem::remove(HostPath());
+  std::filesystem::create_directory(HostPath());
+  LoadConnectionLineFile(app);
+  EXPECT_EQ(app.job.ConnectionFileFound, 0);
+  EXPECT_TRUE(ConsoleShows(u8" JOB.SEN を読めません。"));
+  EXPECT_TRUE(files::IsUnreadFile(app, HostPath()));
 }
 
 TEST_F(LineFileTest, APlanJobFileLeavesTheProfileSettings) {

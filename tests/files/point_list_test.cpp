@@ -10,10 +10,14 @@
 
 #include "core/app.h"
 #include "files/coordinate_file_menu.h"
+#include "files/file_dialogs.h"
+#include "runtime/console.h"
+#include "runtime/errors.h"
 #include "runtime/files.h"
 #include "runtime/temp_folder.h"
 #include "shell/program.h"
 #include "support/raised_error.h"
+#include "support/u8.h"
 
 namespace {
 
@@ -47,35 +51,64 @@ struct LineCase {
 TEST(ParsePointListLine, ReadsEveryFormOfLine) {
   const std::string longRest = "P9 1 2 3 " + std::string(95, 'A');
   const std::string quoted60 = "P1 1 2 3 '" + std::string(60, 'Q');
+  const std::string farRight = "P8" + std::string(120, ' ') + "1.5 2.5 3.5 01";
+  const std::string strayLead = "P\x81 1 2 3 91";
   const std::vector<LineCase> cases = {
       {"P1,100.5,200.25,12,9ABC", PointListDelimiter::CommasAndTabs, {"P1", 100.5, 200.25, 12, "9ABC"}},
       {"P1\t100.5\t200.25\t12\t9ABC", PointListDelimiter::CommasAndTabs, {"P1", 100.5, 200.25, 12, "9ABC"}},
       {"P1 100.5  200.25 12   9ABC", PointListDelimiter::Blanks, {"P1", 100.5, 200.25, 12, "9ABC"}},
-      // Empty fields collapse: the attribute takes the place of Z, which reads
-      // the number its text begins with.
-      {"P1,100,200,,9ABC", PointListDelimiter::CommasAndTabs, {"P1", 100, 200, 9, ""}},
-      {"P1,100,200,,ABC", PointListDelimiter::CommasAndTabs, {"P1", 100, 200, 0, ""}},
       {"P1 100 200", PointListDelimiter::Blanks, {"P1", 100, 200, 0, ""}},
       // The attribute is the rest of the line, blanks included.
       {"  K7   -35120.5 -12480.25 12.1 91境界 杭 ", PointListDelimiter::Blanks,
        {"K7", -35120.5, -12480.25, 12.1, "91境界 杭"}},
       // In a delimited file the attribute's commas have become blanks.
       {"K7,1,2,3,91,A,B", PointListDelimiter::CommasAndTabs, {"K7", 1, 2, 3, "91 A B"}},
-      // In blank mode commas are part of the fields.
-      {"K7 1,5 2 3", PointListDelimiter::Blanks, {"K7", 1, 2, 3, ""}},
       {"P1 1 2 3 '0123", PointListDelimiter::Blanks, {"P1", 1, 2, 3, "0123"}},
       {quoted60.c_str(), PointListDelimiter::Blanks, {"P1", 1, 2, 3, std::string(50, 'Q')}},
-      // Only 98 bytes after the blank that ends the name are read.
-      {longRest.c_str(), PointListDelimiter::Blanks, {"P9", 1, 2, 3, std::string(92, 'A')}},
+      // The whole line is read, however far to the right its fields stand.
+      {longRest.c_str(), PointListDelimiter::Blanks, {"P9", 1, 2, 3, std::string(95, 'A')}},
+      {farRight.c_str(), PointListDelimiter::Blanks, {"P8", 1.5, 2.5, 3.5, "01"}},
+      // A stray lead byte before a blank does not take the blank with it.
+      {strayLead.c_str(), PointListDelimiter::Blanks, {"P\x81", 1, 2, 3, "91"}},
+      // Number forms of other programs.
+      {"P1 1.5E+3 -2D-1 +.5", PointListDelimiter::Blanks, {"P1", 1500, -0.2, 0.5, ""}},
       // A name longer than the 16-byte field, as the writer leaves it.
       {"ABCDEFGHIJKLMNOPQRST        1.0000        2.0000        3.0000 01",
        PointListDelimiter::Blanks, {"ABCDEFGHIJKLMNOPQRST", 1, 2, 3, "01"}},
       {"測点１２３ 1 2 3 06建物", PointListDelimiter::Blanks, {"測点１２３", 1, 2, 3, "06建物"}},
-      {"P1 abc -5. x", PointListDelimiter::Blanks, {"P1", 0, -5, 0, ""}},
   };
   for (const LineCase& c : cases) {
     SCOPED_TRACE(c.line);
     EXPECT_EQ(files::ParsePointListLine(c.line, c.mode), c.expected);
+  }
+}
+
+// A field that is not a number makes the line a bad one: it is never read as
+// some other number (0, or the digits it begins with).
+TEST(ParsePointListLine, ACoordinateThatIsNoNumberIsABadLine) {
+  struct Case {
+    const char* line;
+    PointListDelimiter mode;
+    int error;
+  };
+  const Case cases[] = {
+      {"P1 nan 2 3", PointListDelimiter::Blanks, kErrTypeMismatch},
+      {"P1 1 inf 3", PointListDelimiter::Blanks, kErrTypeMismatch},
+      {"P1 1 2 -INF", PointListDelimiter::Blanks, kErrTypeMismatch},
+      {"P1 0x10 2 3", PointListDelimiter::Blanks, kErrTypeMismatch},
+      {"P1 1e400 2 3", PointListDelimiter::Blanks, kErrOverflow},
+      // What an overflowing field of the writer looked like.
+      {"P1               %123456789.5000        2.0000        3.0000 91", PointListDelimiter::Blanks,
+       kErrTypeMismatch},
+      // In blank mode a comma is part of the field: no decimal comma is read as 1.
+      {"K7 1,5 2 3", PointListDelimiter::Blanks, kErrTypeMismatch},
+      {"P1 abc -5. x", PointListDelimiter::Blanks, kErrTypeMismatch},
+      // Empty fields collapse, so the attribute stands where Z was expected.
+      {"P1,100,200,,9ABC", PointListDelimiter::CommasAndTabs, kErrTypeMismatch},
+      {"P1,100,200,,ABC", PointListDelimiter::CommasAndTabs, kErrTypeMismatch},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(RaisedError([&] { files::ParsePointListLine(c.line, c.mode); }), c.error) << c.line;
   }
 }
 
@@ -161,6 +194,13 @@ class PointListFileTest : public ::testing::Test {
     ReadPointList(a);
   }
 
+  static bool ConsoleShows(const std::string& utf8) {
+    for (int row = 0; row < rt::kConsoleRows; ++row) {
+      if (rt::ConsoleRowText(row).find(utf8) != std::string::npos) return true;
+    }
+    return false;
+  }
+
   TempFolder folder;
   App app;
 };
@@ -241,6 +281,44 @@ TEST_F(PointListFileTest, ABadLineStoresNothingAndClosesTheFiles) {
   RtClose(1);
 }
 
+// A coordinate that the layout's field cannot hold would be written as "%" and
+// the number, which no reader takes back: the write is refused before its
+// first line, naming the point and the value.
+TEST_F(PointListFileTest, ACoordinateTooWideForItsFieldIsRefusedBeforeTheFirstLine) {
+  struct Case {
+    double x, y, z;
+    double port;
+    const char8_t* refusal;  // "" when the point fits
+  };
+  const Case cases[] = {
+      {99999999.9999, -9999999.9999, 0, 0, u8""},
+      {99999999.99995, 0, 0, 0, u8" 点 K1 の X= 99999999.99995 はファイルの桁数に入りません。"},
+      {0, -10000000, 0, 0, u8" 点 K1 の Y=-10000000 はファイルの桁数に入りません。"},
+      {0, 0, 123456789.5, 0, u8" 点 K1 の Z= 123456789.5 はファイルの桁数に入りません。"},
+      {9999999.999, -999999.999, 0, 1, u8""},
+      {10000000, 0, 0, 1, u8" 点 K1 の X= 10000000 はファイルの桁数に入りません。"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.x + c.y + c.z);
+    App a;
+    Put(a, 1, {"P0", 1, 2, 3, ""});
+    Put(a, 2, {" K1", c.x, c.y, c.z, ""});
+    a.points.SelectionList(0) = 1;
+    a.points.SelectionList(1) = 2;
+    a.points.SelectionLast = 1;
+    a.output.InstrumentListFormat = c.port;
+    ASSERT_TRUE(RtOpen(1, JobPath(), RtFileMode::Output));
+    const std::string refusal = U8(c.refusal);
+    EXPECT_EQ(RaisedError([&] { WriteSelectedPoints(a); }), refusal.empty() ? 0 : kErrOverflow);
+    EXPECT_EQ(RtLof(1) == 0, !refusal.empty());  // not even the first point went out
+    RtClose(1);
+    if (!refusal.empty()) {
+      EXPECT_TRUE(ConsoleShows(refusal));
+    }
+    RtCls();
+  }
+}
+
 TEST_F(PointListFileTest, PointsBeyondTheCapacityStoreNothing) {
   WriteHostFile(JobPath(), "P1 1 2 3\r\nP2 4 5 6\r\n");
   ASSERT_TRUE(RtOpen(1, JobPath(), RtFileMode::Input));
@@ -264,6 +342,36 @@ TEST_F(PointListFileTest, LoadingABadFileKeepsTheJobAndTheParcels) {
   EXPECT_EQ(app.points.PointX(2), 0);
   EXPECT_EQ(app.lines.LineVertexCount, 1);
   EXPECT_EQ(ReadHostFile(folder / "K.D"), "D00, 1,\r\n");
+}
+
+// A field that is no number stops the load with the file and the line named.
+TEST_F(PointListFileTest, LoadingNamesTheLineWhoseNumberCannotBeRead) {
+  struct Case {
+    const char* bad;
+    const char8_t* message;
+  };
+  const Case cases[] = {
+      {"P2 nan 5 6", u8" JOB.PRN の 2 行目: 座標が数値ではありません"},
+      {"P2 4 0x10 6", u8" JOB.PRN の 2 行目: 座標が数値ではありません"},
+      {"P2 4 5 1e400", u8" JOB.PRN の 2 行目: 数値が大きすぎます"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.bad);
+    App a;
+    a.shell.DataFolder = app.shell.DataFolder;
+    a.shell.JobFolder = app.shell.JobFolder;
+    a.settings.ZA = "JOB";
+    a.job.FileExtension = ".PRN";
+    a.job.FileMenuChoice = 3;
+    Put(a, 1, {"OLD", 7, 8, 9, "91"});
+    a.points.PointCount = 1;
+    WriteHostFile(JobPath(), "P1 1 2 3\r\n" + std::string(c.bad) + "\r\n");
+    EXPECT_NE(RaisedError([&] { LoadCoordinateFile(a); }), 0);
+    EXPECT_TRUE(ConsoleShows(U8(c.message)));
+    EXPECT_EQ(Get(a, 1), (PointListEntry{"OLD", 7, 8, 9, "91"}));
+    // The job did not come from that file: a save over it will ask first.
+    EXPECT_TRUE(files::IsUnreadFile(a, JobPath()));
+  }
 }
 
 TEST_F(PointListFileTest, LoadingAMissingFileKeepsTheJob) {

@@ -8,6 +8,8 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -85,6 +87,19 @@ struct Launch {
   int input = -1;             // becomes its standard input
   std::string output;         // file for its standard output
   std::string errors;         // file for its standard error
+  long fileSizeLimit = -1;    // its largest file in bytes (RLIMIT_FSIZE); -1 none
+};
+
+// What a session's data folder and process get besides their files.
+struct SessionOptions {
+  // Folders made in the data folder (relative names) before its files are put there.
+  std::vector<std::string> folders;
+  // Files and folders of the data folder (relative names) that lose every
+  // write permission bit before the program starts: read-only even for root.
+  std::vector<std::string> readOnly;
+  // The largest file the program may write, in bytes; -1 for no limit. Its
+  // standard output counts too, so the limit must leave room for the transcript.
+  long fileSizeLimit = -1;
 };
 
 // Starts the program of `launch`; its process id, or -1 when it could not be
@@ -106,6 +121,11 @@ inline pid_t StartHeadless(const Launch& launch) {
       dup2(launch.input, 0) < 0 || dup2(outFd, 1) < 0 || dup2(errFd, 2) < 0) {
     _exit(126);
   }
+  if (launch.fileSizeLimit >= 0) {
+    const rlimit limit{static_cast<rlim_t>(launch.fileSizeLimit),
+                       static_cast<rlim_t>(launch.fileSizeLimit)};
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(126);
+  }
   execve(argvPointers[0], argvPointers.data(), envPointers.data());
   _exit(127);
 }
@@ -115,12 +135,19 @@ inline pid_t StartHeadless(const Launch& launch) {
 // program gets `args` alone.
 inline SessionResult RunSession(const std::string& program, const std::string& script,
                                 const std::vector<std::string>& args = {},
-                                const Files& dataFiles = {}, bool headless = true) {
+                                const Files& dataFiles = {}, bool headless = true,
+                                const SessionOptions& options = {}) {
   SessionResult result;
   result.dataFolder = std::make_shared<TempFolder>();
   result.windowsFolder = std::make_shared<TempFolder>();
   const TempFolder io;
+  for (const std::string& name : options.folders) mkdir((*result.dataFolder / name).c_str(), 0700);
   for (const auto& [name, bytes] : dataFiles) WriteHostFile(*result.dataFolder / name, bytes);
+  for (const std::string& name : options.readOnly) {
+    const std::string path = *result.dataFolder / name;
+    struct stat st {};
+    if (stat(path.c_str(), &st) == 0) chmod(path.c_str(), st.st_mode & ~(S_IWUSR | S_IWGRP | S_IWOTH));
+  }
   WriteHostFile(io / "script", script);
 
   const int scriptFd = open((io / "script").c_str(), O_RDONLY);
@@ -131,7 +158,8 @@ inline SessionResult RunSession(const std::string& program, const std::string& s
                                    .windowsFolder = result.windowsFolder->path(),
                                    .input = scriptFd,
                                    .output = io / "out",
-                                   .errors = io / "err"});
+                                   .errors = io / "err",
+                                   .fileSizeLimit = options.fileSizeLimit});
   if (scriptFd >= 0) close(scriptFd);
   int wstatus = 0;
   if (pid > 0 && waitpid(pid, &wstatus, 0) == pid && WIFEXITED(wstatus)) {
@@ -145,8 +173,8 @@ inline SessionResult RunSession(const std::string& program, const std::string& s
 // The program itself (not a stand-in) headless on `script`; every test program
 // is built knowing where it is (KRN_BINARY).
 inline SessionResult Krn(const std::string& script, const std::vector<std::string>& args = {},
-                         const Files& dataFiles = {}) {
-  return RunSession(KRN_BINARY, script, args, dataFiles);
+                         const Files& dataFiles = {}, const SessionOptions& options = {}) {
+  return RunSession(KRN_BINARY, script, args, dataFiles, true, options);
 }
 
 // The program itself started with exactly `args` (no "--headless" added), on an
