@@ -660,11 +660,26 @@ bool RtIsReadOnlyFolder(std::string_view path) {
   return IsReadOnlyFolderHost(host.empty() ? "." : host);
 }
 
+// The path with its folder resolved (links, "..", a relative start), or the
+// path as it stands when its folder cannot be resolved.
+std::string ResolvedPath(const std::string& host) {
+  char* folder = realpath(FolderOf(host).c_str(), nullptr);
+  if (!folder) return host;
+  const std::string resolved = std::string(folder) + "/" + NameOf(host);
+  std::free(folder);
+  return resolved;
+}
+
 bool RtSameFile(std::string_view a, std::string_view b) {
-  struct stat first {};
-  struct stat second {};
-  return stat(rt::HostPath(a).c_str(), &first) == 0 && stat(rt::HostPath(b).c_str(), &second) == 0 &&
-         first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+  const std::string first = rt::HostPath(a);
+  const std::string second = rt::HostPath(b);
+  struct stat one {};
+  struct stat other {};
+  if (stat(first.c_str(), &one) == 0 && stat(second.c_str(), &other) == 0 &&
+      one.st_dev == other.st_dev && one.st_ino == other.st_ino) {
+    return true;
+  }
+  return ResolvedPath(first) == ResolvedPath(second);
 }
 
 // ---------------------------------------------------------------------------

@@ -117,7 +117,9 @@ bool RtIsReadOnly(std::string_view path);
 // A folder of that path exists and takes no new file: it has no write permission
 // bits at all, or this process may not write it. "" is the current folder.
 bool RtIsReadOnlyFolder(std::string_view path);
-// Both paths name the same existing file (the same file on the same device).
+// Both paths name the same file: the same existing file on the same device, or
+// the same name in the same folder (which still holds when the file was
+// replaced by another, or is missing), however each path is written.
 bool RtSameFile(std::string_view a, std::string_view b);
 
 namespace rt {

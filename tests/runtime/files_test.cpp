@@ -488,7 +488,7 @@ TEST_F(FilesTest, AFolderWithoutWriteBitsTakesNoNewFile) {
   EXPECT_EQ(fs::directory_entry(dir / "ro/NEW.PRN").exists(), false);
 }
 
-TEST_F(FilesTest, SameFileFollowsLinksAndFolders) {
+TEST_F(FilesTest, SameFileFollowsLinksFoldersAndNames) {
   WriteHostFile(dir / "A.SEN", "a");
   WriteHostFile(dir / "B.SEN", "a");
   fs::create_directory(dir / "sub");
@@ -497,6 +497,13 @@ TEST_F(FilesTest, SameFileFollowsLinksAndFolders) {
   EXPECT_TRUE(RtSameFile(dir / "A.SEN", dir / "L.SEN"));
   EXPECT_FALSE(RtSameFile(dir / "A.SEN", dir / "B.SEN"));
   EXPECT_FALSE(RtSameFile(dir / "A.SEN", dir / "missing"));
+  // A file written anew under the same name (an editor's save) is still the same.
+  const std::string before = dir / "sub/../B.SEN";
+  fs::remove(dir / "B.SEN");
+  WriteHostFile(dir / "C.SEN", "c");
+  WriteHostFile(dir / "B.SEN", "b");
+  EXPECT_TRUE(RtSameFile(before, dir / "B.SEN"));
+  EXPECT_TRUE(RtSameFile(dir / "sub/../gone", dir / "gone"));
 }
 
 // ---- Files written together ----
