@@ -508,14 +508,22 @@ TEST_F(FilesTest, SameFileFollowsLinksFoldersAndNames) {
 
 // ---- Files written together ----
 
-TEST_F(FilesTest, AGroupReplacesItsTargetsOnlyWhenCommitted) {
+// Within an open group: the old pair on disk, the new point file written and
+// closed, the new line file still being written as number 1.
+void StartNewPair(const TempFolder& dir) {
   WriteHostFile(dir / "JOB.PRN", "old points");
   WriteHostFile(dir / "JOB.SEN", "old lines");
+  ASSERT_TRUE(RtOpen(1, dir / "JOB.PRN", RtFileMode::Output));
+  RtPrintToFile(1, "new points");
+  RtClose(1);
+  ASSERT_TRUE(RtOpen(1, dir / "JOB.SEN", RtFileMode::Output));
+  RtPrintToFile(1, "new lines");
+}
+
+TEST_F(FilesTest, AGroupReplacesItsTargetsOnlyWhenCommitted) {
   {
     RtFileGroup group;
-    WriteLines(dir / "JOB.PRN", {"new points"});
-    RtOpen(1, dir / "JOB.SEN", RtFileMode::Output);
-    RtPrintToFile(1, "new lines");
+    StartNewPair(dir);
     RtOpen(2, dir / "PRINTR.DAT", RtFileMode::Append);  // appending is no part of it
     RtPrintToFile(2, "report");
     RtClose(2);
@@ -530,13 +538,9 @@ TEST_F(FilesTest, AGroupReplacesItsTargetsOnlyWhenCommitted) {
 }
 
 TEST_F(FilesTest, AGroupEndedWithoutCommitLeavesEveryTarget) {
-  WriteHostFile(dir / "JOB.PRN", "old points");
-  WriteHostFile(dir / "JOB.SEN", "old lines");
   {
     RtFileGroup group;
-    WriteLines(dir / "JOB.PRN", {"new points"});
-    RtOpen(1, dir / "JOB.SEN", RtFileMode::Output);
-    RtPrintToFile(1, "new lines");
+    StartNewPair(dir);
     EXPECT_EQ(RaisedError([] { RtFileGroup second; }), kErrIllegalArgument);
   }
   EXPECT_EQ(ReadHostFile(dir / "JOB.PRN"), "old points");
