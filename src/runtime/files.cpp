@@ -1,5 +1,7 @@
 #include "runtime/files.h"
 
+#include "runtime/numtext.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -390,43 +392,6 @@ void FinishChannel(std::unique_ptr<RtChannel> channel) {
   if (std::optional<HeldFile> held = channel->CloseAndHold()) table.held.push_back(std::move(*held));
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// The number a text begins with (after blanks): sign, digits with one decimal
-// point, and an exponent with "E" or "D". 0 when it begins with none.
-double LeadingNumber(std::string_view text, const std::source_location& where) {
-  std::size_t i = text.find_first_not_of(' ');
-  if (i == std::string_view::npos) return 0;
-  std::string number;
-  if (text[i] == '+' || text[i] == '-') number += text[i++];
-  bool digits = false;
-  bool point = false;
-  for (; i < text.size() && (IsDigit(text[i]) || (text[i] == '.' && !point)); ++i) {
-    point = point || text[i] == '.';
-    digits = digits || IsDigit(text[i]);
-    number += text[i];
-  }
-  if (!digits) return 0;
-  if (i + 1 < text.size() && std::string_view("EeDd").find(text[i]) != std::string_view::npos) {
-    std::size_t j = i + 1;
-    std::string exponent = "e";
-    if (text[j] == '+' || text[j] == '-') exponent += text[j++];
-    if (j < text.size() && IsDigit(text[j])) {
-      while (j < text.size() && IsDigit(text[j])) exponent += text[j++];
-      number += exponent;
-    }
-  }
-  const char* begin = number.data() + (number[0] == '+' ? 1 : 0);
-  double value = 0;
-  auto [end, ec] = std::from_chars(begin, number.data() + number.size(), value);
-  if (ec == std::errc::result_out_of_range) {
-    // A tiny value is 0; a huge one overflows.
-    if (std::abs(std::strtod(begin, nullptr)) > 1) RtRaise(kErrOverflow, where);
-    return 0;
-  }
-  return value;
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -551,7 +516,9 @@ bool RtInputVars(int n, std::string& field, std::source_location where) {
 bool RtInputVars(int n, double& value, std::source_location where) {
   std::string field;
   RtInputVars(n, field, where);
-  value = LeadingNumber(field, where);
+  // The number a field begins with, an exponent allowed: what the writer writes
+  // in the exponent form reads back.
+  value = rt::ScanNumber(field, true, where).value;
   return true;
 }
 

@@ -268,12 +268,15 @@ void AppendField(std::string& out, const Field& f, const RtUsingItem& item,
   }
 }
 
-bool HasNonZeroDigitBeforePoint(std::string_view number) {
-  for (char c : number) {
-    if (c == '.') return false;
-    if (c >= '1' && c <= '9') return true;
+// The power of ten of the first significant digit of a mantissa (digits with at
+// most one point): 2 for "123.4", -2 for "0.05", 0 when every digit is 0.
+long LeadingPower(std::string_view mantissa) {
+  const size_t point = std::min(mantissa.find('.'), mantissa.size());
+  for (size_t k = 0; k < mantissa.size(); ++k) {
+    if (mantissa[k] < '1' || mantissa[k] > '9') continue;
+    return k < point ? static_cast<long>(point - k - 1) : -static_cast<long>(k - point);
   }
-  return false;
+  return 0;
 }
 
 }  // namespace
@@ -295,90 +298,59 @@ std::string RtStr(double x) {
 
 std::string RtNumText(double x) { return RtStr(x) + ' '; }
 
-double RtVal(std::string_view s, std::source_location where) {
-  size_t i = 0;
-  while (i < s.size() && s[i] == ' ') ++i;
-  bool negative = false;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+rt::NumberScan rt::ScanNumber(std::string_view s, bool exponent, std::source_location where) {
+  NumberScan scan;
+  size_t i = std::min(s.find_first_not_of(' '), s.size());
+  const bool negative = i < s.size() && s[i] == '-';
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
   const size_t start = i;
   bool point = false;
-  bool digit = false;
-  for (; i < s.size(); ++i) {
-    if (rt::IsDigit(s[i])) {
-      digit = true;
-    } else if (s[i] == '.' && !point) {
-      point = true;
-    } else {
-      break;
+  bool digits = false;
+  for (; i < s.size() && (rt::IsDigit(s[i]) || (s[i] == '.' && !point)); ++i) {
+    point = point || s[i] == '.';
+    digits = digits || rt::IsDigit(s[i]);
+  }
+  scan.end = i;
+  if (!digits) return scan;
+  scan.found = true;
+  const std::string_view mantissa = s.substr(start, i - start);
+  std::string number(mantissa);
+  long power = 0;
+  if (exponent && i < s.size() && std::string_view("EeDd").find(s[i]) != std::string_view::npos) {
+    size_t j = i + 1;
+    const bool negativePower = j < s.size() && s[j] == '-';
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+    if (j < s.size() && rt::IsDigit(s[j])) {
+      for (; j < s.size() && rt::IsDigit(s[j]); ++j) {
+        if (power < 100000) power = power * 10 + (s[j] - '0');
+      }
+      if (negativePower) power = -power;
+      number += "e" + std::to_string(power);
+      scan.end = j;
     }
   }
-  if (!digit) return 0;
-  const std::string_view number = s.substr(start, i - start);
   double value = 0;
-  const auto read =
-      std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::fixed);
+  const auto read = std::from_chars(number.data(), number.data() + number.size(), value);
   if (read.ec == std::errc::result_out_of_range) {
-    if (HasNonZeroDigitBeforePoint(number)) RtRaise(kErrOverflow, where);
-    value = 0;  // too small for a double
+    // Too large for a double, or so small that it is 0.
+    if (LeadingPower(mantissa) + power > 0) RtRaise(kErrOverflow, where);
+    value = 0;
   }
-  if (value == 0) return 0;
-  return negative ? -value : value;
+  if (value != 0) scan.value = negative ? -value : value;
+  return scan;
+}
+
+double RtVal(std::string_view s, std::source_location where) {
+  return rt::ScanNumber(s, false, where).value;
 }
 
 double RtStrictVal(std::string_view s, std::source_location where) {
   const size_t first = s.find_first_not_of(' ');
   if (first == std::string_view::npos) return 0;
   s = s.substr(first, s.find_last_not_of(' ') - first + 1);
-  size_t i = 0;
-  const bool negative = s[i] == '-';
-  if (s[i] == '+' || s[i] == '-') ++i;
-  // The mantissa, and where its first significant digit stands: the power of ten
-  // of that digit tells a number too large from one too small.
-  std::string number;
-  bool point = false;
-  long wholeDigits = 0, fractionDigits = 0;
-  long firstSignificant = -1;  // index among the whole digits, when it is one of them
-  long significantPower = 0;   // the power of ten, when it is a fraction digit
-  for (; i < s.size() && (rt::IsDigit(s[i]) || (s[i] == '.' && !point)); ++i) {
-    number += s[i];
-    if (s[i] == '.') {
-      point = true;
-    } else if (!point) {
-      if (firstSignificant < 0 && significantPower == 0 && s[i] != '0') firstSignificant = wholeDigits;
-      ++wholeDigits;
-    } else {
-      ++fractionDigits;
-      if (firstSignificant < 0 && significantPower == 0 && s[i] != '0') significantPower = -fractionDigits;
-    }
-  }
-  if (wholeDigits + fractionDigits == 0) RtRaise(kErrTypeMismatch, where);
-  if (firstSignificant >= 0) significantPower = wholeDigits - 1 - firstSignificant;
-  long exponent = 0;
-  if (i < s.size()) {
-    if (s[i] != 'E' && s[i] != 'e' && s[i] != 'D' && s[i] != 'd') RtRaise(kErrTypeMismatch, where);
-    size_t j = i + 1;
-    const bool negativeExponent = j < s.size() && s[j] == '-';
-    if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
-    if (j == s.size()) RtRaise(kErrTypeMismatch, where);
-    for (; j < s.size(); ++j) {
-      if (!rt::IsDigit(s[j])) RtRaise(kErrTypeMismatch, where);
-      if (exponent < 100000) exponent = exponent * 10 + (s[j] - '0');
-    }
-    if (negativeExponent) exponent = -exponent;
-    number += "e" + std::to_string(exponent);
-  }
-  if (firstSignificant < 0 && significantPower == 0) return 0;  // every digit 0
-  double value = 0;
-  const auto read = std::from_chars(number.data(), number.data() + number.size(), value);
-  if (read.ec == std::errc::result_out_of_range) {
-    // Too large for a double, or so small that it is 0.
-    if (significantPower + exponent > 0) RtRaise(kErrOverflow, where);
-    return 0;
-  }
-  if (read.ec != std::errc() || read.ptr != number.data() + number.size()) {
-    RtRaise(kErrTypeMismatch, where);
-  }
-  return negative ? -value : value;
+  const rt::NumberScan scan = rt::ScanNumber(s, true, where);
+  if (!scan.found || scan.end != s.size()) RtRaise(kErrTypeMismatch, where);
+  return scan.value;
 }
 
 int RtWhole(double x, std::source_location where) {

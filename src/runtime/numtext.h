@@ -93,4 +93,19 @@ std::string RoundedFixed(double x, int decimals);
 // ("12", "-3"): a count as its digits alone.
 std::string Digits(double x);
 
+// The one number scanner behind RtVal, RtStrictVal and the number fields of
+// files. From the start of `s`: blanks skipped, an optional sign, digits with at
+// most one decimal point and, when `exponent` is true, an exponent written with
+// "E" or "D" (either case), an optional sign and at least one digit (without a
+// digit the exponent is not read). `found` tells whether any digit was read,
+// `end` where reading stopped. A number beyond the range of a double is run-time
+// error 6; one too small for it, and every zero, is 0.
+struct NumberScan {
+  bool found = false;
+  size_t end = 0;
+  double value = 0;
+};
+NumberScan ScanNumber(std::string_view s, bool exponent,
+                      std::source_location where = std::source_location::current());
+
 }  // namespace rt

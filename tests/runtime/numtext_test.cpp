@@ -177,6 +177,36 @@ TEST(RtStrictVal, AnythingElseIsATypeMismatchAndTooLargeAnOverflow) {
   }
 }
 
+TEST(ScanNumber, TellsWhereTheNumberEndsWithAndWithoutTheExponent) {
+  const struct {
+    const char* text;
+    bool exponent;
+    bool found;
+    size_t end;
+    double value;
+  } cases[] = {
+      {"  12.5abc", false, true, 6, 12.5},
+      {"1.5E3 m", false, true, 3, 1.5},
+      {"1.5E3 m", true, true, 5, 1500},
+      {"-2d-2", true, true, 5, -0.02},
+      {"7E", true, true, 1, 7},     // no exponent digit: the "E" is not read
+      {"7e+x", true, true, 1, 7},
+      {"+.", true, false, 2, 0},
+      {"abc", true, false, 0, 0},
+      {"", false, false, 0, 0},
+      {"1e-400", true, true, 6, 0},  // too small for a double
+  };
+  for (const auto& c : cases) {
+    const rt::NumberScan scan = rt::ScanNumber(c.text, c.exponent);
+    EXPECT_EQ(scan.found, c.found) << c.text;
+    EXPECT_EQ(scan.end, c.end) << c.text;
+    EXPECT_DOUBLE_EQ(scan.value, c.value) << c.text;
+  }
+  EXPECT_EQ(RaisedError([] { rt::ScanNumber("0.5e400", true); }), kErrOverflow);
+  EXPECT_EQ(RaisedError([] { rt::ScanNumber("123456789012345678901234567890e300", true); }),
+            kErrOverflow);
+}
+
 TEST(RtWhole, RoundsHalvesAwayFromZero) {
   EXPECT_EQ(RtWhole(2.5), 3);
   EXPECT_EQ(RtWhole(-2.5), -3);
