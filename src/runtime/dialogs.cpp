@@ -74,7 +74,8 @@ std::string FileDialog(DialogKind kind, std::string_view title, std::string_view
   const bool open = kind == DialogKind::Open;
   const std::string note = std::string(open ? "[open] " : "[save] ") + NoteText(title) + " -> ";
   if (rt::DesktopActive()) return DesktopChoice(kind, title, proposedName, typeList, owner, note);
-  const Answer answer = rt::TakeScriptAnswer(open ? "an open dialog" : "a save dialog");
+  const std::string shown = std::string(open ? "[open] " : "[save] ") + NoteText(title);
+  const Answer answer = rt::TakeScriptAnswer(open ? "an open dialog" : "a save dialog", shown);
   if (answer.kind == Answer::Kind::Cancel || answer.kind == Answer::Kind::Ended) {
     RtNote(note + "cancel");
     return std::string(kDialogCancelled);
@@ -95,12 +96,13 @@ int RtMessageBox(std::string_view text, std::string_view caption, int buttons, i
   if (rt::DesktopActive()) {
     cancel = rt::DesktopMessageBox(text, caption, buttons, icon, owner) == 1;
   } else {
-    const Answer answer = rt::TakeScriptAnswer("a message box");
+    const Answer answer = rt::TakeScriptAnswer("a message box", "[message] " + NoteText(text));
     if (answer.kind == Answer::Kind::File) {
       throw rt::ScriptError("script line " + std::to_string(answer.line) +
                             ": !file, but a message box is open: \"" + NoteText(text) + "\"");
     }
-    cancel = answer.kind == Answer::Kind::Cancel && buttons == kButtonsOkCancel;
+    const bool ended = answer.kind == Answer::Kind::Ended && !answer.finalClose;
+    cancel = (answer.kind == Answer::Kind::Cancel || ended) && buttons == kButtonsOkCancel;
   }
   RtNote("[message] " + NoteText(text) + (cancel ? " -> Cancel" : " -> OK"));
   return cancel ? 1 : 0;

@@ -2,8 +2,9 @@
 //
 // On the desktop they are GTK dialogs (the type list gives the file filters).
 // Headless use answers each from the script: the next line must be !ok, !cancel
-// or (for a dialog) !file PATH; a script that has ended answers a message box
-// with OK and cancels a dialog. Each writes one line into the transcript:
+// or (for a dialog) !file PATH. A script that has ended cancels a dialog and a
+// message box, except that the close question of its final close request is
+// answered OK (events.h). Each writes one line into the transcript:
 //   [message] 　終了してもいいですか -> OK
 //   [open] ﾌｧｲﾙ読込 -> /home/user/job/A.PRN
 //   [save] ﾌｧｲﾙ書込 -> cancel

@@ -685,12 +685,18 @@ void rt::LoadScript(std::string_view utf8Script) {
   s.finalCloseMade = false;
 }
 
-rt::ScriptAnswer rt::TakeScriptAnswer(std::string_view what) {
+rt::ScriptAnswer rt::TakeScriptAnswer(std::string_view what, std::string_view shows) {
   EventState& s = State();
   for (;;) {
     CarryOutLookOns();
+    if (s.script.empty() && s.source.show && !shows.empty()) s.source.show(shows);
     if (s.script.empty() && ReadFromSource(what)) continue;
-    if (s.script.empty()) return {ScriptAnswer::Kind::Ended, {}};
+    if (s.script.empty()) {
+      ScriptAnswer ended;
+      ended.kind = ScriptAnswer::Kind::Ended;
+      ended.finalClose = s.finalCloseMade;
+      return ended;
+    }
     const ScriptItem& head = s.script.front();
     if (IsAnswer(head.kind)) break;
     const std::string message =

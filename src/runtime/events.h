@@ -19,7 +19,10 @@
 // When the script is exhausted and the program asks for input, the main window
 // gets a close request (answered OK by any message box it shows). When no
 // handler is bound, when the handler lets the window close, or when the program
-// asks for input again, RtScriptEnded is thrown: the program ends normally.
+// asks for input again, RtScriptEnded is thrown: the program ends normally. A
+// message box that asks OK or Cancel at any other time after the end of the
+// script is cancelled, so that no question the program repeats until Cancel
+// (the hard copy's) runs on without end.
 #pragma once
 
 #include <cstdint>
@@ -132,9 +135,14 @@ class ScriptError : public std::runtime_error {
 // dialog" or "a save dialog". When `refuse` is set, a line that cannot be run (not
 // understood, or an answer out of step with the program) is handed to it with the
 // reason and dropped, instead of stopping the run.
+// Before a line is read for the answer of a message box or dialog, `show`, when
+// set, is given what the box or dialog shows (one UTF-8 line, as the transcript
+// writes it but without the answer), so that the person sees the question before
+// answering it.
 struct ScriptSource {
   std::function<bool(std::string& utf8Line, std::string_view waitingFor)> next;
   std::function<void(const std::string& message)> refuse;
+  std::function<void(std::string_view utf8Shown)> show;
 };
 void SetScriptSource(ScriptSource source);
 
@@ -145,16 +153,19 @@ void LoadScript(std::string_view utf8Script);
 
 // How the script answers a message box or a file dialog.
 struct ScriptAnswer {
-  // Ended: the script is exhausted (a message box then counts as answered OK,
-  // which lets the final close request end the program; a dialog as cancelled).
+  // Ended: the script is exhausted. A dialog then counts as cancelled, and so
+  // does a message box, except the one the final close request shows
+  // (`finalClose`), which counts as answered OK and so ends the program.
   enum class Kind { Ok, Cancel, File, Ended } kind = Kind::Ok;
-  std::string path;  // File: the path as written (UTF-8)
-  int line = 0;      // the script line (0 for Ended)
+  std::string path;         // File: the path as written (UTF-8)
+  int line = 0;             // the script line (0 for Ended)
+  bool finalClose = false;  // Ended: asked by the close request at the end of the script
 };
-// Takes the answer of a modal message box or dialog (`what` names it in errors).
-// Lines of the script that only look on (!screen, !png, !state) and pauses are
-// carried out first; anything else in the answer's place is a ScriptError.
-ScriptAnswer TakeScriptAnswer(std::string_view what);
+// Takes the answer of a modal message box or dialog (`what` names it in errors;
+// `shows` is what it shows, for ScriptSource::show). Lines of the script that
+// only look on (!screen, !png, !state) and pauses are carried out first;
+// anything else in the answer's place is a ScriptError.
+ScriptAnswer TakeScriptAnswer(std::string_view what, std::string_view shows = {});
 
 // The next key for a blocking line input: delivers events and carries out the
 // lines that look on until a key comes. Follows the end-of-script rule above.

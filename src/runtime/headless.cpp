@@ -106,6 +106,10 @@ void RefuseTerminalLine(const std::string& message) {
   Report(message + " (the line is ignored)");
 }
 
+// A message box or dialog waits for the person's answer: its question comes
+// first, after the row the cursor is on, so that it is read before it is answered.
+void ShowWaitingQuestion(std::string_view shown) { rt::TranscriptLine(shown); }
+
 // Writes the cursor's row when the program leaves, however it leaves.
 struct TranscriptFlush {
   ~TranscriptFlush() { rt::FlushTranscript(); }
@@ -148,7 +152,7 @@ int rt::RunHeadless(int argc, char** argv, std::function<int(Runtime&)> program)
   RuntimeScope current(runtime);
   runtime.headless = true;
   if (terminal) {
-    SetScriptSource({ReadTerminalLine, RefuseTerminalLine});
+    SetScriptSource({ReadTerminalLine, RefuseTerminalLine, ShowWaitingQuestion});
   } else {
     try {
       LoadScript(script);

@@ -229,6 +229,21 @@ TEST_F(EventsTest, ExhaustedScriptAsksToCloseTheMainWindowAndAnswersOk) {
   EXPECT_EQ(transcript, (std::vector<std::string>{U8(u8"[message] 　終了してもいいですか -> OK")}));
 }
 
+TEST_F(EventsTest, QuestionAskedAgainUntilCancelEndsWithTheScript) {
+  // A function key whose handler asks until Cancel, pressed as the last line.
+  int asked = 0;
+  RtOnKeyGosub(6, [&] {
+    while (asked < 100 && RtMessageBox("Q", "C", kButtonsOkCancel, kIconInformation) == 0) {
+      ++asked;
+    }
+  });
+  RtKeyOnOff(6, true);
+  rt::LoadScript("{F6}{NOENTER}\n!ok\n");
+  EXPECT_EQ(RtInkey(), "");
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(transcript, (std::vector<std::string>{"[message] Q -> OK", "[message] Q -> Cancel"}));
+}
+
 TEST_F(EventsTest, ProgramAskingAgainAfterTheFinalCloseEnds) {
   RtOnCloseRequest(RtWindowId::Main, [](int16_t& cancel) { cancel = 1; });
   EXPECT_EQ(RtInkey(), "");
@@ -276,6 +291,9 @@ TEST_F(EventsTest, MessageBoxTakesTheScriptsAnswer) {
            {"!cancel\n", kButtonsOkCancel, 1, "[message] Q -> Cancel"},
            {"!cancel\n", kButtonsOk, 0, "[message] Q -> OK"},
            {"!screen\n!ok\n", kButtonsOk, 0, "[message] Q -> OK"},
+           // After the end of the script (outside the final close request).
+           {"", kButtonsOkCancel, 1, "[message] Q -> Cancel"},
+           {"", kButtonsOk, 0, "[message] Q -> OK"},
        }) {
     transcript.clear();
     rt::LoadScript(c.script);

@@ -9,6 +9,7 @@
 #include "runtime/dialogs.h"
 #include "runtime/events.h"
 #include "runtime/runtime.h"
+#include "support/u8.h"
 
 namespace {
 
@@ -73,6 +74,24 @@ TEST_F(ScriptSourceTest, MessageBoxReadsItsAnswer) {
   Source({"!screen", "!cancel"});
   EXPECT_EQ(RtMessageBox("?", "", kButtonsOkCancel, kIconQuestion), 1);
   EXPECT_EQ(asked, (std::vector<std::string>{"a message box", "a message box"}));
+}
+
+TEST_F(ScriptSourceTest, TheQuestionIsShownBeforeItsAnswerIsRead) {
+  std::vector<std::string> events;
+  rt::ScriptSource source;
+  source.next = [&, lines = std::deque<std::string>{"!cancel", "!cancel"}](
+                    std::string& line, std::string_view) mutable {
+    events.push_back("read " + lines.front());
+    line = lines.front();
+    lines.pop_front();
+    return true;
+  };
+  source.show = [&](std::string_view shown) { events.emplace_back(shown); };
+  rt::SetScriptSource(std::move(source));
+  EXPECT_EQ(RtMessageBox("ハードコピーします", "", kButtonsOkCancel, kIconInformation), 1);
+  EXPECT_EQ(RtFileSaveDialog("ﾌｧｲﾙ書込", "A.PRN", ""), std::string(kDialogCancelled));
+  EXPECT_EQ(events, (std::vector<std::string>{U8(u8"[message] ハードコピーします"), "read !cancel",
+                                              U8(u8"[save] ﾌｧｲﾙ書込"), "read !cancel"}));
 }
 
 TEST_F(ScriptSourceTest, LinesThatCannotBeRunAreReportedAndDropped) {

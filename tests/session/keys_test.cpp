@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "scripted/session.h"
+#include "scripted/terminal_session.h"
 #include "support/u8.h"
 
 namespace {
@@ -64,6 +65,32 @@ TEST(KeysSession, F6AsksAndPrintsTheViewOncePerOk) {
   EXPECT_TRUE(session.File("print-001.pdf").starts_with("%PDF"));
   EXPECT_TRUE(session.File("print-002.pdf").starts_with("%PDF"));
   EXPECT_EQ(session.File("print-003.pdf"), "");
+}
+
+TEST(KeysSession, F6AsTheLastLineAsksOnceAndPrintsNothing) {
+  // The script ends while the hard copy asks: the question is cancelled, and the
+  // final close request ends the program.
+  const SessionResult session = Krn("{F6}{NOENTER}\n");
+  EXPECT_EQ(session.status, 0) << session.errors;
+  const std::string question = U8(u8"[message] ハードコピーします -> ");
+  EXPECT_TRUE(InOrder(session, {question + "Cancel", U8(u8"[message] 　終了してもいいですか -> OK")}));
+  EXPECT_FALSE(HasLineContaining(session, question + "OK")) << session.transcript;
+  EXPECT_FALSE(HasLineContaining(session, "[print]")) << session.transcript;
+  EXPECT_EQ(session.File("print-001.pdf"), "");
+}
+
+TEST(KeysSession, AtATerminalTheHardCopyQuestionIsShownBeforeItIsAnswered) {
+  scripted::TerminalSession session;
+  ASSERT_TRUE(session.Started());
+  ASSERT_TRUE(session.WaitFor(kMenuPrompt + " ")) << session.Output() << session.Errors();
+  session.Type("{F6}{NOENTER}");
+  ASSERT_TRUE(session.WaitFor(U8(u8"[message] ハードコピーします\n"
+                                 "(a message box is waiting: type !ok or !cancel)")))
+      << session.Output();
+  session.Type("!cancel");
+  ASSERT_TRUE(session.WaitFor(U8(u8"[message] ハードコピーします -> Cancel"))) << session.Output();
+  session.EndInput();
+  EXPECT_EQ(session.Finish(), 0) << session.Errors();
 }
 
 TEST(KeysSession, F1OpensTheHelpTextAndTheMenuPutsTheWindowsBackOnTop) {
