@@ -23,13 +23,6 @@ bool InsideViewLimit(double x, double y) {
   return x > -kViewLimit && x < kViewLimit && y > -kViewLimit && y < kViewLimit;
 }
 
-// The signed radius of an arc text: the number before its first blank.
-double RadiusOfArcText(const std::string& arc) {
-  const std::size_t start = arc.find_first_not_of(' ');
-  if (start == std::string::npos) return 0;
-  return RtVal(arc.substr(start, arc.find(' ', start) - start));
-}
-
 bool LayerHidden(const App& app, int layer) {
   const RtTable<int16_t>& visible = app.lines.LayerVisible;
   if (!visible.Contains(layer)) return true;  // no such layer: nothing to draw
@@ -148,7 +141,7 @@ void DrawLineSegment(App& app) {
   const std::string& arc = l.LineArc(l.SegmentVertex);
   if (arc.empty() && !StraightLineOffView(app, a, b)) DrawStraightLine(app, a, b);
   l.ArcRadius = RadiusOfArcText(arc);
-  if (l.ArcRadius == 0) return;
+  if (l.ArcRadius == 0 || !std::isfinite(l.ArcRadius)) return;
   if (!IsDrawablePoint(app, l.LinePointNumber(l.SegmentVertex - 1)) ||
       !IsDrawablePoint(app, l.LinePointNumber(l.SegmentVertex))) {
     return;

@@ -19,7 +19,8 @@ void ComputeArcFromRadius(App& app);
 
 // Draws the segment from SegmentStartPoint to SegmentEndPoint in
 // LineDrawColour with the pen already set: nothing on a hidden layer or for a
-// point beyond PointCount; an arc when the vertex has an arc text.
+// point beyond PointCount; an arc when the vertex has an arc text whose radius
+// is a finite number.
 void DrawLineSegment(App& app);
 
 // Draws the straight segment in the view's background colour.

@@ -130,13 +130,17 @@ void CheckColour(int colour, std::source_location where) {
   if (colour < -1 || colour > 15) RtRaise(kErrIllegalArgument, where);
 }
 
+// A size that is no number or beyond single precision (pen widths, copies of
+// a window) is error 6.
 void CheckCoordinate(double v, std::source_location where) {
   if (!std::isfinite(v) || std::fabs(v) > FLT_MAX) RtRaise(kErrOverflow, where);
 }
 
-void CheckPoint(double x, double y, std::source_location where) {
-  CheckCoordinate(x, where);
-  CheckCoordinate(y, where);
+// Positions and sizes of shapes, texts and pictures may be of any size: what lies
+// beyond the guard is cut off or left out. A shape one of whose values is no
+// finite number cannot be placed at all and is left out.
+bool AllFinite(std::initializer_list<double> values) {
+  return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
 }
 
 int ResolveStyle(const GraphicsState& g, int style, std::source_location where) {
@@ -306,8 +310,10 @@ struct Segment {
   double x1, y1, x2, y2;
 };
 
-// Cuts a device segment to the guard square; false when nothing of it is inside.
+// Cuts a device segment to the guard square; false when nothing of it is inside
+// (or an end is no finite number).
 bool ClipToGuard(Segment& s) {
+  if (!AllFinite({s.x1, s.y1, s.x2, s.y2})) return false;
   double t0 = 0, t1 = 1;
   const double dx = s.x2 - s.x1;
   const double dy = s.y2 - s.y1;
@@ -373,7 +379,7 @@ void StrokeSegments(const DrawTarget& t, int colour, int style, int mode,
 void StrokeBox(const DrawTarget& t, int colour, int style, int mode, double x1, double y1,
                double x2, double y2) {
   const Pen pen = PenOf(t, style);
-  if (pen.style == rt::kPenNull) return;
+  if (pen.style == rt::kPenNull || !AllFinite({x1, y1, x2, y2})) return;
   double left = Guarded(std::min(SnapX(t, x1), SnapX(t, x2))) + pen.offset;
   double right = Guarded(std::max(SnapX(t, x1), SnapX(t, x2))) + pen.offset;
   double top = Guarded(std::min(SnapY(t, y1), SnapY(t, y2))) + pen.offset;
@@ -394,6 +400,7 @@ void StrokeBox(const DrawTarget& t, int colour, int style, int mode, double x1, 
 
 void FillBox(const DrawTarget& t, int colour, int mode, double x1, double y1, double x2,
              double y2) {
+  if (!AllFinite({x1, y1, x2, y2})) return;
   const double extra = t.pixels ? 1 : 0;  // both corner pixels are inside
   const double left = Guarded(std::min(SnapX(t, x1), SnapX(t, x2)));
   const double right = Guarded(std::max(SnapX(t, x1), SnapX(t, x2)) + extra);
@@ -412,7 +419,7 @@ void StrokeEllipse(const DrawTarget& t, int colour, double cx, double cy, double
                    double start, double end) {
   const GraphicsState& g = *t.gfx;
   const Pen pen = PenOf(t, g.penStyle);
-  if (pen.style == rt::kPenNull) return;
+  if (pen.style == rt::kPenNull || !AllFinite({cx, cy, rx, ry, start, end})) return;
   const double dcx = SnapX(t, cx) + pen.offset;
   const double dcy = SnapY(t, cy) + pen.offset;
   double drx = rx * t.unit;
@@ -460,6 +467,7 @@ void SetPixel(const DrawTarget& t, double x, double y, uint32_t rgb) {
 }
 
 void SetDot(const DrawTarget& t, int colour, double x, double y) {
+  if (!AllFinite({x, y})) return;
   const double size = t.pixels ? 1 : PenOf(t, rt::kPenSolid).width;
   const double dx = t.pixels ? SnapX(t, x) : t.DeviceX(x) - size / 2;
   const double dy = t.pixels ? SnapY(t, y) : t.DeviceY(y) - size / 2;
@@ -726,7 +734,8 @@ void NewLine(const DrawTarget& t) {
 // rectangle (x, y, w, h).
 void PaintImage(const DrawTarget& t, cairo_surface_t* image, double x, double y, double w, double h,
                 double sx, double sy, double sw, double sh) {
-  if (!t.surface || w <= 0 || h <= 0 || sw <= 0 || sh <= 0) return;
+  if (!t.surface || !AllFinite({x, y, w, h, sx, sy, sw, sh})) return;
+  if (w <= 0 || h <= 0 || sw <= 0 || sh <= 0) return;
   if (std::fabs(x) + w > kGuard || std::fabs(y) + h > kGuard) return;
   t.MarkDrawn();
   CairoPtr cr(cairo_create(t.surface));
@@ -812,7 +821,6 @@ void RtSetFontItalic(RtWindowId id, bool on, std::source_location where) {
 
 void RtGraphMove(RtWindowId id, double x, double y, std::source_location where) {
   const DrawTarget t = rt::TargetFor(id, where);
-  CheckPoint(x, y, where);
   t.gfx->x = x;
   t.gfx->y = y;
 }
@@ -826,7 +834,6 @@ double RtGraphPoint(RtWindowId id, int selector, std::source_location where) {
 
 void RtLocateWindow(RtWindowId id, double column, double row, std::source_location where) {
   const DrawTarget t = rt::TargetFor(id, where);
-  CheckPoint(column, row, where);
   t.gfx->x = column * MeasureDevice(t, "0").width / t.unit;
   t.gfx->y = row * LineHeight(t);
 }
@@ -839,7 +846,6 @@ void RtPset(RtWindowId id, double x, double y, std::source_location where) {
 
 void RtPset(RtWindowId id, double x, double y, int colour, std::source_location where) {
   const DrawTarget t = rt::TargetFor(id, where);
-  CheckPoint(x, y, where);
   CheckColour(colour, where);
   SetDot(t, colour, x, y);
   t.gfx->x = x;
@@ -849,8 +855,6 @@ void RtPset(RtWindowId id, double x, double y, int colour, std::source_location 
 void RtLine(RtWindowId id, double x1, double y1, double x2, double y2, int colour,
             RtLineShape shape, int style, int mode, std::source_location where) {
   const DrawTarget t = rt::TargetFor(id, where);
-  CheckPoint(x1, y1, where);
-  CheckPoint(x2, y2, where);
   CheckColour(colour, where);
   const int penStyle = ResolveStyle(*t.gfx, style, where);
   const int drawMode = ResolveMode(*t.gfx, mode, where);
@@ -878,10 +882,6 @@ void RtLineTo(RtWindowId id, double x2, double y2, int colour, int style, int mo
 void RtCircle(RtWindowId id, double cx, double cy, double radius, int colour, double start,
               double end, double aspect, std::source_location where) {
   const DrawTarget t = rt::TargetFor(id, where);
-  CheckPoint(cx, cy, where);
-  CheckCoordinate(radius, where);
-  CheckPoint(start, end, where);
-  CheckCoordinate(aspect, where);
   CheckColour(colour, where);
   if (!(aspect > 0)) RtRaise(kErrIllegalArgument, where);
   const double r = std::fabs(radius);
@@ -894,7 +894,6 @@ void RtPolyline(RtWindowId id, std::span<const RtPoint> points, int colour,
                 std::source_location where) {
   const DrawTarget t = rt::TargetFor(id, where);
   CheckColour(colour, where);
-  for (const RtPoint& p : points) CheckPoint(p.x, p.y, where);
   if (points.empty()) return;
   StrokeSegments(t, colour, t.gfx->penStyle, t.gfx->drawMode,
                  std::vector<RtPoint>(points.begin(), points.end()));
@@ -905,11 +904,8 @@ void RtPolyline(RtWindowId id, std::span<const RtPoint> points, int colour,
 void RtSymbol(RtWindowId id, double x, double y, std::string_view text, double xMagnify,
               double yMagnify, double quarterTurns, int colour, std::source_location where) {
   const DrawTarget t = rt::TargetFor(id, where);
-  CheckPoint(x, y, where);
-  CheckPoint(xMagnify, yMagnify, where);
-  CheckCoordinate(quarterTurns, where);
   CheckColour(colour, where);
-  if (text.empty()) return;
+  if (text.empty() || !AllFinite({x, y, xMagnify, yMagnify, quarterTurns})) return;
   const double sx = std::clamp(std::round(xMagnify), 1.0, 1000.0);
   const double sy = std::clamp(std::round(yMagnify), 1.0, 1000.0);
   const double turns = std::fmod(std::round(quarterTurns), 4.0);
@@ -933,7 +929,6 @@ void RtSymbol(RtWindowId id, double x, double y, std::string_view text, double x
 void RtPrintToWindow(RtWindowId id, std::string_view text, bool lineEnd,
                      std::source_location where) {
   const DrawTarget t = rt::TargetFor(id, where);
-  CheckPoint(t.gfx->x, t.gfx->y, where);
   size_t start = 0;
   for (size_t i = 0; i <= text.size(); ++i) {
     if (i < text.size() && static_cast<unsigned char>(text[i]) >= 0x20) continue;
@@ -989,7 +984,6 @@ void RtDrawBitmapPart(RtWindowId id, const RtBitmap& bitmap, double x, double y,
                       double height, double sx, double sy, double sw, double sh,
                       std::source_location where) {
   const DrawTarget t = rt::TargetFor(id, where);
-  for (double v : {x, y, width, height, sx, sy, sw, sh}) CheckCoordinate(v, where);
   if (bitmap.empty()) return;
   const double perPixel = rt::WindowUnitsPerPixel(id);
   const double left = SnapX(t, x);

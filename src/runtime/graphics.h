@@ -5,8 +5,11 @@
 //
 // Colours are palette numbers 0-15 (-1: the target's foreground colour); the
 // printer page gives the numbers its own colours (palette.h). A colour outside
-// -1..15 is error 5; a coordinate that is no number or beyond single precision
-// is error 6.
+// -1..15 is error 5. Positions and sizes of shapes, texts and pictures may be
+// of any size: what lies far beyond the target is left out, and lines running
+// there are cut, so that their part on the target is drawn. A shape with a
+// value that is no finite number is left out. Neither is an error: a view
+// transform that puts a point out of all reach still draws the rest.
 //
 // On the windows, lines, shapes and texts are drawn without smoothing, so that a
 // shape drawn again in the background colour removes it without a trace, and the
@@ -37,7 +40,8 @@ void RtSetScaleMode(RtWindowId id, int mode,
 // the outline of boxes and circles); -1 keeps the current one, others are error 5.
 void RtSetLineStyle(RtWindowId id, int style,
                     std::source_location where = std::source_location::current());
-// Pen width in logical units (never thinner than one device dot); negative: error 5.
+// Pen width in logical units (never thinner than one device dot); negative: error 5,
+// no number or beyond single precision: error 6.
 void RtSetWindowAttr(RtWindowId id, double penWidth,
                      std::source_location where = std::source_location::current());
 // Drawing mode of later drawing calls that pass -1: 0 copy, 2 AND, 3 OR, 4 XOR,
@@ -185,7 +189,9 @@ class RtBitmap {
 bool RtLoadPicture(RtBitmap& bitmap, std::string_view path,
                    std::source_location where = std::source_location::current());
 // A copy of the rectangle (x, y, width, height) of the window's client area, in
-// its units; parts outside the window are its background colour.
+// its units; parts outside the window are its background colour. A value that
+// is no number or beyond single precision is error 6; a size below one pixel or
+// above four screens error 5.
 RtBitmap RtCopyWindowToBitmap(RtWindowId id, double x, double y, double width, double height,
                               std::source_location where = std::source_location::current());
 // The bitmap's size in the units of window `unitsOf`.

@@ -47,6 +47,11 @@ void PrintGuideText(const App& app, int number) {
   if (!line.empty()) RtPrintStr(line, true);
 }
 
+bool SamePlace(const RtError& a, const RtError& b) {
+  return a.number() == b.number() && a.where().line() == b.where().line() &&
+         std::string_view(a.where().file_name()) == b.where().file_name();
+}
+
 void Report(App& app, const RtError& error) {
   const double line = error.where().line();
   const double number = error.number();
@@ -84,9 +89,26 @@ void MainErrorHandler(App& app, const RtError& error) {
     default:
       break;
   }
-  Report(app, error);
-  InputPointName(app);  // waits for Enter; the answer is ignored
+  ReportRunTimeError(app, error);
   JumpTo(ShowResultMenu);
+}
+
+void ReportRunTimeError(App& app, const RtError& error) {
+  // A function key, click or close request answered while the report waits may
+  // fail in its turn: that error is reported the same way instead of ending the
+  // program. The error just reported, raised again, ends the wait, so that a
+  // step that fails on every pass of the wait cannot keep it going by itself.
+  RtError shown = error;
+  for (;;) {
+    Report(app, shown);
+    try {
+      InputPointName(app);  // waits for Enter; the answer is ignored
+      return;
+    } catch (const RtError& again) {
+      if (SamePlace(again, shown)) return;
+      shown = again;
+    }
+  }
 }
 
 void ArmMainErrorHandler(App& app) {

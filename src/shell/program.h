@@ -28,6 +28,11 @@ Jump CommandNotAvailable(App& app);
 // The main error handler and arming it as the run-time error trap.
 void MainErrorHandler(App& app, const RtError& error);
 void ArmMainErrorHandler(App& app);
+// The handler's report of an error that it does not pass over: the place, the
+// number and its guide text, then a wait for Enter. An error raised while it
+// waits (by a function key, a click, a close request) is reported in its turn.
+// The caller decides where the program goes on.
+void ReportRunTimeError(App& app, const RtError& error);
 
 // Status header and run-state reset.
 void ResetRunState(App& app);

@@ -53,14 +53,6 @@ void SwitchMouseHandlersOff() {
 
 // ---- Drawing pass ----
 
-// The signed radius of an arc text: the number before its first blank (the
-// side digit follows the blank).
-double RadiusOfArcText(const std::string& arc) {
-  const std::size_t start = arc.find_first_not_of(' ');
-  if (start == std::string::npos) return 0;
-  return RtVal(arc.substr(start, arc.find(' ', start) - start));
-}
-
 double LineViewX(const App& app, double horizontal) {
   return (horizontal - app.view.PlotOriginY) / app.view.PlotScale;
 }
@@ -74,7 +66,7 @@ void DrawPlanArc(App& app, int vertex, int colour) {
   const ui::ViewState& v = app.view;
   l.SegmentVertex = vertex;
   l.ArcRadius = RadiusOfArcText(l.LineArc(vertex));
-  if (l.ArcRadius == 0) return;
+  if (l.ArcRadius == 0 || !std::isfinite(l.ArcRadius)) return;
   Call(Routines().ComputeArcFromRadius, app);
   const double cx = (l.ArcCentreY - v.ViewOriginY) / v.ViewScale;
   const double cy = v.ViewHeight - (l.ArcCentreX - v.ViewOriginX) / (v.ViewScale * v.VerticalRatio);

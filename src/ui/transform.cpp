@@ -4,7 +4,6 @@
 
 #include "core/app.h"
 #include "runtime/console.h"
-#include "runtime/errors.h"
 #include "runtime/windows.h"
 
 namespace {
@@ -76,12 +75,12 @@ void ZoomOutOnce(App& app) {
 }  // namespace
 
 double ViewUnitX(const App& app, double y) {
-  return RtDivide(y - app.view.ViewOriginY, app.view.ViewScale);
+  return (y - app.view.ViewOriginY) / app.view.ViewScale;
 }
 
 double ViewUnitY(const App& app, double x) {
   const ui::ViewState& v = app.view;
-  return v.ViewHeight - RtDivide(x - v.ViewOriginX, v.ViewScale * v.VerticalRatio);
+  return v.ViewHeight - (x - v.ViewOriginX) / (v.ViewScale * v.VerticalRatio);
 }
 
 double GroundYAtViewX(const App& app, double viewX) {

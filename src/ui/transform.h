@@ -13,8 +13,10 @@
 
 struct App;
 
-// View x of a ground easting y, view y of a ground northing x. A zero ViewScale
-// raises a division error.
+// View x of a ground easting y, view y of a ground northing x. A position that
+// no number can hold (a scale far below the zoom limits, or of 0) comes out
+// infinite or as no number, never as an error: the drawing leaves it out, so
+// that a view that cannot show a point never stops the redraw.
 double ViewUnitX(const App& app, double y);
 double ViewUnitY(const App& app, double x);
 

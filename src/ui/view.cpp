@@ -9,10 +9,12 @@
 #include "ui/view.h"
 
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "core/app.h"
 #include "core/numeric.h"
+#include "runtime/errors.h"
 #include "runtime/graphics.h"
 #include "runtime/numtext.h"
 #include "runtime/text.h"
@@ -209,6 +211,19 @@ void SetLineStyleFromCode(App& app) {
   RtSetLineStyle(kView, kStyles[code[0] - '0']);
 }
 
+double RadiusOfArcText(const std::string& arc) {
+  const std::size_t start = arc.find_first_not_of(' ');
+  if (start == std::string::npos) return 0;
+  const std::string number = arc.substr(start, arc.find(' ', start) - start);
+  try {
+    return RtVal(number);
+  } catch (const RtError& error) {
+    if (error.number() != kErrOverflow) throw;
+    const double infinite = std::numeric_limits<double>::infinity();
+    return number.starts_with('-') ? -infinite : infinite;
+  }
+}
+
 void DrawRouteIpLines(App& app) {
   const RtTable<double>& value = app.route.RouteValue;
   if (app.route.RouteIpDisplay == 0) return;
@@ -238,17 +253,24 @@ void DrawViewGrid(App& app) {
   if (!(across > 0) || !(down > 0) || !std::isfinite(across) || !std::isfinite(down)) return;
   const double nudge = double(1e-9f);
   const int colour = Colour(v.ViewGridColour);
-  for (double x = (std::floor(v.ViewOriginY / g + nudge) * g - v.ViewOriginY) / v.ViewScale;
-       x <= v.ViewWidth; x += across) {
-    RtLine(kView, x, 0, x, v.ViewHeight, colour);
+  // The first line lies at or left of the left edge, at most a step away. At an
+  // origin so far out that its multiples of the spacing have lost their digits
+  // it lands anywhere: such a grid has no place on the view and is left out,
+  // rather than stepped towards the view line by line for ever.
+  const double firstX =
+      (std::floor(v.ViewOriginY / g + nudge) * g - v.ViewOriginY) / v.ViewScale;
+  if (firstX >= -2 * across) {
+    for (double x = firstX; x <= v.ViewWidth; x += across) {
+      RtLine(kView, x, 0, x, v.ViewHeight, colour);
+    }
   }
   // The first line lies at or below the bottom edge (ViewScale itself added in
   // view units).
-  for (double y = v.ViewHeight -
-                  (std::floor(v.ViewOriginX / g + nudge) * g - v.ViewOriginX) /
-                      (v.ViewScale * v.VerticalRatio) +
-                  v.ViewScale;
-       y >= 0; y -= down) {
-    RtLine(kView, 0, y, v.ViewWidth, y, colour);
+  const double firstY = v.ViewHeight -
+                        (std::floor(v.ViewOriginX / g + nudge) * g - v.ViewOriginX) /
+                            (v.ViewScale * v.VerticalRatio) +
+                        v.ViewScale;
+  if (firstY <= v.ViewHeight + v.ViewScale + 2 * down) {
+    for (double y = firstY; y >= 0; y -= down) RtLine(kView, 0, y, v.ViewWidth, y, colour);
   }
 }

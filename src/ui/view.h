@@ -42,6 +42,12 @@ void DrawLineToPointInColour(App& app);
 // any other text leaves the pen as it is.
 void SetLineStyleFromCode(App& app);
 
+// The signed radius of a connection-line vertex's arc text: the number before
+// its first blank (the side digit follows the blank); 0 for no arc. A radius
+// with more digits than any number holds is infinite: such an arc has no circle
+// to draw.
+double RadiusOfArcText(const std::string& arc);
+
 // MarkSymbol := the symbol of the mark code in PointMarkText.
 void MarkCodeToSymbol(App& app);
 

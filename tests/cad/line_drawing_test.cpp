@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 #include "cad/drawing.h"
@@ -13,6 +14,7 @@
 #include "runtime/graphics.h"
 #include "runtime/graphics_target.h"
 #include "ui/transform.h"
+#include "ui/view.h"
 #include "ui/view_ink.h"
 
 namespace {
@@ -160,6 +162,23 @@ TEST_F(LineDrawingTest, ALargeCircleIsDrawnAsChords) {
   EXPECT_GT(CountNear(7, midX, midY), 0);
   EXPECT_GT(CountNear(7, midX - 10, midY + 360), 0);  // about 3 degrees on
   EXPECT_EQ(CountNear(7, midX - r, midY), 0);         // nothing at the centre
+}
+
+TEST_F(LineDrawingTest, AnArcBeyondAllReachIsLeftOutAndTheOtherSegmentsDrawn) {
+  // Radii of 61 and of 400 digits (more than any number holds): nothing of those
+  // arcs can be placed, the straight segment after them is drawn.
+  const std::string digits400 = "1" + std::string(399, '0');
+  EXPECT_EQ(RadiusOfArcText(" " + digits400 + " 0"), std::numeric_limits<double>::infinity());
+  EXPECT_EQ(RadiusOfArcText("-" + digits400 + " 1"), -std::numeric_limits<double>::infinity());
+  EXPECT_EQ(RadiusOfArcText(" 12.5 1"), 12.5);
+  EXPECT_EQ(RadiusOfArcText("   "), 0);
+  AddVertex(1, 9, 6);
+  AddVertex(2, 0, 6, " 1" + std::string(60, '0') + " 0");
+  AddVertex(3, 0, 6, " " + digits400 + " 0");
+  AddVertex(1, 0, 5);
+  DrawAllConnectionLines(app);
+  EXPECT_TRUE(InkOf(6).empty());
+  EXPECT_GT(InkNear(5, 5, 5), 0);  // the chord from C back to A
 }
 
 }  // namespace

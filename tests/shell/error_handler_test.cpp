@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <source_location>
 #include <string>
 #include <vector>
@@ -130,6 +131,43 @@ TEST_F(ErrorHandlerTest, AccessDeniedEndsTheProgramAtOnce) {
   EXPECT_EQ(RaisedError([&] { Handle(kErrAccessDenied); }), kErrAccessDenied);
   rt::FlushTranscript();
   EXPECT_TRUE(transcript.empty());
+}
+
+TEST_F(ErrorHandlerTest, AnErrorWhileTheReportWaitsIsReportedInItsTurn) {
+  // The main window's close box, clicked while the report waits, runs a close
+  // question that fails: that error is reported too, and Enter goes on to the
+  // result menu; the program does not end.
+  int failing = 0;
+  RtOnCloseRequest(RtWindowId::Main, [&](int16_t&) {
+    failing = static_cast<int>(std::source_location::current().line()) + 1;
+    RtRaise(kErrOverflow);
+  });
+  rt::LoadScript("!close main\n\n");
+  const std::source_location here = std::source_location::current();
+  try {
+    MainErrorHandler(app, RtError(kErrSubscript, here));
+    ADD_FAILURE() << "the handler returned";
+  } catch (const JumpException& jump) {
+    EXPECT_EQ(jump.target, ShowResultMenu);
+  }
+  rt::FlushTranscript();
+  std::vector<std::string> places;
+  for (const std::string& l : transcript) {
+    if (l.find(U8(u8"行でエラー")) != std::string::npos) places.push_back(l);
+  }
+  EXPECT_EQ(places, (std::vector<std::string>{RtStr(here.line()) + U8(u8" 行でエラー 9"),
+                                              RtStr(failing) + U8(u8" 行でエラー 6")}));
+
+  // The same error again at once ends the wait rather than reporting it again.
+  transcript.clear();
+  rt::LoadScript("!close main\n!close main\n");
+  EXPECT_THROW(MainErrorHandler(app, RtError(kErrSubscript, here)), JumpException);
+  rt::FlushTranscript();
+  EXPECT_EQ(std::count_if(transcript.begin(), transcript.end(),
+                          [](const std::string& l) {
+                            return l.find(U8(u8"行でエラー 6")) != std::string::npos;
+                          }),
+            1);
 }
 
 TEST_F(ErrorHandlerTest, TrapRecordsTheErrorAndAbandonsTheCommand) {

@@ -596,4 +596,15 @@ TEST_F(GridTest, SpacingWiderThanTheViewGivesOneLineEachWay) {
   EXPECT_EQ(InkOf(14).size(), static_cast<size_t>(view_ink::Height()));
 }
 
+TEST_F(GridTest, AnOriginTooFarForItsGridToBePlacedDrawsNoGrid) {
+  // So far out that the multiples of 0.1 m near the origin have lost their
+  // digits: the first line would land more than 10^130 steps left of the view.
+  // The grid is left out instead of being stepped towards the view.
+  app.view.ViewScale = 0.0005;
+  app.view.ViewOriginY = 8.185950465196834e+145;
+  app.view.ViewOriginX = 8.185950465196834e+145;
+  DrawGrid(0.1, 14);
+  EXPECT_TRUE(InkOf(14).empty());
+}
+
 }  // namespace
