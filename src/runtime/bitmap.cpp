@@ -5,9 +5,8 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
@@ -213,13 +212,21 @@ SurfacePtr ReadSvg(std::string_view b) {
 }
 
 // The whole file, or nothing with errno set.
+// The bytes of a file; none (errno telling why) when it cannot be opened or
+// read, a folder included.
 std::optional<std::string> ReadWholeFile(const std::string& hostPath) {
   errno = 0;
-  std::ifstream in(hostPath, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    errno = EIO;
+  std::FILE* file = std::fopen(hostPath.c_str(), "rb");
+  if (!file) return std::nullopt;
+  std::string bytes;
+  char buffer[65536];
+  size_t got = 0;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
+  const bool failed = std::ferror(file) != 0;
+  const int error = errno;
+  std::fclose(file);
+  if (failed) {
+    errno = error != 0 ? error : EIO;
     return std::nullopt;
   }
   return bytes;

@@ -184,8 +184,8 @@ class RtBitmap {
 // its content, not its name) from the program path `path`. An SVG is drawn at its
 // own size (its width and height at 96 pixels an inch; without them its view box
 // in pixels), on white, and may not refer to other files. A missing file is error
-// 63, passed over (returns false, the bitmap unchanged); a file that holds no such
-// picture is error 5.
+// 63, passed over (returns false, the bitmap unchanged); one that cannot be read
+// (a folder, no access) is error 75; a file that holds no such picture is error 5.
 bool RtLoadPicture(RtBitmap& bitmap, std::string_view path,
                    std::source_location where = std::source_location::current());
 // A copy of the rectangle (x, y, width, height) of the window's client area, in

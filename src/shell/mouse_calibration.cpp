@@ -65,6 +65,13 @@ Jump CalibrateMouse(App& app) {
   RtPrintStr("調整率 ", false);
   RtPrintNum(ratio, false);
   RtPrintStr(" を取得しました", true);
+  if (!IsUsableMouseRatio(ratio)) {
+    // A click this far from the cross measures no screen: keeping it would put
+    // the windows of every layout off the screen at the next start.
+    RtPrintStr("＋から離れすぎています。調整率は変えません", false);
+    InputPointName(app);  // waits for Enter
+    return {RepeatLastCommand};
+  }
   RtPrintStr("調整率を保存しますか[Y,N] Y ", false);
   InputPointName(app);
   if (app.input.Answer != "N") {

@@ -9,5 +9,6 @@ struct App;
 // Draws a cross at a known place in the view, lets the user click its centre and
 // shows the ratio of the known vertical position to the one the mouse reports.
 // Any answer but "N" makes it the live MouseScaleRatio and rewrites the "MOX="
-// line of the settings file. Ends in RepeatLastCommand.
+// line of the settings file. A ratio no screen gives (a click beside the cross)
+// is said and changes nothing. Ends in RepeatLastCommand.
 Jump CalibrateMouse(App& app);

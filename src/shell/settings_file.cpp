@@ -1,5 +1,6 @@
 #include "shell/settings_file.h"
 
+#include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -7,6 +8,7 @@
 
 #include "core/app.h"
 #include "core/constants.h"
+#include "runtime/dialogs.h"
 #include "runtime/files.h"
 #include "runtime/numtext.h"
 #include "runtime/text.h"
@@ -44,9 +46,45 @@ std::optional<std::string> FindValue(const std::string& joined, std::string_view
   return RtTrim(rt::CutBytes(after, width));
 }
 
-// A key that is missing leaves its setting as it was.
-void ReadNumber(const std::string& joined, std::string_view key, double& setting) {
-  if (const auto value = FindValue(joined, key, kNumberWidth)) setting = RtVal(*value);
+// True when a value text begins with a number as RtVal reads one: a sign, then
+// digits or a point and a digit.
+bool StartsWithNumber(std::string_view text) {
+  size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  if (i < text.size() && text[i] == '.') ++i;
+  return i < text.size() && text[i] >= '0' && text[i] <= '9';
+}
+
+bool IsWhole(double v) { return v == std::floor(v); }
+
+// The values each number key can take.
+bool IsComputedPointMode(double v) { return v == 1 || v == 2 || v == 3 || v == 4; }
+bool IsZeMode(double v) { return IsWhole(v) && v >= 0 && v <= 4; }
+// Steps per metre: above 0, and at most a micrometre.
+bool IsRoundingFactor(double v) { return v > 0 && v <= 1e6; }
+bool IsVerticalConvention(double v) { return v == 0 || v == 90; }
+bool IsCoordinateSystem(double v) { return IsWhole(v) && v >= 0 && v <= 19; }
+bool IsLayout(double v) { return v == 0 || v == 1 || v == 2; }
+bool IsBackground(double v) { return v == 0 || v == 15; }
+bool IsSwitch(double v) { return v == 1 || v == -1; }
+// Port 0 stands for port 1.
+bool IsPort(double v) { return IsWhole(v) && v >= 0 && v <= 5; }
+// 0: no saved ratio.
+bool IsSavedMouseRatio(double v) { return v == 0 || IsUsableMouseRatio(v); }
+
+// Reads the number after `key` into `setting` when it is one of `usable`; a key
+// that is missing leaves the setting as it was, and so does a value that cannot
+// be used, which adds a line to `refused`.
+void ReadNumber(const std::string& joined, std::string_view key, double& setting,
+                bool (*usable)(double), std::vector<std::string>& refused) {
+  const auto value = FindValue(joined, key, kNumberWidth);
+  if (!value) return;
+  if (StartsWithNumber(*value) && usable(RtVal(*value))) {
+    setting = RtVal(*value);
+    return;
+  }
+  refused.push_back(std::string(key) + "「" + *value + "」は使えません (" +
+                    RtTrim(RtStr(setting)) + " のまま)");
 }
 
 void ReadText(const std::string& joined, std::string_view key, std::string& setting) {
@@ -67,31 +105,42 @@ std::string MouseLine(const App& app) { return Line(kMouseKey, app.view.MouseSca
 
 }  // namespace
 
-void ReadSettings(App& app) {
+std::vector<std::string> ReadSettings(App& app) {
   const std::string joined = JoinSettingsFile();
   shell::Settings& s = app.settings;
-  ReadNumber(joined, "ZD=", s.ZD);
-  ReadNumber(joined, "ZE=", s.ZE);
-  ReadNumber(joined, "TN=", s.TN);
-  ReadNumber(joined, "TZ=", s.TZ);
-  ReadNumber(joined, "T=", s.T);
-  ReadNumber(joined, "VV=", s.VV);
-  ReadNumber(joined, "ZAKE=", s.ZAKE);
+  std::vector<std::string> refused;
+  ReadNumber(joined, "ZD=", s.ZD, IsComputedPointMode, refused);
+  ReadNumber(joined, "ZE=", s.ZE, IsZeMode, refused);
+  ReadNumber(joined, "TN=", s.TN, IsRoundingFactor, refused);
+  ReadNumber(joined, "TZ=", s.TZ, IsRoundingFactor, refused);
+  ReadNumber(joined, "T=", s.T, IsRoundingFactor, refused);
+  ReadNumber(joined, "VV=", s.VV, IsVerticalConvention, refused);
+  ReadNumber(joined, "ZAKE=", s.ZAKE, IsCoordinateSystem, refused);
   ReadText(joined, "VZ$=", s.VZ);
   ReadText(joined, "VX$=", s.VX);
-  ReadNumber(joined, "GAMEN=", s.GAMEN);
-  ReadNumber(joined, "RG=", s.RG);
-  ReadNumber(joined, "ZEH=", s.ZEH);
-  ReadNumber(joined, "ZEE=", s.ZEE);
-  ReadNumber(joined, "ZEI=", s.ZEI);
-  ReadNumber(joined, "ZEG=", s.ZEG);
-  ReadNumber(joined, "ZEF=", s.ZEF);
+  ReadNumber(joined, "GAMEN=", s.GAMEN, IsLayout, refused);
+  ReadNumber(joined, "RG=", s.RG, IsBackground, refused);
+  ReadNumber(joined, "ZEH=", s.ZEH, IsSwitch, refused);
+  ReadNumber(joined, "ZEE=", s.ZEE, IsSwitch, refused);
+  ReadNumber(joined, "ZEI=", s.ZEI, IsSwitch, refused);
+  ReadNumber(joined, "ZEG=", s.ZEG, IsSwitch, refused);
+  ReadNumber(joined, "ZEF=", s.ZEF, IsSwitch, refused);
   app.input.InputStyle = 1;
-  ReadNumber(joined, "COX=", s.COX);
+  ReadNumber(joined, "COX=", s.COX, IsPort, refused);
   if (s.COX == 0) s.COX = 1;
   // The saved mouse ratio is only kept here; start-up decides whether to use it.
-  ReadNumber(joined, kMouseKey, s.MOX);
+  ReadNumber(joined, kMouseKey, s.MOX, IsSavedMouseRatio, refused);
+  return refused;
 }
+
+void ReportRefusedSettings(std::string_view fileName, const std::vector<std::string>& refused) {
+  if (refused.empty()) return;
+  std::string text = std::string(fileName) + " の次の設定は読みませんでした:";
+  for (const std::string& line : refused) text += "\r\n" + line;
+  RtMessageBox(text, "設定ファイル", kButtonsOk, kIconWarning, RtWindowId::Main);
+}
+
+bool IsUsableMouseRatio(double ratio) { return ratio >= 0.5 && ratio <= 2; }
 
 void ApplyDefaultSettings(App& app) {
   shell::Settings& s = app.settings;

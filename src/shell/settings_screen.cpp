@@ -225,10 +225,12 @@ void LoadSettings(App& app) {
   PrepareSettingsDialog(app);
   ShowOpenFileDialog(app);
   if (app.job.ChosenFilePath.empty()) return;
-  RtOpen(kSettingsFile, app.job.ChosenFilePath, RtFileMode::Input);
-  ReadSettings(app);
+  const std::string path = app.job.ChosenFilePath;
+  RtOpen(kSettingsFile, path, RtFileMode::Input);
+  const std::vector<std::string> refused = ReadSettings(app);
   RtClose(kSettingsFile);
   RtChdir(app.shell.JobFolder);
+  ReportRefusedSettings(path.substr(path.rfind('/') + 1), refused);
 }
 
 // Back to the layout in force when the screen was opened (or the one clicked in

@@ -4,9 +4,11 @@
 #include "shell/startup.h"
 
 #include <cmath>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "core/app.h"
 #include "core/constants.h"
@@ -107,10 +109,11 @@ bool ReadPointerFile(App& app) {
   return true;
 }
 
-// Reads the settings file of the current folder. False when there is none.
-bool ReadSettingsFile(App& app) {
+// Reads the settings file of the current folder into the settings and the
+// lines of the values it did not take into `refused`. False when there is none.
+bool ReadSettingsFile(App& app, std::vector<std::string>& refused) {
   if (!RtOpen(kSettingsFileNumber, kSettingsFileName, RtFileMode::Input)) return false;
-  ReadSettings(app);
+  refused = ReadSettings(app);
   RtClose(kSettingsFileNumber);
   return true;
 }
@@ -158,9 +161,10 @@ void StartupErrorTrap(App& app, TrappedSteps steps) {
 }
 
 // Steps up to the settings: a missing pointer or settings file gives the
-// default settings.
-void FindFoldersAndSettings(App& app) {
+// default settings. Returns the settings file's values that were not taken.
+std::vector<std::string> FindFoldersAndSettings(App& app) {
   const bool commandLineEmpty = app.shell.CommandLine.empty();
+  std::vector<std::string> refused;
   try {
     PrepareSound(app);
     app.shell.VersionText = std::string(shell::kVersionText);
@@ -168,11 +172,14 @@ void FindFoldersAndSettings(App& app) {
     if (commandLineEmpty) WritePointerFile(app);
     RememberStartFolder(app);
     SetJobAndDataFolders(app);
-    if ((commandLineEmpty || ReadPointerFile(app)) && ReadSettingsFile(app)) return;
+    if ((commandLineEmpty || ReadPointerFile(app)) && ReadSettingsFile(app, refused)) {
+      return refused;
+    }
     UseDefaultSettings(app);
   } catch (const RtError&) {
     StartupErrorTrap(app, TrappedSteps::FoldersAndSettings);
   }
+  return {};
 }
 
 // The guide texts; a missing file switches the navigator off for the run.
@@ -193,11 +200,32 @@ void MakePrinterObject(App& app) {
   }
 }
 
+// From the main error handler on, a step that fails is reported as the handler
+// reports any error, and start-up goes on with the next step instead of
+// leaving for the result menu: the program never starts without its tables,
+// its point names, its windows' layout or the job named on the command line.
+using StartupStep = void (*)(App&);
+
+void RunStartupSteps(App& app, std::initializer_list<StartupStep> steps) {
+  for (const StartupStep step : steps) {
+    try {
+      step(app);
+    } catch (const RtError& error) {
+      ReportRunTimeError(app, error);
+    }
+  }
+}
+
 // ---- Work files and title ----
 
 void RecreateWorkFiles(App& app) {
-  RtOpen(1, app.shell.DataFolder + std::string(kPrintBufferName), RtFileMode::Output);
-  RtOpen(2, app.shell.DataFolder + std::string(kParcelWorkFileName), RtFileMode::Output);
+  try {
+    RtOpen(1, app.shell.DataFolder + std::string(kPrintBufferName), RtFileMode::Output);
+    RtOpen(2, app.shell.DataFolder + std::string(kParcelWorkFileName), RtFileMode::Output);
+  } catch (const RtError&) {
+    RtCloseAll();  // the one that was made is not left open for the reader that follows
+    throw;
+  }
   RtCloseAll();
 }
 
@@ -312,14 +340,13 @@ void ApplyScreenSize(App& app) {
 }
 
 // The menu picture (an SVG drawing), drawn into the maximised navigator. A missing
-// picture, or one the runtime cannot read, leaves the navigator without a
-// picture and start-up goes on.
+// picture, or one the runtime cannot read (no picture, a folder, no access),
+// leaves the navigator without a picture and start-up goes on.
 void DrawNavigatorPicture(App& app) {
   app.navigator.NavigatorPicture = RtBitmap();
   try {
     RtLoadPicture(app.navigator.NavigatorPicture, kNavigatorPictureName);
-  } catch (const RtError& error) {
-    if (error.number() != kErrIllegalArgument) throw;
+  } catch (const RtError&) {
     app.navigator.NavigatorPicture = RtBitmap();
   }
   RtDrawBitmap(kNav, app.navigator.NavigatorPicture, 0, 0);
@@ -355,11 +382,15 @@ void MakeNavigator(App& app) {
   RtSetWindowTitle(kNav, "ナビゲータ");
 }
 
+void CaptionTheView(App&) { RtSetWindowTitle(kView, "ダイナミックビュー"); }
+
 void NameAllPoints(App& app) {
   const int capacity = static_cast<int>(app.points.PointCapacity);
   for (int i = 1; i <= capacity; ++i) app.points.PointName(i) = RtStr(i);
   app.shell.PointNamePrefix = "T.";
 }
+
+void SetStartScale(App& app) { app.view.ViewScale = double(0.7f); }
 
 // ---- The file on the command line ----
 
@@ -490,22 +521,15 @@ void Form3QueryClose(App&, int16_t& cancel) { cancel = 1; }
 
 Jump ProgramStart(App& app) {
   BindCloseRequest(app, kMain, MainFormQueryClose);
-  FindFoldersAndSettings(app);
+  const std::vector<std::string> refused = FindFoldersAndSettings(app);
   LoadGuideTextsTrapped(app);
   MakePrinterObject(app);
   ArmMainErrorHandler(app);
-  RecreateWorkFiles(app);
-  ShowTitle(app);
-  UnquoteCommandLine(app);
-  ShowCapacity(app);
-  DimensionTables(app);
-  SetViewDefaults(app);
-  MakeDynamicView(app);
-  MakeNavigator(app);
-  RtSetWindowTitle(kView, "ダイナミックビュー");
-  NextWindowLayout(app);
-  NameAllPoints(app);
-  app.view.ViewScale = double(0.7f);
-  RestoreTopmost(app);
+  RunStartupSteps(app, {RecreateWorkFiles, ShowTitle, UnquoteCommandLine, ShowCapacity});
+  // With the title on the screen: the settings that were not taken.
+  ReportRefusedSettings(kSettingsFileName, refused);
+  RunStartupSteps(app, {DimensionTables, SetViewDefaults, MakeDynamicView, MakeNavigator,
+                        CaptionTheView, NextWindowLayout, NameAllPoints, SetStartScale,
+                        RestoreTopmost});
   return StartWithCommandLineFile(app);
 }

@@ -219,6 +219,54 @@ TEST(StartupSession, FirstLayoutFollowsTheSettings) {
   }
 }
 
+TEST(StartupSession, SettingsThatCannotBeUsedAreNamedAndKeepTheirDefaults) {
+  // A mouse ratio of 10^28 would size the windows beyond any screen; TN=abc
+  // would round every coordinate with a step of 1/0.
+  const std::string ratio = "1" + std::string(28, '0');
+  Files files = kGuideTexts;
+  files.push_back({"KRN2000.DEF", "TN= abc \r\nGAMEN= 1 \r\nMOX= " + ratio + " \r\n"});
+  const SessionResult session = Krn("!ok\n!state main\n", {}, files);
+  EXPECT_EQ(session.status, 0) << session.errors;
+  EXPECT_TRUE(InOrder(
+      session, {kTitle, kCapacity,
+                U8(u8"[message] KRN2000.DEF の次の設定は読みませんでした:"
+                   u8"  TN=「abc」は使えません (1000 のまま)  MOX=「") +
+                    ratio + U8(u8"」は使えません (0 のまま) -> OK"),
+                kMenuPrompt}))
+      << session.transcript;
+  EXPECT_FALSE(HasLineContaining(session, U8(u8"行でエラー"))) << session.transcript;
+  // The other settings are taken: GAMEN 1 gives layout 2 at start.
+  EXPECT_NE(StateLine(session, "main").find(" left=0 top=0 width=512 height=177 "),
+            std::string::npos)
+      << StateLine(session, "main");
+}
+
+TEST(StartupSession, FoldersWhereStartUpMakesOrReadsFilesDoNotStopIt) {
+  struct Case {
+    const char* folder;
+    bool reported;  // the error report of the step comes first
+  };
+  for (const Case& c : std::vector<Case>{
+           // The parcel work file cannot be made: said, and start-up goes on.
+           {"K.D", true},
+           // The navigator's picture cannot be read: the navigator goes without it.
+           {"krn2000.svg", false},
+       }) {
+    const SessionResult session =
+        Krn("\n!state main\n", {}, kGuideTexts, {.folders = {c.folder}});
+    EXPECT_EQ(session.status, 0) << c.folder << "\n" << session.errors;
+    EXPECT_EQ(HasLineContaining(session, U8(u8"行でエラー 75")), c.reported) << session.transcript;
+    if (c.reported) {
+      EXPECT_TRUE(InOrder(session, {"shell/startup.cpp", kTitle}));
+    }
+    // Start-up went on to the end: the first layout is applied, the menu asks.
+    EXPECT_NE(StateLine(session, "main").find(" left=290 top=0 width=512 height=177 "),
+              std::string::npos)
+        << c.folder << " " << StateLine(session, "main");
+    EXPECT_TRUE(InOrder(session, {kMenuPrompt})) << c.folder;
+  }
+}
+
 TEST(StartupSession, WindowsAfterStartUp) {
   const SessionResult withNavigator = Krn("!state view\n!state nav\n", {}, kGuideTexts);
   EXPECT_NE(StateLine(withNavigator, "view").find(U8(u8"caption=\"ダイナミックビュー\"")),

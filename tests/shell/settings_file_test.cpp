@@ -28,7 +28,7 @@ class SettingsFileTest : public ::testing::Test {
   void Read(const std::string& bytes, App& target) {
     WriteHostFile(Path("read.DEF"), bytes);
     ASSERT_TRUE(RtOpen(4, Path("read.DEF"), RtFileMode::Input));
-    ReadSettings(target);
+    refused = ReadSettings(target);
     RtClose(4);
   }
   void Read(const std::string& bytes) { Read(bytes, app); }
@@ -43,6 +43,7 @@ class SettingsFileTest : public ::testing::Test {
 
   TempFolder folder;
   App app;
+  std::vector<std::string> refused;  // what the last Read did not take
 };
 
 void SetUnusualSettings(App& a) {
@@ -196,12 +197,45 @@ TEST_F(SettingsFileTest, ValuesAreCutAndTrimmed) {
   EXPECT_EQ(app.settings.ZAKE, 7);
 }
 
-TEST_F(SettingsFileTest, ValuesThatAreNoNumbersReadAsZero) {
-  Read(Crlf({"TN=abc", "COX=x", "ZD=2.5kg", "GAMEN=7"}));
-  EXPECT_EQ(app.settings.TN, 0);
+TEST_F(SettingsFileTest, ValuesTheProgramCannotUseKeepTheSettingAndAreNamed) {
+  struct Case {
+    std::string line;
+    double shell::Settings::*setting;
+    std::string refused;  // the line that names it
+  };
+  using S = shell::Settings;
+  const std::vector<Case> cases = {
+      {"TN=abc", &S::TN, "TN=「abc」は使えません (1000 のまま)"},
+      {"TZ= 0 ", &S::TZ, "TZ=「0」は使えません (1000 のまま)"},
+      {"T=-10", &S::T, "T=「-10」は使えません (1000 のまま)"},
+      {"ZD=2.5kg", &S::ZD, "ZD=「2.5kg」は使えません (2 のまま)"},
+      {"ZE= 5 ", &S::ZE, "ZE=「5」は使えません (0 のまま)"},
+      {"VV= 45 ", &S::VV, "VV=「45」は使えません (0 のまま)"},
+      {"ZAKE= 20 ", &S::ZAKE, "ZAKE=「20」は使えません (0 のまま)"},
+      {"GAMEN=7", &S::GAMEN, "GAMEN=「7」は使えません (0 のまま)"},
+      {"RG= 7 ", &S::RG, "RG=「7」は使えません (0 のまま)"},
+      {"ZEH= 0 ", &S::ZEH, "ZEH=「0」は使えません (1 のまま)"},
+      {"ZEI=", &S::ZEI, "ZEI=「」は使えません (-1 のまま)"},
+      {"COX=x", &S::COX, "COX=「x」は使えません (1 のまま)"},
+      {"COX= 9 ", &S::COX, "COX=「9」は使えません (1 のまま)"},
+      // A ratio that puts the layouts' windows off the screen, or no ratio at all.
+      {"MOX= 1" + std::string(28, '0'), &S::MOX,
+       "MOX=「1" + std::string(28, '0') + "」は使えません (0 のまま)"},
+      {"MOX= -1.0625 ", &S::MOX, "MOX=「-1.0625」は使えません (0 のまま)"},
+      {"MOX= .3 ", &S::MOX, "MOX=「.3」は使えません (0 のまま)"},
+  };
+  for (const Case& c : cases) {
+    App fresh;
+    Read(Crlf({c.line, "VX$=CAD.EXE"}), fresh);
+    EXPECT_EQ(fresh.settings.*c.setting, app.settings.*c.setting) << c.line;
+    EXPECT_EQ(refused, std::vector<std::string>{c.refused}) << c.line;
+    EXPECT_EQ(fresh.settings.VX, "CAD.EXE") << c.line;  // the rest is read
+  }
+  // Values of the choices, and the two that stand for others, are taken silently.
+  Read(Crlf({"ZE= 4 VV= 90 ZAKE= 19 GAMEN= 2 RG= 15 ZEH=-1 TN= 1 COX= 0 MOX= 0 "}));
+  EXPECT_TRUE(refused.empty()) << refused.front();
   EXPECT_EQ(app.settings.COX, 1);  // a port of 0 is port 1
-  EXPECT_EQ(app.settings.ZD, 2.5);
-  EXPECT_EQ(app.settings.GAMEN, 7);  // out of range, used as read
+  EXPECT_EQ(app.settings.TN, 1);
 }
 
 TEST_F(SettingsFileTest, CoxZeroBecomesOne) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -21,6 +22,7 @@
 #include "shell/mouse_calibration.h"
 #include "shell/program.h"
 #include "support/raised_error.h"
+#include "support/u8.h"
 #include "ui/input.h"
 #include "ui/layout.h"
 
@@ -270,6 +272,21 @@ TEST_F(SettingsScreenTest, LoadingAnotherFileAppliesIt) {
   EXPECT_EQ(app.settings.GAMEN, 1);
 }
 
+TEST_F(SettingsScreenTest, LoadingAFileWithUnusableValuesNamesThemAndKeepsTheSettings) {
+  WriteHostFile(folder / "data/BAD.DEF", Crlf({"ZD= 3 ", "TN= abc ", "ZEE= 0 "}));
+  app.settings.TN = 100;
+  RunUntilScriptEnds(Typed(2) + "!file BAD.DEF\n!ok\n");
+  EXPECT_EQ(app.settings.ZD, 3);
+  EXPECT_EQ(app.settings.TN, 100);
+  EXPECT_EQ(app.settings.ZEE, 1);
+  // One message box names the file and each key with what it held.
+  const std::string box =
+      U8(u8"[message] BAD.DEF の次の設定は読みませんでした:  TN=「abc」は使えません (100 のまま)"
+         u8"  ZEE=「0」は使えません (1 のまま) -> OK");
+  EXPECT_NE(std::find(app.rt.notes.begin(), app.rt.notes.end(), box), app.rt.notes.end())
+      << ::testing::PrintToString(app.rt.notes);
+}
+
 TEST_F(SettingsScreenTest, TheF4KeyOpensTheScreenDuringAQuestion) {
   rt::LoadScript("{F4}{NOENTER}\n" + ClickWord(5, "10") + Typed(3) + "7\n");
   InputMenuChoice(app);
@@ -324,6 +341,18 @@ TEST_F(MouseCalibrationTest, NKeepsEverything) {
   EXPECT_EQ(next.next, RepeatLastCommand);
   EXPECT_EQ(app.view.MouseScaleRatio, 1);
   EXPECT_EQ(ReadHostFile(folder / "data/KRN2000.DEF"), Crlf({"ZD= 3 ", "MOX= 1.5 "}));
+}
+
+TEST_F(MouseCalibrationTest, AClickFarFromTheCrossChangesNothing) {
+  // 1200 / 100 = 12 and 1200 / 2500 = 0.48: no screen is that far off. Saved, the
+  // ratio would scale every layout's windows off the screen at the next start.
+  for (const double clickY : {100.0, 2500.0}) {
+    SCOPED_TRACE(clickY);
+    const Jump next = Calibrate("\n", clickY);
+    EXPECT_EQ(next.next, RepeatLastCommand);
+    EXPECT_EQ(app.view.MouseScaleRatio, 1);
+    EXPECT_EQ(ReadHostFile(folder / "data/KRN2000.DEF"), Crlf({"ZD= 3 ", "MOX= 1.5 "}));
+  }
 }
 
 TEST_F(MouseCalibrationTest, APointerReportedAtTheTopIsADivisionError) {
