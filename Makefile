@@ -8,6 +8,12 @@ PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchm
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
+# While another install runs, `make deps` waits for it (up to APT_WAIT seconds)
+# instead of failing: apt-get waits for the dpkg lock itself, and an update
+# that finds the package lists locked is tried again every APT_RETRY seconds.
+APT_WAIT ?= 600
+APT_RETRY ?= 10
+APT_GET = $(SUDO) apt-get -o DPkg::Lock::Timeout=$(APT_WAIT)
 
 .PHONY: run test build deps bench clean
 
@@ -16,6 +22,8 @@ JOBS ?= $(shell nproc)
 # works in the folder build/run (which gets copies of the files the program
 # ships in data/, never overwriting the user's). ARGS names a file to open at
 # start; without it the program opens the sample job (its copy in build/run).
+# The program alone is built for it, not the tests and benchmarks.
+run: BUILD_TARGETS := --target krn
 run: build
 	@mkdir -p build/run
 	@cp -rn data/. build/run/ 2>/dev/null || true
@@ -28,7 +36,7 @@ test: deps
 
 build: deps
 	cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build build/release -j $(JOBS)
+	cmake --build build/release -j $(JOBS) $(BUILD_TARGETS)
 
 bench: build
 	@for b in build/release/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
@@ -39,8 +47,13 @@ deps:
 	  done); \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:" $$missing; \
-	  $(SUDO) apt-get update -qq && \
-	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	  waited=0; \
+	  until $(APT_GET) update -qq; do \
+	    [ $$waited -lt $(APT_WAIT) ] || exit 1; \
+	    echo "The package lists are busy (another install?): trying again in $(APT_RETRY) s"; \
+	    sleep $(APT_RETRY); waited=$$((waited + $(APT_RETRY))); \
+	  done; \
+	  DEBIAN_FRONTEND=noninteractive $(APT_GET) install -y -qq --no-install-recommends $$missing; \
 	fi
 
 clean:
