@@ -272,6 +272,23 @@ int CountShades(const Picture& picture, uint32_t rgb) {
   return count;
 }
 
+// A dialog as GTK draws it: mostly its light face, with dark text on it. A
+// dialog that is mapped but not drawn yet (under load) shows black, or only part
+// of its face.
+bool LooksLikeADrawnDialog(const Picture& picture) {
+  if (!picture.valid()) return false;
+  int light = 0, dark = 0;
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = 0; x < picture.width(); ++x) {
+      const uint32_t pixel = picture.At(x, y);
+      const uint32_t parts[] = {pixel >> 16, (pixel >> 8) & 0xFF, pixel & 0xFF};
+      light += *std::min_element(std::begin(parts), std::end(parts)) >= 0xD0;
+      dark += *std::max_element(std::begin(parts), std::end(parts)) <= 0x60;
+    }
+  }
+  return light * 10 >= picture.width() * picture.height() * 6 && dark >= 50;
+}
+
 bool Differ(const Picture& a, const Picture& b) {
   if (!a.valid() || !b.valid() || a.width() != b.width() || a.height() != b.height()) return true;
   for (int y = 0; y < a.height(); ++y) {
@@ -280,6 +297,18 @@ bool Differ(const Picture& a, const Picture& b) {
     }
   }
   return false;
+}
+
+// Takes screenshots of a dialog until one shows it drawn and the same as the one
+// before (so no longer being drawn), and keeps that one as `file`.
+bool ScreenshotOfDrawnDialog(const std::string& dialog, const fs::path& file) {
+  Picture before;
+  return WaitFor([&] {
+    Picture now = Screenshot(dialog, file);
+    const bool drawn = LooksLikeADrawnDialog(now) && before.valid() && !Differ(now, before);
+    before = std::move(now);
+    return drawn;
+  });
 }
 
 // ---- The program under test, in the child ----
@@ -436,7 +465,8 @@ void ExpectMenuChoiceAsksToEnd(Session& s) {
   std::string dialog;
   ASSERT_TRUE(s.WaitForDialog(dialog)) << "choice 11 showed no message box";
   EXPECT_EQ(WindowName(dialog), U8(u8"測量ケルノ"));
-  Screenshot(dialog, s.shots / "end-message.png");
+  EXPECT_TRUE(ScreenshotOfDrawnDialog(dialog, s.shots / "end-message.png"))
+      << "the message box was not drawn";
   TypeKeys(dialog, "Escape");
   ASSERT_TRUE(s.WaitForNoDialog());
   EXPECT_TRUE(s.WaitForMenu("console-menu-again.png")) << "no menu after the message box";
@@ -601,7 +631,8 @@ void ExpectClosingTheMainWindowAsks(Session& s, CloseRequests& close, const Temp
   std::string dialog;
   ASSERT_TRUE(s.WaitForDialog(dialog)) << "closing the main window asked nothing";
   EXPECT_EQ(WindowName(dialog), U8(u8"測量ケルノ君"));
-  Screenshot(dialog, s.shots / "close-question.png");
+  EXPECT_TRUE(ScreenshotOfDrawnDialog(dialog, s.shots / "close-question.png"))
+      << "the close question was not drawn";
   TypeKeys(dialog, "Escape");
   ASSERT_TRUE(s.WaitForNoDialog());
   Pause(500);
@@ -696,12 +727,14 @@ void DriveTheDialogs(const fs::path& shots) {
   // The save dialog proposes the job's name: Enter takes it.
   std::string dialog = NextDialog(child, programWindows, U8(u8"ﾌｧｲﾙ書込"));
   ASSERT_FALSE(dialog.empty());
-  Screenshot(dialog, shots / "save-dialog.png");
+  EXPECT_TRUE(ScreenshotOfDrawnDialog(dialog, shots / "save-dialog.png"))
+      << "the save dialog was not drawn";
   Answer(child, programWindows, dialog, "Return");
   // The open dialog proposes the existing job file: Enter opens it.
   dialog = NextDialog(child, programWindows, U8(u8"ﾌｧｲﾙ読込"));
   ASSERT_FALSE(dialog.empty());
-  Screenshot(dialog, shots / "open-dialog.png");
+  EXPECT_TRUE(ScreenshotOfDrawnDialog(dialog, shots / "open-dialog.png"))
+      << "the open dialog was not drawn";
   Answer(child, programWindows, dialog, "Return");
   // Escape cancels.
   dialog = NextDialog(child, programWindows, U8(u8"ﾌｧｲﾙ読込"));
@@ -710,7 +743,8 @@ void DriveTheDialogs(const fs::path& shots) {
   // The message box: Enter is OK.
   dialog = NextDialog(child, programWindows, U8(u8"ダイナミックビュー"));
   ASSERT_FALSE(dialog.empty());
-  Screenshot(dialog, shots / "message-box.png");
+  EXPECT_TRUE(ScreenshotOfDrawnDialog(dialog, shots / "message-box.png"))
+      << "the message box was not drawn";
   Answer(child, programWindows, dialog, "Return");
 
   std::optional<int> status;
