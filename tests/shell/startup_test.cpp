@@ -4,6 +4,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <ostream>
 #include <string>
@@ -11,9 +12,13 @@
 
 #include "core/app.h"
 #include "files/result.h"
+#include "runtime/console.h"
 #include "runtime/console_state.h"
+#include "runtime/events.h"
+#include "runtime/files.h"
 #include "runtime/temp_folder.h"
 #include "shell/program.h"
+#include "support/u8.h"
 
 namespace shell {
 
@@ -154,6 +159,31 @@ TEST_F(ProgramStartTest, WithoutNavigatorTheMouseRatioStaysOne) {
   EXPECT_EQ(app.view.MouseScaleRatio, 1);
   EXPECT_EQ(app.view.ViewFontSize, 7);
   EXPECT_EQ(app.settings.GAMEN, 0);
+}
+
+TEST_F(ProgramStartTest, AStepThatFailsIsReportedAndStartUpGoesOn) {
+  // The parcel work file cannot be made where a folder of its name stands: the
+  // error is reported, Enter goes on, and start-up still names the points, lays
+  // out the windows and sets the view, and ends where it always ends.
+  std::filesystem::create_directory(data / "K.D");
+  App app;
+  std::vector<std::string> transcript;
+  rt::SetTranscriptSink([&](std::string_view line) { transcript.emplace_back(line); });
+  rt::LoadScript("\n");
+  EXPECT_EQ(Start(app), ShowResultMenu);
+  rt::FlushTranscript();
+  // The report names the place (the short form: there is no navigator).
+  const auto report = std::find(transcript.begin(), transcript.end(), "shell/startup.cpp");
+  ASSERT_NE(report, transcript.end());
+  ASSERT_NE(report + 1, transcript.end());
+  EXPECT_NE(report[1].find(U8(u8"    75 ﾉ ｴﾗ-")), std::string::npos) << report[1];
+  EXPECT_EQ(app.points.PointName(9999), " 9999");
+  EXPECT_EQ(app.settings.GAMEN, 1);  // the first layout was applied
+  EXPECT_EQ(app.view.ViewScale, double(0.7f));
+  EXPECT_EQ(ReadHostFile(data / "PRINTR.DAT"), "");
+  // No file is left open for the reader of the command-line file.
+  EXPECT_NO_THROW(RtOpen(1, data / "PRINTR.DAT", RtFileMode::Input));
+  RtCloseAll();
 }
 
 }  // namespace
