@@ -106,30 +106,32 @@ std::string MouseLine(const App& app) { return Line(kMouseKey, app.view.MouseSca
 }  // namespace
 
 std::vector<std::string> ReadSettings(App& app) {
+  // The number keys in the order of the file, with the values each can take.
+  // The saved mouse ratio is only kept; start-up decides whether to use it.
+  struct NumberKey {
+    std::string_view key;
+    double shell::Settings::*setting;
+    bool (*usable)(double);
+  };
+  using S = shell::Settings;
+  static constexpr NumberKey kNumberKeys[] = {
+      {"ZD=", &S::ZD, IsComputedPointMode}, {"ZE=", &S::ZE, IsZeMode},
+      {"TN=", &S::TN, IsRoundingFactor},    {"TZ=", &S::TZ, IsRoundingFactor},
+      {"T=", &S::T, IsRoundingFactor},      {"VV=", &S::VV, IsVerticalConvention},
+      {"ZAKE=", &S::ZAKE, IsCoordinateSystem}, {"GAMEN=", &S::GAMEN, IsLayout},
+      {"RG=", &S::RG, IsBackground},        {"ZEH=", &S::ZEH, IsSwitch},
+      {"ZEE=", &S::ZEE, IsSwitch},          {"ZEI=", &S::ZEI, IsSwitch},
+      {"ZEG=", &S::ZEG, IsSwitch},          {"ZEF=", &S::ZEF, IsSwitch},
+      {"COX=", &S::COX, IsPort},            {kMouseKey, &S::MOX, IsSavedMouseRatio},
+  };
   const std::string joined = JoinSettingsFile();
   shell::Settings& s = app.settings;
   std::vector<std::string> refused;
-  ReadNumber(joined, "ZD=", s.ZD, IsComputedPointMode, refused);
-  ReadNumber(joined, "ZE=", s.ZE, IsZeMode, refused);
-  ReadNumber(joined, "TN=", s.TN, IsRoundingFactor, refused);
-  ReadNumber(joined, "TZ=", s.TZ, IsRoundingFactor, refused);
-  ReadNumber(joined, "T=", s.T, IsRoundingFactor, refused);
-  ReadNumber(joined, "VV=", s.VV, IsVerticalConvention, refused);
-  ReadNumber(joined, "ZAKE=", s.ZAKE, IsCoordinateSystem, refused);
+  for (const NumberKey& k : kNumberKeys) ReadNumber(joined, k.key, s.*k.setting, k.usable, refused);
   ReadText(joined, "VZ$=", s.VZ);
   ReadText(joined, "VX$=", s.VX);
-  ReadNumber(joined, "GAMEN=", s.GAMEN, IsLayout, refused);
-  ReadNumber(joined, "RG=", s.RG, IsBackground, refused);
-  ReadNumber(joined, "ZEH=", s.ZEH, IsSwitch, refused);
-  ReadNumber(joined, "ZEE=", s.ZEE, IsSwitch, refused);
-  ReadNumber(joined, "ZEI=", s.ZEI, IsSwitch, refused);
-  ReadNumber(joined, "ZEG=", s.ZEG, IsSwitch, refused);
-  ReadNumber(joined, "ZEF=", s.ZEF, IsSwitch, refused);
   app.input.InputStyle = 1;
-  ReadNumber(joined, "COX=", s.COX, IsPort, refused);
   if (s.COX == 0) s.COX = 1;
-  // The saved mouse ratio is only kept here; start-up decides whether to use it.
-  ReadNumber(joined, kMouseKey, s.MOX, IsSavedMouseRatio, refused);
   return refused;
 }
 
