@@ -243,8 +243,9 @@ TEST(StartupSession, SettingsThatCannotBeUsedAreNamedAndKeepTheirDefaults) {
 
 TEST(StartupSession, ANavigatorPictureThatCannotBeReadDoesNotStopStartUp) {
   // A folder where the menu picture should be: the navigator goes without it.
-  const SessionResult session =
-      Krn("!state main\n!state nav\n", {}, kGuideTexts, {.folders = {"krn2000.svg"}});
+  scripted::SessionOptions pictureFolder;
+  pictureFolder.folders = {"krn2000.svg"};
+  const SessionResult session = Krn("!state main\n!state nav\n", {}, kGuideTexts, pictureFolder);
   EXPECT_EQ(session.status, 0) << session.errors;
   EXPECT_FALSE(HasLineContaining(session, U8(u8"行でエラー"))) << session.transcript;
   // Start-up went on to the end: the first layout is applied, the menu asks.
