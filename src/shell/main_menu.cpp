@@ -192,9 +192,13 @@ Jump CommandNotAvailable(App&) {
 }
 
 void RemoveWorkFiles(App& app) {
-  // A work file that does not exist is passed over.
+  // A work file that does not exist is passed over; one that cannot be removed
+  // (a folder of that name, a file in use) is left, so the program still ends.
   for (std::string_view name : core::kWorkFilesRemovedAtExit) {
-    RtKill(app.shell.DataFolder + std::string(name));
+    try {
+      RtKill(app.shell.DataFolder + std::string(name));
+    } catch (const RtError&) {
+    }
   }
 }
 

@@ -2,6 +2,8 @@
 // fresh program state with scripted answers.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <cmath>
 #include <string>
 #include <vector>
@@ -360,6 +362,20 @@ TEST_F(EndProgramTest, OkDeletesTheWorkFilesPassingOverAMissingOneAndEnds) {
   std::vector<std::string> expected = {U8(u8"[message] 終了します -> OK"), "[sound] tada.wav"};
   std::vector<std::string> notes(app.rt.notes.end() - 2, app.rt.notes.end());
   EXPECT_EQ(notes, expected);
+}
+
+TEST_F(EndProgramTest, AWorkFileThatCannotBeRemovedIsLeftAndTheProgramStillEnds) {
+  std::filesystem::remove(data / std::string("K.D"));
+  std::filesystem::create_directory(data / std::string("K.D"));
+  rt::LoadScript("!ok\n");
+  try {
+    EndProgram(app);
+    ADD_FAILURE() << "EndProgram returned";
+  } catch (const ProgramExit& exit) {
+    EXPECT_EQ(exit.status, 0);
+  }
+  EXPECT_FALSE(RtFileExists(data / "PRINTR.DAT"));
+  EXPECT_TRUE(std::filesystem::is_directory(data / std::string("K.D")));
 }
 
 TEST_F(EndProgramTest, CancelKeepsEverythingAndGoesToTheResultMenu) {
