@@ -3,9 +3,10 @@
 #include <pango/pangocairo.h>
 
 #include <algorithm>
+#include <array>
 #include <cfloat>
 #include <cmath>
-#include <functional>
+#include <span>
 #include <list>
 #include <numbers>
 #include <string>
@@ -184,10 +185,85 @@ uint32_t Combine(uint32_t pixel, uint32_t rgb, int mode) {
   }
 }
 
+// Combines `rgb` by `mode` with `count` pixels from `pixels` on.
+template <int Mode>
+void CombineRun(uint32_t* pixels, int count, uint32_t rgb) {
+  for (int i = 0; i < count; ++i) pixels[i] = Combine(pixels[i], rgb, Mode);
+}
+
+using CombineRunFunction = void (*)(uint32_t*, int, uint32_t);
+
+CombineRunFunction CombineRunFor(int mode) {
+  switch (mode) {
+    case rt::kDrawAnd:
+      return CombineRun<rt::kDrawAnd>;
+    case rt::kDrawOr:
+      return CombineRun<rt::kDrawOr>;
+    case rt::kDrawXor:
+      return CombineRun<rt::kDrawXor>;
+    case rt::kDrawNot:
+      return CombineRun<rt::kDrawNot>;
+    default:
+      return CombineRun<rt::kDrawCopy>;
+  }
+}
+
+// The pixels a shape covers, row by row: runs relative to an anchor pixel.
+struct PixelSpan {
+  int32_t y;
+  int32_t x;
+  int32_t length;
+};
+
+// Appends the pixels of an A8 mask that are at least half covered, relative to
+// the anchor pixel that lies at (-left, -top) on the mask.
+void CollectSpans(cairo_surface_t* mask, int left, int top, std::vector<PixelSpan>& spans) {
+  cairo_surface_flush(mask);
+  const unsigned char* data = cairo_image_surface_get_data(mask);
+  const int stride = cairo_image_surface_get_stride(mask);
+  const int width = cairo_image_surface_get_width(mask);
+  const int height = cairo_image_surface_get_height(mask);
+  for (int y = 0; y < height; ++y) {
+    const unsigned char* row = data + static_cast<ptrdiff_t>(y) * stride;
+    for (int x = 0; x < width;) {
+      if (row[x] < 0x80) {
+        ++x;
+        continue;
+      }
+      const int start = x;
+      while (x < width && row[x] >= 0x80) ++x;
+      spans.push_back({top + y, left + start, x - start});
+    }
+  }
+}
+
+// Combines `rgb` by `mode` with the picture's pixels that `spans` cover when
+// their anchor lies on the device pixel (x, y).
+void PaintSpans(const DrawTarget& t, const std::vector<PixelSpan>& spans, int x, int y,
+                uint32_t rgb, int mode) {
+  t.MarkDrawn();
+  if (spans.empty()) return;
+  cairo_surface_flush(t.surface);
+  unsigned char* data = cairo_image_surface_get_data(t.surface);
+  const int stride = cairo_image_surface_get_stride(t.surface);
+  const int width = cairo_image_surface_get_width(t.surface);
+  const int height = cairo_image_surface_get_height(t.surface);
+  const CombineRunFunction combine = CombineRunFor(mode);
+  for (const PixelSpan& span : spans) {
+    const int row = y + span.y;
+    if (row < 0 || row >= height) continue;
+    auto* pixels = reinterpret_cast<uint32_t*>(data + static_cast<ptrdiff_t>(row) * stride);
+    const int from = std::max(0, x + span.x);
+    const int to = std::min(width, x + span.x + span.length);
+    if (from < to) combine(pixels + from, to - from, rgb);
+  }
+  cairo_surface_mark_dirty(t.surface);
+}
+
 // Renders the shape into a coverage mask (no smoothing) and combines the colour
 // with every pixel the mask covers, so the modes act on the pixel values.
-void PaintPixelsThroughMask(const DrawTarget& t, uint32_t rgb, int mode,
-                            const std::function<void(cairo_t*)>& render) {
+template <typename Render>
+void PaintPixelsThroughMask(const DrawTarget& t, uint32_t rgb, int mode, const Render& render) {
   const int width = cairo_image_surface_get_width(t.surface);
   const int height = cairo_image_surface_get_height(t.surface);
   SurfacePtr mask(cairo_image_surface_create(CAIRO_FORMAT_A8, width, height));
@@ -229,8 +305,8 @@ cairo_operator_t VectorOperator(int mode) {
 // Draws a shape on the target in colour `rgb` with drawing mode `mode`. `render`
 // builds the shape on the context it gets, whose source is already set, and
 // fills, strokes or shows it.
-void Paint(const DrawTarget& t, uint32_t rgb, int mode,
-           const std::function<void(cairo_t*)>& render) {
+template <typename Render>
+void Paint(const DrawTarget& t, uint32_t rgb, int mode, const Render& render) {
   if (!t.surface) return;
   t.MarkDrawn();
   if (t.pixels && mode != rt::kDrawCopy) {
@@ -343,13 +419,103 @@ Segment DeviceSegment(const DrawTarget& t, const Pen& pen, double x1, double y1,
 
 double Guarded(double v) { return std::clamp(v, -kGuard, kGuard); }
 
+// ---- one-segment lines on pictures ----
+//
+// A redraw strokes tens of thousands of short segments, and a cairo stroke costs
+// far more than the few pixels it sets. On a picture both ends of a segment lie
+// on whole pixels and the pen sits at a fixed place within its pixel, so a
+// segment covers the same pixels relative to its first end wherever it is drawn:
+// the pixels of each shape (the step from the first end to the second, the pen)
+// are stroked once and kept.
+
+class LineShapes {
+ public:
+  // Longest step, in pixels across or down, of a shape that is kept.
+  static constexpr int kMaxStep = 128;
+
+  // The pixels, relative to its first end, of a segment from a pixel to the
+  // pixel (dx, dy) from it.
+  const std::vector<PixelSpan>& Find(const DrawTarget& t, const Pen& pen, int dx, int dy) {
+    const Shape shape{dx, dy, static_cast<int>(pen.width), pen.style};
+    auto found = shapes_.find(shape);
+    if (found != shapes_.end()) return found->second;
+    if (shapes_.size() >= kMaxEntries) shapes_.clear();
+    std::vector<PixelSpan>& spans = shapes_[shape];
+    Stroke(t, pen, dx, dy, spans);
+    return spans;
+  }
+
+ private:
+  static constexpr size_t kMaxEntries = 1 << 15;
+
+  struct Shape {
+    int dx, dy, width, style;
+    bool operator==(const Shape&) const = default;
+  };
+  struct ShapeHash {
+    size_t operator()(const Shape& s) const {
+      const uint64_t a = static_cast<uint32_t>(s.dx) | uint64_t{static_cast<uint32_t>(s.dy)} << 32;
+      const uint64_t b = static_cast<uint32_t>(s.width) | uint64_t{static_cast<uint32_t>(s.style)} << 32;
+      return std::hash<uint64_t>()(a * 0x9E3779B97F4A7C15u ^ b);
+    }
+  };
+
+  // Strokes the segment as a pixel stroke does, into a mask with room around it
+  // for the widest reach that cairo allows for the pen (the miter limit), so
+  // that nothing of the shape is cut.
+  static void Stroke(const DrawTarget& t, const Pen& pen, int dx, int dy,
+                     std::vector<PixelSpan>& spans) {
+    const int margin = static_cast<int>(std::ceil(15 * pen.width)) + 2;
+    const int left = std::min(0, dx) - margin, top = std::min(0, dy) - margin;
+    const int width = std::abs(dx) + 2 * margin + 1, height = std::abs(dy) + 2 * margin + 1;
+    SurfacePtr mask(cairo_image_surface_create(CAIRO_FORMAT_A8, width, height));
+    {
+      CairoPtr cr(cairo_create(mask.get()));
+      cairo_set_antialias(cr.get(), CAIRO_ANTIALIAS_NONE);
+      cairo_set_source_rgba(cr.get(), 0, 0, 0, 1);
+      ApplyPen(cr.get(), t, pen);
+      cairo_move_to(cr.get(), -left + pen.offset, -top + pen.offset);
+      cairo_line_to(cr.get(), -left + dx + pen.offset, -top + dy + pen.offset);
+      cairo_stroke(cr.get());
+    }
+    CollectSpans(mask.get(), left, top, spans);
+  }
+
+  std::unordered_map<Shape, std::vector<PixelSpan>, ShapeHash> shapes_;
+};
+
+LineShapes& Lines() {
+  static LineShapes shapes;
+  return shapes;
+}
+
+// Draws the segment from its kept shape when it is one of the shapes kept (a
+// picture, ends apart and within reach); false when it must be stroked.
+bool PaintKeptLine(const DrawTarget& t, const Pen& pen, uint32_t rgb, int mode, const RtPoint& a,
+                   const RtPoint& b) {
+  if (!t.pixels || !t.surface) return false;
+  const double x1 = SnapX(t, a.x), y1 = SnapY(t, a.y), x2 = SnapX(t, b.x), y2 = SnapY(t, b.y);
+  const double reach = LineShapes::kMaxStep;
+  if (!(std::fabs(x1) < kGuard && std::fabs(y1) < kGuard)) return false;
+  if (!(std::fabs(x2 - x1) <= reach && std::fabs(y2 - y1) <= reach)) return false;
+  if (x1 == x2 && y1 == y2) return false;
+  const int dx = static_cast<int>(x2 - x1), dy = static_cast<int>(y2 - y1);
+  PaintSpans(t, Lines().Find(t, pen, dx, dy), static_cast<int>(x1), static_cast<int>(y1), rgb,
+             mode);
+  return true;
+}
+
 // ---- primitives ----
 
 // Lines through `points` in order (one point: a dot of the pen's width).
 void StrokeSegments(const DrawTarget& t, int colour, int style, int mode,
-                    const std::vector<RtPoint>& points) {
+                    std::span<const RtPoint> points) {
   const Pen pen = PenOf(t, style);
   if (pen.style == rt::kPenNull || points.empty()) return;
+  if (points.size() == 2 &&
+      PaintKeptLine(t, pen, rt::TargetColour(t, colour), mode, points[0], points[1])) {
+    return;
+  }
   std::vector<Segment> lines;
   std::vector<Segment> dots;  // segments of no length
   for (size_t i = 0; i < points.size(); ++i) {
@@ -526,17 +692,11 @@ struct TextExtent {
 // and on a window's picture the pixels it covers, are kept by font and text.
 // Texts on pictures are drawn without smoothing and from a whole-pixel position,
 // so their pixels are the same wherever they are drawn.
-struct TextSpan {
-  int32_t y;  // a row of covered pixels, relative to the text's top-left corner
-  int32_t x;
-  int32_t length;
-};
-
 struct CachedText {
   TextExtent extent{};
   bool hasPixels = false;  // `spans` filled (windows only)
   bool tooLarge = false;   // a text too large to keep: drawn through Pango each time
-  std::vector<TextSpan> spans;
+  std::vector<PixelSpan> spans;  // relative to the top-left corner
 };
 
 class TextCache {
@@ -609,7 +769,7 @@ class TextCache {
   // ink (with a margin for the rounding of glyphs to pixels), and keeps the
   // covered pixels row by row in `spans`. False for a text too large to keep.
   static bool CoveredPixels(PangoLayout* layout, const PangoRectangle& ink,
-                            std::vector<TextSpan>& spans) {
+                            std::vector<PixelSpan>& spans) {
     spans.clear();
     if (ink.width <= 0 || ink.height <= 0) return true;
     const int margin = 2 + ink.height / 4;
@@ -625,21 +785,7 @@ class TextCache {
       cairo_move_to(cr.get(), -left, -top);
       pango_cairo_show_layout(cr.get(), layout);
     }
-    cairo_surface_flush(mask.get());
-    const unsigned char* data = cairo_image_surface_get_data(mask.get());
-    const int stride = cairo_image_surface_get_stride(mask.get());
-    for (int y = 0; y < height; ++y) {
-      const unsigned char* row = data + static_cast<ptrdiff_t>(y) * stride;
-      for (int x = 0; x < width;) {
-        if (row[x] < 0x80) {
-          ++x;
-          continue;
-        }
-        const int start = x;
-        while (x < width && row[x] >= 0x80) ++x;
-        spans.push_back({top + y, left + start, x - start});
-      }
-    }
+    CollectSpans(mask.get(), left, top, spans);
     return true;
   }
 
@@ -658,39 +804,21 @@ TextExtent MeasureDevice(const DrawTarget& t, std::string_view text) {
   return Texts().Find(t, text, false).extent;
 }
 
-// Combines `rgb` by `mode` with the picture's pixels that the text drawn with
-// its top-left corner at the device pixel (x, y) covers.
-void PaintTextPixels(const DrawTarget& t, const CachedText& text, int x, int y, uint32_t rgb,
-                     int mode) {
-  t.MarkDrawn();
-  if (text.spans.empty()) return;
-  cairo_surface_flush(t.surface);
-  unsigned char* data = cairo_image_surface_get_data(t.surface);
-  const int stride = cairo_image_surface_get_stride(t.surface);
-  const int width = cairo_image_surface_get_width(t.surface);
-  const int height = cairo_image_surface_get_height(t.surface);
-  for (const TextSpan& span : text.spans) {
-    const int row = y + span.y;
-    if (row < 0 || row >= height) continue;
-    auto* pixels = reinterpret_cast<uint32_t*>(data + static_cast<ptrdiff_t>(row) * stride);
-    const int from = std::max(0, x + span.x);
-    const int to = std::min(width, x + span.x + span.length);
-    for (int i = from; i < to; ++i) pixels[i] = Combine(pixels[i], rgb, mode);
-  }
-  cairo_surface_mark_dirty(t.surface);
-}
-
 // Draws `text` with its top-left corner at the device position (x, y): on a
 // picture from the cache, on the printer page (and a text too large to keep)
 // through Pango.
-void ShowText(const DrawTarget& t, std::string_view text, double x, double y, uint32_t rgb,
-              int mode) {
-  if (t.pixels && t.surface) {
-    const CachedText& cached = Texts().Find(t, text, true);
-    if (!cached.tooLarge) {
-      PaintTextPixels(t, cached, static_cast<int>(x), static_cast<int>(y), rgb, mode);
-      return;
-    }
+// The cache entry of a text about to be drawn: on a picture with its pixels.
+const CachedText& TextToDraw(const DrawTarget& t, std::string_view text) {
+  return Texts().Find(t, text, t.pixels && t.surface);
+}
+
+// Draws `text`, whose entry `cached` is, with its top-left corner at the device
+// position (x, y).
+void ShowText(const DrawTarget& t, const CachedText& cached, std::string_view text, double x,
+              double y, uint32_t rgb, int mode) {
+  if (t.pixels && t.surface && !cached.tooLarge) {
+    PaintSpans(t, cached.spans, static_cast<int>(x), static_cast<int>(y), rgb, mode);
+    return;
   }
   Paint(t, rgb, mode, [&](cairo_t* cr) {
     LayoutPtr layout = MakeLayout(cr, t, text);
@@ -706,10 +834,12 @@ double LineHeight(const DrawTarget& t) { return MeasureDevice(t, "").height / t.
 void PrintRun(const DrawTarget& t, std::string_view run) {
   if (run.empty()) return;
   GraphicsState& g = *t.gfx;
-  const TextExtent extent = MeasureDevice(t, run);
   const double x = SnapX(t, g.x);
   const double y = SnapY(t, g.y);
+  TextExtent extent;
   if (std::fabs(x) < kGuard && std::fabs(y) < kGuard) {
+    const CachedText& cached = TextToDraw(t, run);
+    extent = cached.extent;
     uint32_t ink = rt::TargetColour(t, -1);
     if (g.reverse) {
       Paint(t, ink, rt::kDrawCopy, [&](cairo_t* cr) {
@@ -718,7 +848,9 @@ void PrintRun(const DrawTarget& t, std::string_view run) {
       });
       ink = g.background;
     }
-    ShowText(t, run, x, y, ink, g.drawMode);
+    ShowText(t, cached, run, x, y, ink, g.drawMode);
+  } else {
+    extent = MeasureDevice(t, run);
   }
   g.x += extent.width / t.unit;
 }
@@ -860,7 +992,7 @@ void RtLine(RtWindowId id, double x1, double y1, double x2, double y2, int colou
   const int drawMode = ResolveMode(*t.gfx, mode, where);
   switch (shape) {
     case RtLineShape::Line:
-      StrokeSegments(t, colour, penStyle, drawMode, {{x1, y1}, {x2, y2}});
+      StrokeSegments(t, colour, penStyle, drawMode, std::array<RtPoint, 2>{{{x1, y1}, {x2, y2}}});
       break;
     case RtLineShape::Box:
       StrokeBox(t, colour, penStyle, drawMode, x1, y1, x2, y2);
@@ -895,8 +1027,7 @@ void RtPolyline(RtWindowId id, std::span<const RtPoint> points, int colour,
   const DrawTarget t = rt::TargetFor(id, where);
   CheckColour(colour, where);
   if (points.empty()) return;
-  StrokeSegments(t, colour, t.gfx->penStyle, t.gfx->drawMode,
-                 std::vector<RtPoint>(points.begin(), points.end()));
+  StrokeSegments(t, colour, t.gfx->penStyle, t.gfx->drawMode, points);
   t.gfx->x = points.back().x;
   t.gfx->y = points.back().y;
 }
@@ -913,7 +1044,7 @@ void RtSymbol(RtWindowId id, double x, double y, std::string_view text, double x
   const double dy = SnapY(t, y);
   if (std::fabs(dx) > kGuard || std::fabs(dy) > kGuard) return;
   if (sx == 1 && sy == 1 && turns == 0) {
-    ShowText(t, text, dx, dy, rt::TargetColour(t, colour), rt::kDrawCopy);
+    ShowText(t, TextToDraw(t, text), text, dx, dy, rt::TargetColour(t, colour), rt::kDrawCopy);
     return;
   }
   Paint(t, rt::TargetColour(t, colour), rt::kDrawCopy, [&](cairo_t* cr) {
