@@ -693,31 +693,88 @@ struct TextExtent {
 // Texts on pictures are drawn without smoothing and from a whole-pixel position,
 // so their pixels are the same wherever they are drawn.
 struct CachedText {
+  std::string text;  // the CP932 bytes
+  size_t hash = 0;
   TextExtent extent{};
   bool hasPixels = false;  // `spans` filled (windows only)
   bool tooLarge = false;   // a text too large to keep: drawn through Pango each time
   std::vector<PixelSpan> spans;  // relative to the top-left corner
 };
 
+// The texts of one font: entries in the order they were added, found through an
+// open-addressing table of their hashes. A redraw looks its texts up in the same
+// order every time, so it reads the entries, and their pixels, one after the other.
+class TextTable {
+ public:
+  // The entry of `text` (whose hash is `hash`), or null.
+  CachedText* Find(std::string_view text, size_t hash) {
+    if (slots_.empty()) return nullptr;
+    const size_t mask = slots_.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+      const Slot slot = slots_[i];
+      if (slot.entry == 0) return nullptr;
+      CachedText& entry = entries_[slot.entry - 1];
+      if (slot.tag == Tag(hash) && entry.text == text) return &entry;
+    }
+  }
+
+  // A new entry for `text`, which has none. Adding moves the other entries.
+  CachedText& Add(std::string_view text, size_t hash) {
+    if (2 * (entries_.size() + 1) > slots_.size()) Grow();
+    CachedText& entry = entries_.emplace_back();
+    entry.text = text;
+    entry.hash = hash;
+    Place(entries_.size(), hash);
+    return entry;
+  }
+
+  size_t Size() const { return entries_.size(); }
+
+ private:
+  struct Slot {
+    uint32_t entry = 0;  // index in entries_ + 1; 0: empty
+    uint32_t tag = 0;    // high bits of the hash
+  };
+
+  static uint32_t Tag(size_t hash) { return static_cast<uint32_t>(uint64_t{hash} >> 32); }
+
+  void Place(size_t entry, size_t hash) {
+    const size_t mask = slots_.size() - 1;
+    size_t i = hash & mask;
+    while (slots_[i].entry != 0) i = (i + 1) & mask;
+    slots_[i] = {static_cast<uint32_t>(entry), Tag(hash)};
+  }
+
+  void Grow() {
+    slots_.assign(std::max<size_t>(64, 2 * slots_.size()), Slot{});
+    for (size_t k = 0; k < entries_.size(); ++k) Place(k + 1, entries_[k].hash);
+  }
+
+  std::vector<Slot> slots_;
+  std::vector<CachedText> entries_;
+};
+
 class TextCache {
  public:
   // The entry of `text` in the target's font: its extent, and with `pixels`
-  // (only on pictures) the pixels it covers.
+  // (only on pictures) the pixels it covers. It stays valid until the next call.
   const CachedText& Find(const DrawTarget& t, std::string_view text, bool pixels) {
     FontTexts* font = &ForFont(t);
-    key_.assign(text);
-    auto found = font->texts.find(key_);
-    if (found != font->texts.end() && (found->second.hasPixels || !pixels)) return found->second;
-    if (found == font->texts.end() && entries_ >= kMaxEntries) {
-      fonts_.clear();
-      last_ = nullptr;
-      entries_ = 0;
-      font = &ForFont(t);
+    const size_t hash = std::hash<std::string_view>()(text);
+    CachedText* entry = font->texts.Find(text, hash);
+    if (entry && (entry->hasPixels || !pixels)) return *entry;
+    if (!entry) {
+      if (entries_ >= kMaxEntries) {
+        fonts_.clear();
+        last_ = nullptr;
+        entries_ = 0;
+        font = &ForFont(t);
+      }
+      ++entries_;
+      entry = &font->texts.Add(text, hash);
     }
-    if (found == font->texts.end()) ++entries_;
-    CachedText& entry = font->texts[key_];
-    Lay(t, text, pixels, entry);
-    return entry;
+    Lay(t, *font, text, pixels, *entry);
+    return *entry;
   }
 
  private:
@@ -735,7 +792,9 @@ class TextCache {
   };
   struct FontTexts {
     Font font;
-    std::unordered_map<std::string, CachedText> texts;
+    TextTable texts;
+    // The layout every text of the font is laid out in, one after the other.
+    LayoutPtr layout;
   };
 
   FontTexts& ForFont(const DrawTarget& t) {
@@ -746,22 +805,28 @@ class TextCache {
     for (FontTexts& f : fonts_) {
       if (f.font == font) last_ = &f;
     }
-    if (!last_) last_ = &fonts_.emplace_back(FontTexts{font, {}});
+    if (!last_) last_ = &fonts_.emplace_back(FontTexts{font, {}, nullptr});
     return *last_;
   }
 
   // Lays the text out once for its extent and, with `pixels`, its pixels.
-  static void Lay(const DrawTarget& t, std::string_view text, bool pixels, CachedText& entry) {
-    static SurfacePtr scratch(cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1));
-    CairoPtr cr(cairo_create(scratch.get()));
-    LayoutPtr layout = MakeLayout(cr.get(), t, text);
+  static void Lay(const DrawTarget& t, FontTexts& font, std::string_view text, bool pixels,
+                  CachedText& entry) {
+    if (!font.layout) {
+      static SurfacePtr scratch(cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1));
+      CairoPtr cr(cairo_create(scratch.get()));
+      font.layout = MakeLayout(cr.get(), t, "");
+    }
+    PangoLayout* layout = font.layout.get();
+    const std::string utf8 = rt::Cp932ToUtf8(text);
+    pango_layout_set_text(layout, utf8.data(), static_cast<int>(utf8.size()));
     PangoRectangle ink, logical;
-    pango_layout_get_extents(layout.get(), nullptr, &logical);
+    pango_layout_get_extents(layout, nullptr, &logical);
     entry.extent = {static_cast<double>(logical.width) / PANGO_SCALE,
                     static_cast<double>(logical.height) / PANGO_SCALE};
     if (!pixels) return;
-    pango_layout_get_pixel_extents(layout.get(), &ink, nullptr);
-    entry.tooLarge = !CoveredPixels(layout.get(), ink, entry.spans);
+    pango_layout_get_pixel_extents(layout, &ink, nullptr);
+    entry.tooLarge = !CoveredPixels(layout, ink, entry.spans);
     entry.hasPixels = true;
   }
 
@@ -776,7 +841,12 @@ class TextCache {
     const int left = ink.x - margin, top = ink.y - margin;
     const int width = ink.width + 2 * margin, height = ink.height + 2 * margin;
     if (static_cast<double>(width) * height > kMaxMaskPixels) return false;
-    SurfacePtr mask(cairo_image_surface_create(CAIRO_FORMAT_A8, width, height));
+    // The mask's memory is kept from text to text, blanked for each.
+    static std::vector<unsigned char> memory;
+    const int stride = cairo_format_stride_for_width(CAIRO_FORMAT_A8, width);
+    memory.assign(static_cast<size_t>(stride) * static_cast<size_t>(height), 0);
+    SurfacePtr mask(
+        cairo_image_surface_create_for_data(memory.data(), CAIRO_FORMAT_A8, width, height, stride));
     if (cairo_surface_status(mask.get()) != CAIRO_STATUS_SUCCESS) return false;
     {
       CairoPtr cr(cairo_create(mask.get()));
@@ -785,14 +855,16 @@ class TextCache {
       cairo_move_to(cr.get(), -left, -top);
       pango_cairo_show_layout(cr.get(), layout);
     }
-    CollectSpans(mask.get(), left, top, spans);
+    static std::vector<PixelSpan> found;
+    found.clear();
+    CollectSpans(mask.get(), left, top, found);
+    spans.assign(found.begin(), found.end());
     return true;
   }
 
   std::list<FontTexts> fonts_;
   FontTexts* last_ = nullptr;
   size_t entries_ = 0;
-  std::string key_;
 };
 
 TextCache& Texts() {
