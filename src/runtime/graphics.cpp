@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cfloat>
 #include <cmath>
 #include <span>
@@ -185,77 +186,111 @@ uint32_t Combine(uint32_t pixel, uint32_t rgb, int mode) {
   }
 }
 
-// Combines `rgb` by `mode` with `count` pixels from `pixels` on.
-template <int Mode>
-void CombineRun(uint32_t* pixels, int count, uint32_t rgb) {
-  for (int i = 0; i < count; ++i) pixels[i] = Combine(pixels[i], rgb, Mode);
-}
-
-using CombineRunFunction = void (*)(uint32_t*, int, uint32_t);
-
-CombineRunFunction CombineRunFor(int mode) {
-  switch (mode) {
-    case rt::kDrawAnd:
-      return CombineRun<rt::kDrawAnd>;
-    case rt::kDrawOr:
-      return CombineRun<rt::kDrawOr>;
-    case rt::kDrawXor:
-      return CombineRun<rt::kDrawXor>;
-    case rt::kDrawNot:
-      return CombineRun<rt::kDrawNot>;
-    default:
-      return CombineRun<rt::kDrawCopy>;
-  }
-}
-
-// The pixels a shape covers, row by row: runs relative to an anchor pixel.
-struct PixelSpan {
-  int32_t y;
-  int32_t x;
-  int32_t length;
+// The pixels a shape covers, as a bitmap: bit b of word k of row r stands for
+// the pixel (left + 64 k + b, top + r) relative to the shape's anchor pixel.
+struct PixelMask {
+  int32_t left = 0;
+  int32_t top = 0;
+  int32_t width = 0;  // pixels of a row
+  int32_t height = 0;
+  int32_t words = 0;  // words of a row
+  std::vector<uint64_t> bits;
 };
 
-// Appends the pixels of an A8 mask that are at least half covered, relative to
-// the anchor pixel that lies at (-left, -top) on the mask.
-void CollectSpans(cairo_surface_t* mask, int left, int top, std::vector<PixelSpan>& spans) {
+// The pixels of an A8 mask that are at least half covered, relative to the
+// anchor pixel that lies at (-left, -top) on the mask.
+void CollectMask(cairo_surface_t* mask, int left, int top, PixelMask& out) {
   cairo_surface_flush(mask);
   const unsigned char* data = cairo_image_surface_get_data(mask);
   const int stride = cairo_image_surface_get_stride(mask);
   const int width = cairo_image_surface_get_width(mask);
   const int height = cairo_image_surface_get_height(mask);
+  auto covered = [&](int x, int y) { return data[static_cast<ptrdiff_t>(y) * stride + x] >= 0x80; };
+  int x0 = width, x1 = -1, y0 = height, y1 = -1;
   for (int y = 0; y < height; ++y) {
-    const unsigned char* row = data + static_cast<ptrdiff_t>(y) * stride;
-    for (int x = 0; x < width;) {
-      if (row[x] < 0x80) {
-        ++x;
-        continue;
-      }
-      const int start = x;
-      while (x < width && row[x] >= 0x80) ++x;
-      spans.push_back({top + y, left + start, x - start});
+    for (int x = 0; x < width; ++x) {
+      if (!covered(x, y)) continue;
+      x0 = std::min(x0, x);
+      x1 = std::max(x1, x);
+      y0 = std::min(y0, y);
+      y1 = std::max(y1, y);
+    }
+  }
+  out = PixelMask();
+  if (x1 < 0) return;
+  out.left = left + x0;
+  out.top = top + y0;
+  out.width = x1 - x0 + 1;
+  out.height = y1 - y0 + 1;
+  out.words = (out.width + 63) / 64;
+  out.bits.assign(static_cast<size_t>(out.words) * static_cast<size_t>(out.height), 0);
+  for (int y = y0; y <= y1; ++y) {
+    uint64_t* row = out.bits.data() + static_cast<ptrdiff_t>(y - y0) * out.words;
+    for (int x = x0; x <= x1; ++x) {
+      if (covered(x, y)) row[(x - x0) / 64] |= uint64_t{1} << ((x - x0) % 64);
     }
   }
 }
 
-// Combines `rgb` by `mode` with the picture's pixels that `spans` cover when
-// their anchor lies on the device pixel (x, y).
-void PaintSpans(const DrawTarget& t, const std::vector<PixelSpan>& spans, int x, int y,
-                uint32_t rgb, int mode) {
+// The bits of a mask word whose pixels, from device column `first` on, lie in
+// the columns [0, width).
+uint64_t ColumnsOnPicture(int first, int width) {
+  const int from = std::max(0, -first);
+  const int to = std::min(64, width - first);
+  if (from >= to) return 0;
+  const uint64_t upTo = to == 64 ? ~uint64_t{0} : (uint64_t{1} << to) - 1;
+  return upTo & ~((uint64_t{1} << from) - 1);
+}
+
+template <int Mode>
+void PaintMaskRows(const PixelMask& m, unsigned char* data, int stride, int width, int x0, int y0,
+                   int firstRow, int lastRow, uint32_t rgb) {
+  const bool allColumns = x0 >= 0 && x0 + m.width <= width;
+  for (int r = firstRow; r < lastRow; ++r) {
+    auto* pixels = reinterpret_cast<uint32_t*>(data + static_cast<ptrdiff_t>(y0 + r) * stride) + x0;
+    const uint64_t* row = m.bits.data() + static_cast<ptrdiff_t>(r) * m.words;
+    for (int k = 0; k < m.words; ++k) {
+      uint64_t word = row[k];
+      if (!allColumns) word &= ColumnsOnPicture(x0 + 64 * k, width);
+      uint32_t* base = pixels + 64 * k;
+      while (word) {
+        uint32_t& pixel = base[std::countr_zero(word)];
+        pixel = Combine(pixel, rgb, Mode);
+        word &= word - 1;
+      }
+    }
+  }
+}
+
+// Combines `rgb` by `mode` with the picture's pixels that the mask covers when
+// its anchor lies on the device pixel (x, y).
+void PaintMask(const DrawTarget& t, const PixelMask& m, int x, int y, uint32_t rgb, int mode) {
   t.MarkDrawn();
-  if (spans.empty()) return;
+  if (m.height == 0) return;
   cairo_surface_flush(t.surface);
   unsigned char* data = cairo_image_surface_get_data(t.surface);
   const int stride = cairo_image_surface_get_stride(t.surface);
   const int width = cairo_image_surface_get_width(t.surface);
   const int height = cairo_image_surface_get_height(t.surface);
-  const CombineRunFunction combine = CombineRunFor(mode);
-  for (const PixelSpan& span : spans) {
-    const int row = y + span.y;
-    if (row < 0 || row >= height) continue;
-    auto* pixels = reinterpret_cast<uint32_t*>(data + static_cast<ptrdiff_t>(row) * stride);
-    const int from = std::max(0, x + span.x);
-    const int to = std::min(width, x + span.x + span.length);
-    if (from < to) combine(pixels + from, to - from, rgb);
+  const int x0 = x + m.left, y0 = y + m.top;
+  const int firstRow = std::max(0, -y0), lastRow = std::min(m.height, height - y0);
+  if (firstRow >= lastRow || x0 >= width || x0 + m.width <= 0) return;
+  switch (mode) {
+    case rt::kDrawAnd:
+      PaintMaskRows<rt::kDrawAnd>(m, data, stride, width, x0, y0, firstRow, lastRow, rgb);
+      break;
+    case rt::kDrawOr:
+      PaintMaskRows<rt::kDrawOr>(m, data, stride, width, x0, y0, firstRow, lastRow, rgb);
+      break;
+    case rt::kDrawXor:
+      PaintMaskRows<rt::kDrawXor>(m, data, stride, width, x0, y0, firstRow, lastRow, rgb);
+      break;
+    case rt::kDrawNot:
+      PaintMaskRows<rt::kDrawNot>(m, data, stride, width, x0, y0, firstRow, lastRow, rgb);
+      break;
+    default:
+      PaintMaskRows<rt::kDrawCopy>(m, data, stride, width, x0, y0, firstRow, lastRow, rgb);
+      break;
   }
   cairo_surface_mark_dirty(t.surface);
 }
@@ -435,14 +470,14 @@ class LineShapes {
 
   // The pixels, relative to its first end, of a segment from a pixel to the
   // pixel (dx, dy) from it.
-  const std::vector<PixelSpan>& Find(const DrawTarget& t, const Pen& pen, int dx, int dy) {
+  const PixelMask& Find(const DrawTarget& t, const Pen& pen, int dx, int dy) {
     const Shape shape{dx, dy, static_cast<int>(pen.width), pen.style};
     auto found = shapes_.find(shape);
     if (found != shapes_.end()) return found->second;
     if (shapes_.size() >= kMaxEntries) shapes_.clear();
-    std::vector<PixelSpan>& spans = shapes_[shape];
-    Stroke(t, pen, dx, dy, spans);
-    return spans;
+    PixelMask& pixels = shapes_[shape];
+    Stroke(t, pen, dx, dy, pixels);
+    return pixels;
   }
 
  private:
@@ -464,7 +499,7 @@ class LineShapes {
   // for the widest reach that cairo allows for the pen (the miter limit), so
   // that nothing of the shape is cut.
   static void Stroke(const DrawTarget& t, const Pen& pen, int dx, int dy,
-                     std::vector<PixelSpan>& spans) {
+                     PixelMask& pixels) {
     const int margin = static_cast<int>(std::ceil(15 * pen.width)) + 2;
     const int left = std::min(0, dx) - margin, top = std::min(0, dy) - margin;
     const int width = std::abs(dx) + 2 * margin + 1, height = std::abs(dy) + 2 * margin + 1;
@@ -478,10 +513,10 @@ class LineShapes {
       cairo_line_to(cr.get(), -left + dx + pen.offset, -top + dy + pen.offset);
       cairo_stroke(cr.get());
     }
-    CollectSpans(mask.get(), left, top, spans);
+    CollectMask(mask.get(), left, top, pixels);
   }
 
-  std::unordered_map<Shape, std::vector<PixelSpan>, ShapeHash> shapes_;
+  std::unordered_map<Shape, PixelMask, ShapeHash> shapes_;
 };
 
 LineShapes& Lines() {
@@ -500,8 +535,8 @@ bool PaintKeptLine(const DrawTarget& t, const Pen& pen, uint32_t rgb, int mode, 
   if (!(std::fabs(x2 - x1) <= reach && std::fabs(y2 - y1) <= reach)) return false;
   if (x1 == x2 && y1 == y2) return false;
   const int dx = static_cast<int>(x2 - x1), dy = static_cast<int>(y2 - y1);
-  PaintSpans(t, Lines().Find(t, pen, dx, dy), static_cast<int>(x1), static_cast<int>(y1), rgb,
-             mode);
+  PaintMask(t, Lines().Find(t, pen, dx, dy), static_cast<int>(x1), static_cast<int>(y1), rgb,
+            mode);
   return true;
 }
 
@@ -696,9 +731,9 @@ struct CachedText {
   std::string text;  // the CP932 bytes
   size_t hash = 0;
   TextExtent extent{};
-  bool hasPixels = false;  // `spans` filled (windows only)
+  bool hasPixels = false;  // `pixels` filled (windows only)
   bool tooLarge = false;   // a text too large to keep: drawn through Pango each time
-  std::vector<PixelSpan> spans;  // relative to the top-left corner
+  PixelMask pixels;  // relative to the top-left corner
 };
 
 // The texts of one font: entries in the order they were added, found through an
@@ -826,16 +861,15 @@ class TextCache {
                     static_cast<double>(logical.height) / PANGO_SCALE};
     if (!pixels) return;
     pango_layout_get_pixel_extents(layout, &ink, nullptr);
-    entry.tooLarge = !CoveredPixels(layout, ink, entry.spans);
+    entry.tooLarge = !CoveredPixels(layout, ink, entry.pixels);
     entry.hasPixels = true;
   }
 
   // Draws the layout once, from a whole-pixel origin, into a mask that holds its
   // ink (with a margin for the rounding of glyphs to pixels), and keeps the
-  // covered pixels row by row in `spans`. False for a text too large to keep.
-  static bool CoveredPixels(PangoLayout* layout, const PangoRectangle& ink,
-                            std::vector<PixelSpan>& spans) {
-    spans.clear();
+  // covered pixels in `pixels`. False for a text too large to keep.
+  static bool CoveredPixels(PangoLayout* layout, const PangoRectangle& ink, PixelMask& pixels) {
+    pixels = PixelMask();
     if (ink.width <= 0 || ink.height <= 0) return true;
     const int margin = 2 + ink.height / 4;
     const int left = ink.x - margin, top = ink.y - margin;
@@ -855,10 +889,7 @@ class TextCache {
       cairo_move_to(cr.get(), -left, -top);
       pango_cairo_show_layout(cr.get(), layout);
     }
-    static std::vector<PixelSpan> found;
-    found.clear();
-    CollectSpans(mask.get(), left, top, found);
-    spans.assign(found.begin(), found.end());
+    CollectMask(mask.get(), left, top, pixels);
     return true;
   }
 
@@ -889,7 +920,7 @@ const CachedText& TextToDraw(const DrawTarget& t, std::string_view text) {
 void ShowText(const DrawTarget& t, const CachedText& cached, std::string_view text, double x,
               double y, uint32_t rgb, int mode) {
   if (t.pixels && t.surface && !cached.tooLarge) {
-    PaintSpans(t, cached.spans, static_cast<int>(x), static_cast<int>(y), rgb, mode);
+    PaintMask(t, cached.pixels, static_cast<int>(x), static_cast<int>(y), rgb, mode);
     return;
   }
   Paint(t, rgb, mode, [&](cairo_t* cr) {
