@@ -84,16 +84,6 @@ int Count(double n) {
 // Whole numbers from here on are no longer all exact in a double.
 constexpr double kExactWholeLimit = 9007199254740992.0;  // 2^53
 
-// The digits of a whole number k (0 <= k < 2^53): its number text without the
-// blank while that is plain digits, the same digits beyond 10^15 where the number
-// text turns to the exponent form.
-std::string WholeDigits(double k) {
-  if (k < 1e15) return RtStr(k).substr(1);
-  char digits[24];
-  const auto written = std::to_chars(digits, digits + sizeof digits, static_cast<uint64_t>(k));
-  return std::string(digits, written.ptr);
-}
-
 // 10^n, exact for the counts allowed (n <= 22).
 double PowerOfTen(int n) {
   double p = 1;
@@ -101,17 +91,15 @@ double PowerOfTen(int n) {
   return p;
 }
 
-// digits - 50 for a digit string of value 50 or more, without leading zeros.
-std::string SubtractFifty(std::string digits) {
+// Subtracts 50 from the digit string digits[0, length) of value 50 or more.
+void SubtractFifty(char* digits, size_t length) {
   int borrow = 5;
-  for (size_t i = digits.size() - 1; borrow != 0 && i-- > 0;) {
+  for (size_t i = length - 1; borrow != 0 && i-- > 0;) {
     int d = digits[i] - '0' - borrow;
     borrow = d < 0 ? 1 : 0;
     if (d < 0) d += 10;
     digits[i] = static_cast<char>('0' + d);
   }
-  const size_t first = digits.find_first_not_of('0');
-  return first == std::string::npos ? "0" : digits.substr(first);
 }
 
 }  // namespace
@@ -158,15 +146,25 @@ std::string FormatDecimals(double x, double n) {
   const int decimals = Count(n);
   if (decimals > kMaxDecimals || std::isnan(x)) RtRaise(kErrIllegalArgument);
   if (std::isinf(x)) RtRaise(kErrOverflow);
-  const char sign = RtStr(x)[0];
+  const char sign = x < 0 ? '-' : ' ';  // as the number text of x begins
   const double k = std::floor((50 + std::fabs(x)) * PowerOfTen(decimals) + 0.5);
   if (k >= kExactWholeLimit) {
     // The scaled number has lost digits: write |x| itself, rounded to n decimals.
     return sign + rt::RoundedFixed(x, decimals) + (decimals == 0 ? "." : "");
   }
-  const std::string digits = WholeDigits(k);  // at least n + 2 digits: k >= 50 × 10^n
-  const size_t integerLength = digits.size() - static_cast<size_t>(decimals);
-  return sign + SubtractFifty(digits.substr(0, integerLength)) + "." + digits.substr(integerLength);
+  // The digits of k, at least n + 2 of them (k >= 50 x 10^n); 50 off the whole
+  // part, whose leading zeros go.
+  char digits[24];
+  const auto written = std::to_chars(digits, digits + sizeof digits, static_cast<uint64_t>(k));
+  const auto integerLength = static_cast<size_t>(written.ptr - digits) - static_cast<size_t>(decimals);
+  SubtractFifty(digits, integerLength);
+  size_t first = 0;
+  while (first + 1 < integerLength && digits[first] == '0') ++first;
+  std::string text(1, sign);
+  text.append(digits + first, integerLength - first);
+  text += '.';
+  text.append(digits + integerLength, static_cast<size_t>(decimals));
+  return text;
 }
 
 std::string FormatDecimalsRight(double x, double n, double w) {

@@ -743,13 +743,22 @@ class TextTable {
  public:
   // The entry of `text` (whose hash is `hash`), or null.
   CachedText* Find(std::string_view text, size_t hash) {
+    // The few texts that every point repeats (marks, codes, heights) are found
+    // among the recent ones, without a walk through the whole table.
+    Recent& recent = recent_[(hash >> 7) % recent_.size()];
+    if (recent.entry != 0 && recent.hash == hash && entries_[recent.entry - 1].text == text) {
+      return &entries_[recent.entry - 1];
+    }
     if (slots_.empty()) return nullptr;
     const size_t mask = slots_.size() - 1;
     for (size_t i = hash & mask;; i = (i + 1) & mask) {
       const Slot slot = slots_[i];
       if (slot.entry == 0) return nullptr;
       CachedText& entry = entries_[slot.entry - 1];
-      if (slot.tag == Tag(hash) && entry.text == text) return &entry;
+      if (slot.tag == Tag(hash) && entry.text == text) {
+        recent = {hash, slot.entry};
+        return &entry;
+      }
     }
   }
 
@@ -770,6 +779,10 @@ class TextTable {
     uint32_t entry = 0;  // index in entries_ + 1; 0: empty
     uint32_t tag = 0;    // high bits of the hash
   };
+  struct Recent {
+    size_t hash = 0;
+    uint32_t entry = 0;  // as in a slot
+  };
 
   static uint32_t Tag(size_t hash) { return static_cast<uint32_t>(uint64_t{hash} >> 32); }
 
@@ -787,6 +800,7 @@ class TextTable {
 
   std::vector<Slot> slots_;
   std::vector<CachedText> entries_;
+  std::array<Recent, 64> recent_{};
 };
 
 class TextCache {
