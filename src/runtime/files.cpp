@@ -131,6 +131,25 @@ class InputFile final : public RtChannel {
   }
   void Close() override { fd_.Reset(); }
 
+  // As RtChannel::ReadLine, the line end looked for in the buffer.
+  std::string ReadLine() override {
+    std::string line;
+    while (Fill()) {
+      const char* begin = buffer_.data() + pos_;
+      const char* end = buffer_.data() + length_;
+      const char* stop = begin;
+      while (stop != end && *stop != '\r' && *stop != '\n') ++stop;
+      line.append(begin, stop);
+      pos_ += static_cast<std::size_t>(stop - begin);
+      if (stop == end) continue;
+      const bool cr = *stop == '\r';
+      ++pos_;
+      if (cr && Peek() == '\n') ++pos_;
+      break;
+    }
+    return line;
+  }
+
  private:
   // True when a byte is waiting at pos_.
   bool Fill() {
@@ -538,9 +557,10 @@ std::string RtInputChars(int n, int count, std::source_location where) {
 void RtPrintToFile(int n, std::string_view text, bool newline, std::source_location where) {
   OnChannel(n, where, [&](RtChannel& c) {
     c.Write(text);
-    std::size_t end = text.find_last_of("\r\n");
-    c.column = end == std::string_view::npos ? c.column + static_cast<long>(text.size())
-                                             : static_cast<long>(text.size() - end - 1);
+    std::size_t end = text.size();
+    while (end > 0 && text[end - 1] != '\r' && text[end - 1] != '\n') --end;
+    c.column = end == 0 ? c.column + static_cast<long>(text.size())
+                        : static_cast<long>(text.size() - end);
     if (newline) {
       c.Write("\r\n");
       c.column = 0;

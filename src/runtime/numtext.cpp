@@ -396,10 +396,18 @@ std::string rt::RoundedFixed(double x, int decimals) {
   decimals = std::max(decimals, 0);
   const bool tie = ax > 0 && -LowestBitExponent(ax) == decimals + 1;
   const int precision = tie ? decimals + 1 : decimals;
-  std::string text(static_cast<size_t>(320 + precision), '\0');  // 309 integer digits at most
-  const auto written =
-      std::to_chars(text.data(), text.data() + text.size(), ax, std::chars_format::fixed, precision);
-  text.resize(static_cast<size_t>(written.ptr - text.data()));
+  // 309 integer digits at most; the decimals asked for are few but not bounded.
+  char buffer[400];
+  std::string large;
+  char* first = buffer;
+  char* last = buffer + sizeof buffer;
+  if (320 + precision > static_cast<int>(sizeof buffer)) {
+    large.resize(static_cast<size_t>(320 + precision));
+    first = large.data();
+    last = first + large.size();
+  }
+  const auto written = std::to_chars(first, last, ax, std::chars_format::fixed, precision);
+  std::string text(first, written.ptr);
   if (tie) {
     text.pop_back();  // the final 5
     if (text.back() == '.') text.pop_back();
