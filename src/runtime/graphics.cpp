@@ -979,6 +979,16 @@ void NewLine(const DrawTarget& t) {
 
 // ---- bitmaps ----
 
+// What a copy of a window takes its pixels from: the client area of a graphics
+// window's picture, read in place; the console window's picture drawn anew.
+SurfacePtr ClientPicture(RtWindowId id) {
+  if (id != RtWindowId::View && id != RtWindowId::Nav) return rt::WindowPicture(id);
+  cairo_surface_t* surface = CurrentRuntime().windows->windows.at(static_cast<size_t>(id)).surface.get();
+  cairo_surface_flush(surface);
+  return SurfacePtr(cairo_surface_create_for_rectangle(surface, 0, 0, rt::ClientPixelWidth(id),
+                                                       rt::ClientPixelHeight(id)));
+}
+
 // Draws the part (sx, sy, sw, sh) of the image, in its pixels, into the device
 // rectangle (x, y, w, h).
 void PaintImage(const DrawTarget& t, cairo_surface_t* image, double x, double y, double w, double h,
@@ -1251,7 +1261,7 @@ RtBitmap RtCopyWindowToBitmap(RtWindowId id, double x, double y, double width, d
   const double h = std::round(height / perPixel);
   if (w < 1 || h < 1 || w > 4 * rt::kScreenWidth || h > 4 * rt::kScreenHeight)
     RtRaise(kErrIllegalArgument, where);
-  SurfacePtr picture = rt::WindowPicture(id);
+  SurfacePtr picture = ClientPicture(id);
   SurfacePtr copy(
       cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(w), static_cast<int>(h)));
   CairoPtr cr(cairo_create(copy.get()));
