@@ -7,6 +7,7 @@
 #include <bit>
 #include <cfloat>
 #include <cmath>
+#include <cstring>
 #include <span>
 #include <list>
 #include <numbers>
@@ -197,25 +198,56 @@ struct PixelMask {
   std::vector<uint64_t> bits;
 };
 
-// The pixels of an A8 mask that are at least half covered, relative to the
-// anchor pixel that lies at (-left, -top) on the mask.
-void CollectMask(cairo_surface_t* mask, int left, int top, PixelMask& out) {
+// The pixels of a mask that are at least half covered, relative to the anchor
+// pixel that lies at (-left, -top) on the mask. The mask is an A8 surface, or an
+// ARGB32 one whose alpha holds the coverage; with `blank` its pixels are left 0.
+static_assert(std::endian::native == std::endian::little, "masks are read a word at a time");
+
+void CollectMask(cairo_surface_t* mask, int left, int top, PixelMask& out, bool blank = false) {
   cairo_surface_flush(mask);
-  const unsigned char* data = cairo_image_surface_get_data(mask);
+  unsigned char* data = cairo_image_surface_get_data(mask);
   const int stride = cairo_image_surface_get_stride(mask);
   const int width = cairo_image_surface_get_width(mask);
   const int height = cairo_image_surface_get_height(mask);
-  auto covered = [&](int x, int y) { return data[static_cast<ptrdiff_t>(y) * stride + x] >= 0x80; };
+  const bool alpha8 = cairo_image_surface_get_format(mask) == CAIRO_FORMAT_A8;
+  // Eight bytes at a time: their high bits are those of eight A8 pixels or of
+  // two ARGB32 alphas (little-endian).
+  const int bytesPerPixel = alpha8 ? 1 : 4;
+  const uint64_t high = alpha8 ? 0x8080808080808080u : 0x8000000080000000u;
+  const int shift = alpha8 ? 3 : 5;  // bit index to pixel
+  const int perWord = 8 / bytesPerPixel;
+  // The covered pixels of the whole mask, a row of bits per row.
+  const int rowWords = (width + 63) / 64;
+  thread_local std::vector<uint64_t> rows;
+  rows.assign(static_cast<size_t>(rowWords) * static_cast<size_t>(height), 0);
   int x0 = width, x1 = -1, y0 = height, y1 = -1;
   for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      if (!covered(x, y)) continue;
+    unsigned char* row = data + static_cast<ptrdiff_t>(y) * stride;
+    uint64_t* bits = rows.data() + static_cast<ptrdiff_t>(y) * rowWords;
+    const auto take = [&](int x) {
+      bits[x / 64] |= uint64_t{1} << (x % 64);
       x0 = std::min(x0, x);
       x1 = std::max(x1, x);
       y0 = std::min(y0, y);
-      y1 = std::max(y1, y);
+      y1 = y;
+    };
+    int x = 0;
+    for (; x + perWord <= width; x += perWord) {
+      uint64_t word;
+      std::memcpy(&word, row + x * bytesPerPixel, sizeof word);
+      if (word == 0) continue;
+      if (blank) std::memset(row + x * bytesPerPixel, 0, sizeof word);
+      for (uint64_t set = word & high; set != 0; set &= set - 1) {
+        take(x + (std::countr_zero(set) >> shift));
+      }
+    }
+    for (; x < width; ++x) {
+      unsigned char* pixel = row + x * bytesPerPixel;
+      if (pixel[bytesPerPixel - 1] >= 0x80) take(x);  // alpha is the last byte (little-endian)
+      if (blank) std::memset(pixel, 0, static_cast<size_t>(bytesPerPixel));
     }
   }
+  if (blank) cairo_surface_mark_dirty(mask);
   out = PixelMask();
   if (x1 < 0) return;
   out.left = left + x0;
@@ -224,11 +256,19 @@ void CollectMask(cairo_surface_t* mask, int left, int top, PixelMask& out) {
   out.height = y1 - y0 + 1;
   out.words = (out.width + 63) / 64;
   out.bits.assign(static_cast<size_t>(out.words) * static_cast<size_t>(out.height), 0);
+  // The rows of the covered rectangle, moved to start at its left column.
+  const int skip = x0 / 64, offset = x0 % 64;
   for (int y = y0; y <= y1; ++y) {
-    uint64_t* row = out.bits.data() + static_cast<ptrdiff_t>(y - y0) * out.words;
-    for (int x = x0; x <= x1; ++x) {
-      if (covered(x, y)) row[(x - x0) / 64] |= uint64_t{1} << ((x - x0) % 64);
+    const uint64_t* from = rows.data() + static_cast<ptrdiff_t>(y) * rowWords + skip;
+    uint64_t* to = out.bits.data() + static_cast<ptrdiff_t>(y - y0) * out.words;
+    const int available = rowWords - skip;
+    for (int k = 0; k < out.words; ++k) {
+      uint64_t word = from[k] >> offset;
+      if (offset != 0 && k + 1 < available) word |= from[k + 1] << (64 - offset);
+      to[k] = word;
     }
+    const int tail = out.width % 64;
+    if (tail != 0) to[out.words - 1] &= (uint64_t{1} << tail) - 1;
   }
 }
 
@@ -889,12 +929,15 @@ class TextCache {
     const int left = ink.x - margin, top = ink.y - margin;
     const int width = ink.width + 2 * margin, height = ink.height + 2 * margin;
     if (static_cast<double>(width) * height > kMaxMaskPixels) return false;
-    // The mask's memory is kept from text to text, blanked for each.
-    static std::vector<unsigned char> memory;
-    const int stride = cairo_format_stride_for_width(CAIRO_FORMAT_A8, width);
-    memory.assign(static_cast<size_t>(stride) * static_cast<size_t>(height), 0);
-    SurfacePtr mask(
-        cairo_image_surface_create_for_data(memory.data(), CAIRO_FORMAT_A8, width, height, stride));
+      // The mask's memory is kept from text to text, blanked for each. Glyphs are
+    // drawn into 32-bit pixels: into 8-bit ones pixman takes a slow way for
+    // every glyph, and the pixels covered are the same.
+    static std::vector<unsigned char> memory;  // all 0 between texts
+    const int stride = cairo_format_stride_for_width(CAIRO_FORMAT_ARGB32, width);
+    const size_t bytes = static_cast<size_t>(stride) * static_cast<size_t>(height);
+    if (memory.size() < bytes) memory.resize(bytes, 0);
+    SurfacePtr mask(cairo_image_surface_create_for_data(memory.data(), CAIRO_FORMAT_ARGB32, width,
+                                                        height, stride));
     if (cairo_surface_status(mask.get()) != CAIRO_STATUS_SUCCESS) return false;
     {
       CairoPtr cr(cairo_create(mask.get()));
@@ -903,7 +946,7 @@ class TextCache {
       cairo_move_to(cr.get(), -left, -top);
       pango_cairo_show_layout(cr.get(), layout);
     }
-    CollectMask(mask.get(), left, top, pixels);
+    CollectMask(mask.get(), left, top, pixels, true);
     return true;
   }
 
