@@ -160,9 +160,9 @@ void StartupErrorTrap(App& app, TrappedSteps steps) {
   }
 }
 
-// Steps up to the settings: a missing pointer or settings file gives the
-// default settings. Returns the settings file's values that were not taken.
-std::vector<std::string> FindFoldersAndSettings(App& app) {
+}  // namespace
+
+std::vector<std::string> shell::FindFoldersAndSettings(App& app) {
   const bool commandLineEmpty = app.shell.CommandLine.empty();
   std::vector<std::string> refused;
   try {
@@ -181,6 +181,8 @@ std::vector<std::string> FindFoldersAndSettings(App& app) {
   }
   return {};
 }
+
+namespace {
 
 // The guide texts; a missing file switches the navigator off for the run.
 void LoadGuideTextsTrapped(App& app) {
@@ -521,7 +523,7 @@ void Form3QueryClose(App&, int16_t& cancel) { cancel = 1; }
 
 Jump ProgramStart(App& app) {
   BindCloseRequest(app, kMain, MainFormQueryClose);
-  const std::vector<std::string> refused = FindFoldersAndSettings(app);
+  const std::vector<std::string> refused = shell::FindFoldersAndSettings(app);
   LoadGuideTextsTrapped(app);
   MakePrinterObject(app);
   ArmMainErrorHandler(app);

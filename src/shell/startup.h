@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 struct App;
 
@@ -25,6 +27,15 @@ struct ScreenSizeChoice {
 // rules over earlier ones, values a rule leaves alone stay as they came. The sizes
 // are returned as the rules give them, also when they come out at 0 or below.
 ScreenSizeChoice ApplyScreenSizeRules(double width, double height, ScreenSizeChoice choice);
+
+// The first steps of start-up, up to the settings: the program, job and data
+// folders, the pointer file KRN2000.INI in the Windows folder (written when the
+// command line is empty, else read: its line names the data folder, which
+// becomes current) and the settings file KRN2000.DEF of the data folder. A
+// missing pointer or settings file gives the default settings; a failure on the
+// way leaves the current folder as the data folder, with the default settings.
+// Returns the settings file's values that were not taken.
+std::vector<std::string> FindFoldersAndSettings(App& app);
 
 }  // namespace shell
 

@@ -1,0 +1,24 @@
+// The point-list file: an input is the job file JOB.PRN, loaded as the command
+// line loads a job (every point from number 1 on, line vertices from the
+// attributes, no connection-line file beside it).
+#include <cstddef>
+#include <cstdint>
+
+#include "files/coordinate_file_menu.h"
+#include "fuzz_support.h"
+#include "shell/app.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  fuzz::RunInput([&] {
+    const fuzz::Scratch& scratch = fuzz::Scratch::Get();
+    fuzz::WriteFile(scratch / "JOB.PRN", data, size);
+    App app;
+    app.shell.JobFolder = scratch.path() + "/";
+    app.shell.DataFolder = app.shell.JobFolder;
+    app.settings.ZA = "JOB";
+    app.job.FileExtension = ".PRN";
+    app.job.FileMenuChoice = 0;
+    LoadCoordinateFile(app);
+  });
+  return 0;
+}
