@@ -4,7 +4,7 @@
 PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             libcairo2-dev libpango1.0-dev librsvg2-dev fonts-ipafont-gothic fonts-ipafont-mincho \
             poppler-utils poppler-data libgtk-3-dev xvfb xauth xdotool x11-apps imagemagick \
-            libcanberra-dev libcanberra-pulse sound-theme-freedesktop
+            libcanberra-dev libcanberra-pulse sound-theme-freedesktop clang-16 libclang-rt-16-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
@@ -55,6 +55,18 @@ deps:
 	  done; \
 	  DEBIAN_FRONTEND=noninteractive $(APT_GET) install -y -qq --no-install-recommends $$missing; \
 	fi
+
+# The fuzz targets of the file readers (fuzz/README.md): builds build/fuzz with
+# clang and runs each target for FUZZ_SECONDS seconds, FUZZ_JOBS at once. What
+# they find is kept in build/fuzz/findings/<target>/ and fails the command.
+FUZZ_SECONDS ?= 60
+FUZZ_JOBS ?= 4
+
+.PHONY: fuzz
+fuzz: deps
+	cmake -S fuzz -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++-16
+	cmake --build build/fuzz -j $(JOBS) --target all fast
+	FUZZ_JOBS=$(FUZZ_JOBS) fuzz/run fuzz build/fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build

@@ -24,8 +24,12 @@
 
 #include "runtime/errors.h"
 #include "runtime/events.h"
+#include "shell/program.h"
 
 namespace fuzz {
+
+// The routine table is filled once, before the first App, as the program's main does.
+inline const bool kProgramRoutinesInstalled = (InstallProgramRoutines(), true);
 
 class Scratch {
  public:

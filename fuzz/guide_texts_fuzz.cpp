@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "fuzz_support.h"
-#include "shell/app.h"
+#include "core/app.h"
 #include "ui/navigator.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -10,7 +10,7 @@
 #include "files/line_file.h"
 #include "files/point_list.h"
 #include "fuzz_support.h"
-#include "shell/app.h"
+#include "core/app.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "files/coordinate_file_menu.h"
 #include "fuzz_support.h"
-#include "shell/app.h"
+#include "core/app.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::RunInput([&] {

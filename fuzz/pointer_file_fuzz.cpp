@@ -8,7 +8,7 @@
 #include <fstream>
 
 #include "fuzz_support.h"
-#include "shell/app.h"
+#include "core/app.h"
 #include "shell/startup.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

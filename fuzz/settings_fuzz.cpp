@@ -8,7 +8,7 @@
 
 #include "fuzz_support.h"
 #include "runtime/files.h"
-#include "shell/app.h"
+#include "core/app.h"
 #include "shell/settings_file.h"
 #include "shell/settings_screen.h"
 
