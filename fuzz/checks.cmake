@@ -41,3 +41,11 @@ foreach(source ${fuzz_sources})
   add_test(NAME fuzz_${name} COMMAND ${PROJECT_SOURCE_DIR}/fuzz/run check ${KRN_FUZZ_DIR} 5 ${name})
   set_tests_properties(fuzz_${name} PROPERTIES TIMEOUT 300 LABELS fuzz)
 endforeach()
+
+# The converter's output for each form of literal, against the copy checked by hand.
+add_test(NAME fuzz_cp932_literals
+         COMMAND sh -c "\"$1\" \"$2\" \"$3\" && cmp \"$3\" \"$4\"" sh ${KRN_FUZZ_DIR}/cp932_literals
+                 ${PROJECT_SOURCE_DIR}/fuzz/literals/sample.cpp
+                 ${CMAKE_CURRENT_BINARY_DIR}/cp932_literals_sample.cpp
+                 ${PROJECT_SOURCE_DIR}/fuzz/literals/sample.expected.cpp)
+set_tests_properties(fuzz_cp932_literals PROPERTIES LABELS fuzz)
