@@ -22,6 +22,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/app.h"
 #include "runtime/errors.h"
 #include "runtime/events.h"
 #include "shell/program.h"
@@ -107,6 +108,19 @@ class Scratch {
 inline void WriteFile(const std::string& path, const uint8_t* data, size_t size) {
   std::ofstream out(path, std::ios::binary);
   out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+}
+
+// The scratch folder as the job folder and the data folder.
+inline void UseScratchFolders(App& app) {
+  app.shell.JobFolder = Scratch::Get().path() + "/";
+  app.shell.DataFolder = app.shell.JobFolder;
+}
+
+// The job JOB.PRN in the scratch folder, with its connection-line file JOB.SEN.
+inline void UseScratchJob(App& app) {
+  UseScratchFolders(app);
+  app.settings.ZA = "JOB";
+  app.job.FileExtension = ".PRN";
 }
 
 inline std::string_view Bytes(const uint8_t* data, size_t size) {

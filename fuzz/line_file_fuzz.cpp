@@ -34,13 +34,9 @@ const std::vector<files::PointListEntry>& SamplePoints() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::RunInput([&] {
-    const fuzz::Scratch& scratch = fuzz::Scratch::Get();
-    fuzz::WriteFile(scratch / "JOB.SEN", data, size);
+    fuzz::WriteFile(fuzz::Scratch::Get() / "JOB.SEN", data, size);
     App app;
-    app.shell.JobFolder = scratch.path() + "/";
-    app.shell.DataFolder = app.shell.JobFolder;
-    app.settings.ZA = "JOB";
-    app.job.FileExtension = ".PRN";
+    fuzz::UseScratchJob(app);
     int k = 0;
     for (const files::PointListEntry& point : SamplePoints()) {
       ++k;

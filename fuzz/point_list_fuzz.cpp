@@ -10,13 +10,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::RunInput([&] {
-    const fuzz::Scratch& scratch = fuzz::Scratch::Get();
-    fuzz::WriteFile(scratch / "JOB.PRN", data, size);
+    fuzz::WriteFile(fuzz::Scratch::Get() / "JOB.PRN", data, size);
     App app;
-    app.shell.JobFolder = scratch.path() + "/";
-    app.shell.DataFolder = app.shell.JobFolder;
-    app.settings.ZA = "JOB";
-    app.job.FileExtension = ".PRN";
+    fuzz::UseScratchJob(app);
     app.job.FileMenuChoice = 0;
     LoadCoordinateFile(app);
   });

@@ -14,11 +14,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::RunInput([&] {
-    const fuzz::Scratch& scratch = fuzz::Scratch::Get();
-    fuzz::WriteFile(scratch / "KRN2000.DEF", data, size);
+    fuzz::WriteFile(fuzz::Scratch::Get() / "KRN2000.DEF", data, size);
     App app;
-    app.shell.JobFolder = scratch.path() + "/";
-    app.shell.DataFolder = app.shell.JobFolder;
+    fuzz::UseScratchFolders(app);
     ApplyDefaultSettings(app);
     RtOpen(4, "KRN2000.DEF", RtFileMode::Input);
     ReadSettings(app);
