@@ -1,6 +1,6 @@
 // The settings files: an input is KRN2000.DEF in the data folder, read as the
-// start-up and the settings screen's load read a settings file; then the
-// settings screen's rows and the lines a save would write are made from what was
+// start-up and the settings screen's load read a settings file, the values not
+// taken reported as they are there; then the settings screen's rows and the lines a save would write are made from what was
 // read, and the mouse calibration rewrites the file as it does after a
 // calibration.
 #include <cstddef>
@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::UseScratchFolders(app);
     ApplyDefaultSettings(app);
     RtOpen(4, "KRN2000.DEF", RtFileMode::Input);
-    ReadSettings(app);
+    ReportRefusedSettings("KRN2000.DEF", ReadSettings(app));
     RtClose(4);
     BuildSettingsList(app);
     SettingsLines(app);
