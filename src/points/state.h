@@ -90,6 +90,11 @@ struct Store {
   // The running number of the commands that number their points themselves.
   double RunningPointNumber = 0;
   double CoordinateDisplayMode = 1;
+  // Left by the station and offset conversion: the offset, and the polar values
+  // of the point seen from the base point (or the arc's centre).
+  double StationOffset = 0;
+  double PolarAngle = 0;
+  double PolarDistance = 0;
   double CurrentMark = 0;
   double LineConnectMode = 0;
 

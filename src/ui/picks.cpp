@@ -9,11 +9,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <string>
 
 #include "core/app.h"
 #include "core/numeric.h"
+#include "core/plane.h"
 #include "runtime/console.h"
 #include "runtime/events.h"
 #include "runtime/graphics.h"
@@ -74,8 +74,6 @@ void BlankAnswerField(const ui::InputState& in) {
   LocateAnswer(in);
   RtPrintStr(std::string(9, ' '), false);
 }
-
-double Sign(double x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
 
 // ---- Console words ----
 
@@ -296,26 +294,11 @@ void OfferPoint(App& app, int i, const Box& box) {
 }
 
 // The station and offset of a ground point along the base line, or along the
-// base arc when BaseRadius is not 0 (the base point is then its centre).
-struct StationOffset {
-  double station, offset;
-};
-
-StationOffset AlongBase(const App& app, double x, double y) {
+// base arc when BaseRadius is not 0 (the base point is then its centre); the
+// chainage is not added.
+plane::AlongBase AlongBase(const App& app, double x, double y) {
   const cogo::State& c = app.cogo;
-  const double dX = x - c.BasePointX;
-  const double dY = y - c.BasePointY;
-  const double d = std::sqrt(dX * dX + dY * dY) + 1e-20;
-  const double a = ArcCosDegrees(dX / (d + 1e-20)) * Sign(dY + app.shell.Epsilon) - c.BaseAzimuth;
-  double s = CosDegrees(a) * d;
-  double o = SinDegrees(a) * d;
-  if (c.BaseRadius != 0) {
-    const double d2 = std::sqrt(s * s + o * o) + 1e-20;
-    const double a2 = ArcCosDegrees(s / d2) * Sign(o);
-    s = std::numbers::pi * c.BaseRadius * a2 / 180;
-    o = c.BaseRadius - d2 * Sign(c.BaseRadius);
-  }
-  return {s, o};
+  return plane::AlongBaseOf(x - c.BasePointX, y - c.BasePointY, c.BaseAzimuth, c.BaseRadius);
 }
 
 double RelativeStation(const App& app, double station) {
@@ -351,7 +334,7 @@ int TypePointStation(App& app, const Box& box) {
     RtColor(4);
     LocateAnswerColumn(in);
     DrawPointInColours(app, i, 9, 4);
-    const StationOffset so = AlongBase(app, app.points.PointX(i), app.points.PointY(i));
+    const plane::AlongBase so = AlongBase(app, app.points.PointX(i), app.points.PointY(i));
     in.BaseStation = RelativeStation(app, RoundTo4Decimals(so.station + app.cogo.BaseChainage));
     in.BaseOffset = RoundTo4Decimals(so.offset);
     if (TypeStationOrOffset(in)) return i;

@@ -9,6 +9,7 @@
 
 #include "core/app.h"
 #include "core/numeric.h"
+#include "core/plane.h"
 #include "core/routines.h"
 #include "runtime/clock.h"
 #include "runtime/console.h"
@@ -134,9 +135,6 @@ void ShowDragIndicator(App& app, const ViewPointer& pointer) {
 std::string Padded(double x, size_t width = 12) {
   return (RtStr(x) + std::string(kBlankCount, ' ')).substr(0, width);
 }
-
-double Sign(double x) { return (x > 0) - (x < 0); }
-
 double Distance(double dx, double dy) { return std::sqrt(dx * dx + dy * dy); }
 
 // The parcel area with the reference vertex moved to the pointer, computed for
@@ -197,19 +195,10 @@ void AppendDistanceFromReference(App& app) {
 void AppendStationAndOffset(App& app) {
   ui::InputState& in = app.input;
   const cogo::State& base = app.cogo;
-  double r = Distance(in.PointerX - base.BasePointX, in.PointerY - base.BasePointY) + 1e-20;
-  double a = ArcCosDegrees((in.PointerX - base.BasePointX) / (r + 1e-20)) *
-                 Sign(in.PointerY - base.BasePointY + app.shell.Epsilon) -
-             base.BaseAzimuth;
-  in.BaseStation = CosDegrees(a) * r;
-  in.BaseOffset = SinDegrees(a) * r;
-  if (base.BaseRadius != 0) {
-    r = Distance(in.BaseStation, in.BaseOffset) + 1e-20;
-    a = ArcCosDegrees(in.BaseStation / r) * Sign(in.BaseOffset);
-    in.BaseStation = Pi * base.BaseRadius * a / 180;
-    in.BaseOffset = base.BaseRadius - r * Sign(base.BaseRadius);
-  }
-  in.BaseStation += base.BaseChainage;
+  const plane::AlongBase along = plane::AlongBaseOf(in.PointerX - base.BasePointX, in.PointerY - base.BasePointY,
+                                                    base.BaseAzimuth, base.BaseRadius);
+  in.BaseStation = along.station + base.BaseChainage;
+  in.BaseOffset = along.offset;
   in.ViewCaptionText += "x=" + Padded(RoundCoordinate(app, in.BaseStation)) + "y=" +
                         Padded(RoundCoordinate(app, in.BaseOffset));
 }
