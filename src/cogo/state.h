@@ -26,6 +26,17 @@ struct State {
   double BaseAzimuth = 0;
   double BaseRadius = 0;
   double BaseChainage = 0;
+
+  // The radiation log of registered points: 1 once the radial observation of
+  // the instrument station has been used. The station set-up leaves the heading
+  // of its first record ("*", station and back-sight names and the instrument
+  // height) and state 0; the first record then carries the heading and every
+  // later one the reference to the first (its number and "="); state 2 keeps the
+  // text of the record before.
+  double RadiationStarted = 0;
+  double RadiationRecordState = 0;
+  std::string RadiationStationText;
+  std::string RadiationReferenceText;
 };
 
 }  // namespace cogo

@@ -40,6 +40,22 @@ plane::AlongBase plane::AlongBaseOf(double dx, double dy, double azimuth, double
   return a;
 }
 
+plane::OnBase plane::OntoBaseOf(double dx, double dy, double azimuth, double radius) {
+  const AlongBase along = AlongBaseOf(dx, dy, azimuth, radius);
+  OnBase on;
+  if (radius != 0) {
+    on.moved = std::fabs(radius);
+    on.dx = on.moved * CosDegrees(azimuth + along.angle);
+    on.dy = on.moved * SinDegrees(azimuth + along.angle);
+  } else {
+    // Back across the line by the offset: the direction 90 degrees to its left.
+    on.moved = along.offset;
+    on.dx = dx + along.offset * CosDegrees(azimuth + 270);
+    on.dy = dy + along.offset * SinDegrees(azimuth + 270);
+  }
+  return on;
+}
+
 plane::FromBase plane::FromBaseOf(double station, double offset, double azimuth) {
   FromBase f;
   f.distance = std::sqrt(station * station + offset * offset);

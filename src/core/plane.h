@@ -46,6 +46,18 @@ struct AlongBase {
 };
 AlongBase AlongBaseOf(double dx, double dy, double azimuth, double radius);
 
+// A point put on the base line or arc: on a straight line the foot of the
+// perpendicular from the point, on an arc the point of the arc on the point's
+// radius. (dx, dy) and the result are less the base point. `moved` is how far
+// the registration counts it moved: the offset on a straight line (positive when
+// the point lay on the right), the radius |R| on an arc.
+struct OnBase {
+  double dx = 0;
+  double dy = 0;
+  double moved = 0;
+};
+OnBase OntoBaseOf(double dx, double dy, double azimuth, double radius);
+
 // The inverse for the straight line: the point (less the base point) at
 // `station` along and `offset` across a base line in direction `azimuth`, with
 // its distance from the base point and its direction angle, worked out the same

@@ -27,7 +27,7 @@ bool IsFreePoint(const App& app, int number) {
 void CaretToSpaceInAnswer(App& app) {
   std::string& answer = app.input.Answer;
   if (answer.empty() || answer[0] != '^') return;
-  answer = " " + RtMid(answer, 2, 12);
+  answer[0] = ' ';
 }
 
 std::string TrimTrailingBlanks(std::string_view text) {

@@ -15,8 +15,8 @@ std::string DefaultPointName(int number);
 bool IsFreePoint(const App& app, int number);
 
 // A point name of the default form begins with a blank, which a typed answer
-// writes as "^": an Answer that begins with "^" becomes one blank followed by its
-// bytes 2 to 13 (longer answers lose the rest); any other answer stays as it is.
+// writes as "^": the "^" at the start of an Answer becomes that blank, the rest
+// of the answer kept whole; any other answer stays as it is.
 void CaretToSpaceInAnswer(App& app);
 
 // Splits Answer into PointNamePrefix and PointNameNumber so that NextPointName

@@ -36,6 +36,13 @@ struct ProgramRoutines {
   // The result menu.
   Entry ShowResultMenu = nullptr;
 
+  // Coordinate geometry and stake-out.
+  Routine ReverseTraverseToPoint = nullptr;
+  Routine ReportStoredPointByZe = nullptr;
+
+  // The field book.
+  Routine FormatObservationFields = nullptr;
+
   // Traverse reports.
   Routine FlushPendingReportLine = nullptr;
 

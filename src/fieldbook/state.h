@@ -10,6 +10,21 @@ namespace fieldbook {
 
 struct State {
   double FieldBookMode = 0;  // 0 traverse, 1 level, 2 level with distance
+  double FieldBookCount = 0;  // the last record of the book; 0 = empty
+  // 1: every point registered after the radial observation has been used also
+  // logs its observation in the book (at the record of its own number).
+  double ZJ = 0;
+  // The sight in hand: slope distance (metres), vertical and horizontal readings
+  // (dd.mmss) and the target height, which is the staff reading of a level sight.
+  double MeasuredDistance = 0;
+  double MeasuredVerticalAngle = 0;
+  double MeasuredHorizontalAngle = 0;
+  double ObservationTargetHeight = 0;
+  // Its values as the fixed-width column texts of the records.
+  std::string DistanceColumn;
+  std::string VerticalColumn;
+  std::string HorizontalColumn;
+  std::string ObservationHeightField;
   // Attribute column of the field book, indexed like the point numbers.
   RtTable<std::string> FieldBookAttribute{core::kPointCapacity};
   // The 44-column observation records, and the last record of an instrument.

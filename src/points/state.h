@@ -87,6 +87,19 @@ struct Store {
   double PendingPointX = 0;
   double PendingPointY = 0;
   std::string PendingPointAttribute;
+  // The registration's own values: the number picked from the coordinate table,
+  // and the offset and height change of its "+" command.
+  double ForcedPointNumber = 0;
+  double ProjectionOffset = 0;
+  double HeightIncrement = 0;
+  // The work point as it stood when the number was picked from the table.
+  double PreviousWorkPointX = 0;
+  double PreviousWorkPointY = 0;
+  // The point the command registered last, from which the next connection line
+  // runs; 0 at each status header (the first line then runs from PointCount).
+  double PreviousRegisteredPoint = 0;
+  // The reply to the initial-registration question of a converted list.
+  std::string InitialRegistrationAnswer;
   // The running number of the commands that number their points themselves.
   double RunningPointNumber = 0;
   double CoordinateDisplayMode = 1;

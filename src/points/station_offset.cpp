@@ -1,7 +1,12 @@
 #include "points/station_offset.h"
 
 #include "core/app.h"
+#include "core/constants.h"
+#include "core/numeric.h"
 #include "core/plane.h"
+#include "runtime/console.h"
+#include "runtime/files.h"
+#include "runtime/numtext.h"
 
 void ConvertToStationOffset(App& app) {
   points::Store& p = app.points;
@@ -12,4 +17,13 @@ void ConvertToStationOffset(App& app) {
   p.PolarAngle = along.angle;
   p.WorkPointX = along.station + base.BaseChainage;
   p.WorkPointY = p.StationOffset = along.offset;
+}
+
+void PrintDistanceLine(App& app) {
+  const traverse::State& t = app.traverse;
+  // The reading is compared as typed (dd.mmss) with that of a horizontal sight.
+  if (t.VerticalReading == 90 + app.settings.VV || t.DistancePromptFlag != 0) return;
+  const double distance = RoundDistance(app, t.ReducedDistance);
+  RtPrintUsingNum("L=######.###", {distance}, true);
+  if (app.settings.ZD <= 2) RtPrintToFile(core::kPrintBuffer, RtFormatUsing("               L=#######.###", {distance}));
 }

@@ -25,6 +25,11 @@ void ReportPointNumberOutOfRange(App& app) {
   PlaySound(app, "chord.wav");
 }
 
+void ReportPointNumberInUse(App& app, double number) {
+  RtPrintStr("点番" + RtStr(number) + " は使用中です", true);
+  PlaySound(app, "chord.wav");
+}
+
 bool AppendToNewPointList(App& app, double number) {
   points::Store& p = app.points;
   // Entries from index PointCapacity on are the per-point marks.

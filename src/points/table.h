@@ -11,6 +11,9 @@ void FindHighestUsedPoint(App& app);
 // Says that a point number lies outside the table: "点番が許容範囲を超えています"
 // as a line of its own, and "chord.wav".
 void ReportPointNumberOutOfRange(App& app);
+// Says that a point holds the number, so that nothing is stored there:
+// "点番 n は使用中です" as a line of its own, and "chord.wav".
+void ReportPointNumberInUse(App& app, double number);
 
 // Appends `number` to NewPointList (NewPointCount + 1). The list has room for
 // PointCapacity entries below the per-point marks that follow it; when it is full

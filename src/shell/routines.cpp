@@ -6,7 +6,9 @@
 #include "cad/drawing.h"
 #include "cad/line_drawing.h"
 #include "cad/paper_frame.h"
+#include "cogo/reverse_traverse.h"
 #include "core/routines.h"
+#include "fieldbook/observation_fields.h"
 #include "files/result.h"
 #include "points/resolver.h"
 #include "points/selection.h"
@@ -32,6 +34,11 @@ void InstallProgramRoutines() {
   r.ResolvePointNumberOrName = ResolvePointNumberOrName;
 
   r.ShowResultMenu = ShowResultMenu;
+
+  r.ReverseTraverseToPoint = ReverseTraverseToPoint;
+  r.ReportStoredPointByZe = ReportStoredPointByZe;
+
+  r.FormatObservationFields = FormatObservationFields;
 
   r.FlushPendingReportLine = FlushPendingReportLine;
 

@@ -26,6 +26,7 @@ void ResetCommandModes(App& app) {
   p.CurrentMark = 1;
   app.lines.CurrentLineType = 9;
   p.LineConnectMode = 0;
+  p.PreviousRegisteredPoint = 0;
   app.traverse.TraverseInputKind = 0;
   app.output.InstrumentListFormat = 0;
   app.traverse.ObservationRunning = 0;

@@ -17,6 +17,13 @@ struct State {
   double ObservationRunning = 0;
   double ZeroDirectionAngle = 0;
   double DistancePromptFlag = 1;
+  // The sight in hand: its vertical circle reading as typed (dd.mmss; 90 + VV
+  // when none was typed) and its reduced horizontal distance.
+  double VerticalReading = 90;
+  double ReducedDistance = 0;
+  // The radial observation loop's last command, upper-cased; "*" registers the
+  // last point again with a new target height.
+  std::string ObservationCommand;
   // The report line being assembled column by column, and the report in progress.
   std::string ReportLine;
   double ReverseTraverseLegCount = 0;

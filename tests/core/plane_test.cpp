@@ -128,4 +128,31 @@ TEST(PlaneFromBase, RoundTripsThroughStationAndOffset) {
   EXPECT_NEAR(behind.dy, 0, 1e-9);
 }
 
+// Onto a line: the foot of the perpendicular by vector projection, (d·u) u for
+// the unit vector u of the azimuth. Onto an arc: the arc point on the radius
+// through the point, |R| d / |d|.
+TEST(PlaneOntoBase, FootOfThePerpendicularAndThePointOnTheSameRadius) {
+  const struct {
+    double dx, dy, azimuth;
+  } points[] = {{30, 40, 0}, {30, 40, 30}, {-12.5, 7.25, 135}, {100, -250, 281.5}, {0, 9, 90}};
+  for (const auto& c : points) {
+    SCOPED_TRACE(testing::Message() << c.dx << " " << c.dy << " at " << c.azimuth);
+    const double ux = std::cos(c.azimuth * M_PI / 180), uy = std::sin(c.azimuth * M_PI / 180);
+    const double along = c.dx * ux + c.dy * uy;
+    const plane::OnBase foot = plane::OntoBaseOf(c.dx, c.dy, c.azimuth, 0);
+    EXPECT_NEAR(foot.dx, along * ux, 1e-9);
+    EXPECT_NEAR(foot.dy, along * uy, 1e-9);
+    // Moved by the offset: positive when the point lay to the right.
+    EXPECT_NEAR(foot.moved, -c.dx * uy + c.dy * ux, 1e-9);
+
+    const double d = std::hypot(c.dx, c.dy);
+    for (double radius : {20.0, -20.0}) {
+      const plane::OnBase arc = plane::OntoBaseOf(c.dx, c.dy, c.azimuth, radius);
+      EXPECT_NEAR(arc.dx, 20 * c.dx / d, 1e-6) << radius;
+      EXPECT_NEAR(arc.dy, 20 * c.dy / d, 1e-6) << radius;
+      EXPECT_EQ(arc.moved, 20);
+    }
+  }
+}
+
 }  // namespace

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "core/app.h"
+#include "points/point_question.h"
 
 namespace {
 
@@ -42,6 +43,34 @@ TEST(ConvertToStationOffset, AddsTheChainageAndLeavesTheOffsetAndHeight) {
     EXPECT_NEAR(app->points.WorkPointY, c.offset, 1e-9) << c.what;
     EXPECT_EQ(app->points.StationOffset, app->points.WorkPointY) << c.what;
     EXPECT_EQ(app->points.WorkPointZ, 12.5) << c.what;
+  }
+}
+
+class DistanceLineTest : public PointQuestionTest {};
+
+// The reduced distance is printed only for an inclined sight whose distance was
+// not typed as a horizontal one; the print buffer takes it with ZD 2 or less.
+TEST_F(DistanceLineTest, PrintsTheReducedDistanceOfAnInclinedSight) {
+  const struct {
+    double vv, reading, promptFlag, zd;
+    bool screen, buffer;
+  } cases[] = {
+      {0, 85.3, 0, 2, true, true},    {0, 90, 0, 2, false, false},  {0, 85.3, 1, 2, false, false},
+      {0, 85.3, 0, 3, true, false},   {0, 85.3, 0, 4, true, false}, {90, 180, 0, 1, false, false},
+      {90, 90, 0, 1, true, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.vv << " " << c.reading << " " << c.promptFlag << " ZD " << c.zd);
+    ForgetTranscript();
+    ResetPrintBuffer(app);
+    app.settings.VV = c.vv;
+    app.settings.ZD = c.zd;
+    app.traverse.VerticalReading = c.reading;
+    app.traverse.DistancePromptFlag = c.promptFlag;
+    app.traverse.ReducedDistance = 123.4565;  // rounded half up to 1/T
+    PrintDistanceLine(app);
+    EXPECT_EQ(Printed("L=   123.457"), c.screen);
+    EXPECT_EQ(PrintBuffer(), c.buffer ? std::string(15, ' ') + "L=    123.457\r\n" : "");
   }
 }
 
