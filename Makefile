@@ -4,7 +4,8 @@
 PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             libcairo2-dev libpango1.0-dev librsvg2-dev fonts-ipafont-gothic fonts-ipafont-mincho \
             poppler-utils poppler-data libgtk-3-dev xvfb xauth xdotool x11-apps imagemagick \
-            libcanberra-dev libcanberra-pulse sound-theme-freedesktop clang-16 libclang-rt-16-dev
+            libcanberra-dev libcanberra-pulse sound-theme-freedesktop clang-16 libclang-rt-16-dev \
+            python3
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)

@@ -9,6 +9,8 @@ namespace area {
 
 struct State {
   double SelectionPolylineOn = 0;
+  // 0 makes the next reading of the parcel work file store the parcel labels anew.
+  double ParcelLabelsLoaded = 0;
   double ParcelVertexPickMode = 0;
   double AreaTableMode = 0;
   double AreaReportStyle = 0;

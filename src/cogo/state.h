@@ -26,6 +26,9 @@ struct State {
   double BaseAzimuth = 0;
   double BaseRadius = 0;
   double BaseChainage = 0;
+  // The height of the base point, set with the base line by the stake-out tasks
+  // that work in local coordinates.
+  double BaseHeight = 0;
 
   // The radiation log of registered points: 1 once the radial observation of
   // the instrument station has been used. The station set-up leaves the heading

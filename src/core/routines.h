@@ -25,6 +25,7 @@ struct ProgramRoutines {
   Entry PlotAllPoints = nullptr;
   Entry NormalizeNamesThenPlot = nullptr;
   Entry CommandNotAvailable = nullptr;
+  Entry CalibrateMouse = nullptr;
   Routine SettingsScreen = nullptr;
   Routine ShowStatusHeader = nullptr;
   Routine ArmMainErrorHandler = nullptr;
@@ -33,8 +34,9 @@ struct ProgramRoutines {
   Routine SelectPoints = nullptr;
   Routine ResolvePointNumberOrName = nullptr;
 
-  // The result menu.
+  // The result menu, and the coordinate management menu of the job files.
   Entry ShowResultMenu = nullptr;
+  Entry CoordinateManagementMenu = nullptr;
 
   // Coordinate geometry and stake-out.
   Routine ReverseTraverseToPoint = nullptr;

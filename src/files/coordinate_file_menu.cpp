@@ -12,6 +12,7 @@
 #include "core/app.h"
 #include "core/constants.h"
 #include "core/routines.h"
+#include "files/coordinate_management.h"
 #include "files/file_dialogs.h"
 #include "files/line_file.h"
 #include "files/point_list.h"
@@ -35,12 +36,6 @@ constexpr int kGuideFileMenu = 113;
 constexpr double kChoiceWrite = 1;
 constexpr double kChoiceBlockWrite = 2;
 constexpr double kChoiceRead = 3;
-
-// TEMPORARY: the coordinate management menu and the editor command come with
-// the coordinate management; until then the file menu's ways back lead to the
-// result menu and the editor choice says it is not available (the shell's
-// CommandNotAvailable).
-constexpr Entry kCoordinateManagementMenu = ShowResultMenu;
 
 // ---- Loading ----
 
@@ -71,14 +66,6 @@ void OpenJobFileToRead(const App& app) {
   ReportUnreadableJobFile(app, " が見つかりません。");
 }
 
-// The parcels of the previous job are gone: "K.D" is made anew, empty.
-void EmptyParcelWorkFile(const App& app) {
-  const std::string path = app.shell.DataFolder + std::string(kParcelWorkFileName);
-  RtKill(path);
-  RtOpen(kParcelFile, path, RtFileMode::Append);
-  RtClose(kParcelFile);
-}
-
 // The job loading. The file is read whole before anything of the job in memory
 // changes, so a missing or bad file leaves the points, the lines and the parcel
 // work file as they were; only then are the parcels dropped, the tables cleared
@@ -101,7 +88,7 @@ Jump LoadJob(App& app, bool clearFirst, bool emptyParcels) {
   }
   files::ForgetUnreadFile(app, path);
 
-  if (emptyParcels) EmptyParcelWorkFile(app);
+  if (emptyParcels) files::EmptyParcelWorkFile(app);
   if (clearFirst) ClearAllData(app);
   job.ListPointNumber = firstNumber;
   app.shell.ScaleFactor = 1;
@@ -202,9 +189,9 @@ Jump DispatchFileMenu(double choice) {
     case 4:
       return {AppendCoordinateFile};
     case 5:
-      return {EntryOf(Routines().CommandNotAvailable)};
+      return {EditFileWithEditor};
     default:
-      return {kCoordinateManagementMenu};
+      return {CoordinateManagementMenu};
   }
 }
 
@@ -224,10 +211,10 @@ Jump CoordinateFileMenu(App& app) {
 }
 
 Jump WriteCoordinateFile(App& app) {
-  if (!ChooseFileToSave(app)) return {kCoordinateManagementMenu};
+  if (!ChooseFileToSave(app)) return {CoordinateManagementMenu};
   std::vector<std::string> targets = {files::JobFilePath(app)};
   if (files::SavesConnectionLineFile(app)) targets.push_back(files::JobFilePath(app, ".SEN"));
-  if (!MayOverwriteUnreadFiles(app, targets)) return {kCoordinateManagementMenu};
+  if (!MayOverwriteUnreadFiles(app, targets)) return {CoordinateManagementMenu};
   std::string writing = targets.front();
   try {
     // The point file and its connection-line file replace the old ones together,
@@ -242,7 +229,7 @@ Jump WriteCoordinateFile(App& app) {
   } catch (const RtError& error) {
     if (!IsRefusedSave(error.number())) throw;
     ReportRefusedSave(app, error.number(), writing);
-    return {kCoordinateManagementMenu};
+    return {CoordinateManagementMenu};
   }
   for (const std::string& target : targets) files::ForgetUnreadFile(app, target);
   return {ShowResultMenu};
@@ -265,13 +252,13 @@ void SelectBlockAndOpenOutput(App& app) {
 
 Jump OpenCoordinateFile(App& app) {
   ShowOpenFileDialog(app);
-  if (app.job.ChosenFilePath.empty()) return {kCoordinateManagementMenu};
+  if (app.job.ChosenFilePath.empty()) return {CoordinateManagementMenu};
   return LoadJob(app, true, true);
 }
 
 Jump AppendCoordinateFile(App& app) {
   ShowOpenFileDialog(app);
-  if (app.job.ChosenFilePath.empty()) return {kCoordinateManagementMenu};
+  if (app.job.ChosenFilePath.empty()) return {CoordinateManagementMenu};
   return LoadJob(app, false, false);
 }
 
@@ -300,7 +287,13 @@ void ClearAllData(App& app) {
   for (int i = 1; i <= capacity; ++i) p.PointName(i) = DefaultPointName(i);
 }
 
-Jump CoordinateManagementPlaceholder(App& app) {
-  Call(Routines().ShowStatusHeader, app);
-  return {CoordinateFileMenu};
+namespace files {
+
+void EmptyParcelWorkFile(const App& app) {
+  const std::string path = app.shell.DataFolder + std::string(kParcelWorkFileName);
+  RtKill(path);
+  RtOpen(kParcelFile, path, RtFileMode::Append);
+  RtClose(kParcelFile);
 }
+
+}  // namespace files

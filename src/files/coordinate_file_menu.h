@@ -48,7 +48,8 @@ Jump LoadCoordinateFile(App& app);
 // settings and the files are not touched.
 void ClearAllData(App& app);
 
-// TEMPORARY: main-menu command 5 until the coordinate management menu is built.
-// It offers only the coordinate-file menu; the file menu's ways back to the
-// coordinate management menu lead to the result menu meanwhile.
-Jump CoordinateManagementPlaceholder(App& app);
+namespace files {
+// The parcels of the previous job are gone: the parcel work file "K.D" is made
+// anew, empty.
+void EmptyParcelWorkFile(const App& app);
+}  // namespace files

@@ -119,6 +119,28 @@ struct Store {
   double NameOverflow = 0;
   std::string CellUnderCursor;
   std::string EditedRowText;
+
+  // The packing of deleted points: the count of points kept so far, which a
+  // caller sets to 0 before it goes to CompactDeletedPoints.
+  double KeptPointCount = 0;
+
+  // The coordinate input menu and its loop: the mode chosen (0 to 11; the
+  // coordinate management menu leaves the decimal digit of its choice here),
+  // the point in hand and the name that will be stored for it, whether the run
+  // has had its first number, and whether automatic names follow without a
+  // question.
+  double CoordinateInputMode = 0;
+  double InputPointNumber = 0;
+  std::string PendingInputName;
+  double InputNumberGiven = 0;
+  double AutoNameRunning = 0;
+  // The kind of correction of the point correction: 0 asks at every point,
+  // 2 name, 3 name and X, Y, Z, 4 mark and code, any other value everything.
+  double CorrectionKind = 0;
+  // The coordinate list: the point whose entry is printed next.
+  double ListPointNumber = 1;
+  // The coordinate print: the width of the name column without its two blanks.
+  double NameWidth = 8;
 };
 
 }  // namespace points

@@ -9,7 +9,7 @@
 #include "core/constants.h"
 #include "core/point_names.h"
 #include "core/sound.h"
-#include "files/coordinate_file_menu.h"
+#include "files/coordinate_management.h"
 #include "files/result.h"
 #include "points/point_input.h"
 #include "points/selection.h"
@@ -44,7 +44,7 @@ constexpr std::array<Entry, 13> kCommands = {
     CommandNotAvailable,  // 2 various coordinates
     CommandNotAvailable,  // 3 route
     CommandNotAvailable,  // 4 machine point
-    CoordinateManagementPlaceholder,  // 5 coordinate management (TEMPORARY: file menu only)
+    CoordinateManagementMenu,  // 5 coordinate management
     CommandNotAvailable,  // 6 area
     CommandNotAvailable,  // 7 coordinate transformation
     CommandNotAvailable,  // 8 transfer

@@ -9,11 +9,13 @@
 #include "cogo/reverse_traverse.h"
 #include "core/routines.h"
 #include "fieldbook/observation_fields.h"
+#include "files/coordinate_management.h"
 #include "files/result.h"
 #include "points/resolver.h"
 #include "points/selection.h"
 #include "profile/drawing.h"
 #include "profile/item_names.h"
+#include "shell/mouse_calibration.h"
 #include "shell/program.h"
 #include "shell/settings_screen.h"
 #include "traverse/report.h"
@@ -26,6 +28,7 @@ void InstallProgramRoutines() {
   r.PlotAllPoints = PlotAllPoints;
   r.NormalizeNamesThenPlot = NormalizeNamesThenPlot;
   r.CommandNotAvailable = CommandNotAvailable;
+  r.CalibrateMouse = CalibrateMouse;
   r.SettingsScreen = SettingsScreen;
   r.ShowStatusHeader = ShowStatusHeader;
   r.ArmMainErrorHandler = ArmMainErrorHandler;
@@ -34,6 +37,7 @@ void InstallProgramRoutines() {
   r.ResolvePointNumberOrName = ResolvePointNumberOrName;
 
   r.ShowResultMenu = ShowResultMenu;
+  r.CoordinateManagementMenu = CoordinateManagementMenu;
 
   r.ReverseTraverseToPoint = ReverseTraverseToPoint;
   r.ReportStoredPointByZe = ReportStoredPointByZe;

@@ -67,7 +67,7 @@ TEST(JobFilesSession, TheSampleJobIsShownAndSavedUnderANewName) {
   // The view as the load left it; then command 5, the file menu's choice 1 and
   // a new name in the save dialog.
   const SessionResult session =
-      Krn("!png view view.png\n5\n1\n!file NEW.PRN\n", {"./SAMPLE.PRN"}, job);
+      Krn("!png view view.png\n5\n4\n1\n!file NEW.PRN\n", {"./SAMPLE.PRN"}, job);
   ASSERT_EQ(session.status, 0) << session.errors;
   EXPECT_TRUE(HasLineContaining(session, U8(u8"SAMPLE.PRN データ読込中"))) << session.transcript;
   EXPECT_TRUE(HasLineContaining(session, U8(u8"仕事名 =NEW "))) << session.transcript;
@@ -92,7 +92,7 @@ TEST(JobFilesSession, SavingUnderANameWithTwoDotsLeavesTheOneDotJobAsItWas) {
   const std::string lines = sample[1].second;
   // The job JOB, then saved as "JOB.V2.PRN": the job JOB.V2, with its lines in
   // JOB.V2.SEN; JOB.PRN and JOB.SEN are another job's files now.
-  const SessionResult session = Krn("5\n1\n!file JOB.V2.PRN\n", {"./JOB.PRN"},
+  const SessionResult session = Krn("5\n4\n1\n!file JOB.V2.PRN\n", {"./JOB.PRN"},
                                     {{"JOB.PRN", points}, {"JOB.SEN", lines}});
   ASSERT_EQ(session.status, 0) << session.errors;
   EXPECT_TRUE(HasLineContaining(session, U8(u8"仕事名 =JOB.V2 "))) << session.transcript;
@@ -122,7 +122,7 @@ TEST(JobFilesSession, ABadFileOnTheCommandLineIsNamedWithItsLine) {
 // ---- A save the system refuses keeps the job and the program ----
 
 TEST(RefusedSaveSession, AFolderThatTakesNoFilesIsRefusedAndTheDialogComesAgain) {
-  const SessionResult session = Krn("5\n1\n!file ro/NEW.PRN\n!file NEW.PRN\n", {"./SAMPLE.PRN"},
+  const SessionResult session = Krn("5\n4\n1\n!file ro/NEW.PRN\n!file NEW.PRN\n", {"./SAMPLE.PRN"},
                                     SampleJob(), ReadOnly({"ro"}, {"ro"}));
   ASSERT_EQ(session.status, 0) << session.errors << session.transcript;
   EXPECT_TRUE(HasLineContaining(session, U8(u8"ro/NEW.PRN"))) << session.transcript;
@@ -134,7 +134,7 @@ TEST(RefusedSaveSession, AFolderThatTakesNoFilesIsRefusedAndTheDialogComesAgain)
 }
 
 TEST(RefusedSaveSession, AReadOnlyLineFileBesideAWritablePointFileIsRefusedBeforeEither) {
-  const SessionResult session = Krn("5\n1\n!ok\n!file NEW.PRN\n", {"./SAMPLE.PRN"}, SampleJob(),
+  const SessionResult session = Krn("5\n4\n1\n!ok\n!file NEW.PRN\n", {"./SAMPLE.PRN"}, SampleJob(),
                                     ReadOnly({"SAMPLE.SEN"}));
   ASSERT_EQ(session.status, 0) << session.errors << session.transcript;
   EXPECT_TRUE(HasLineContaining(session, U8(u8"  SAMPLE.SEN は読込専用です。名を変更してください")))
@@ -165,14 +165,14 @@ TEST(PairCommitSession, AWriteBeyondTheFileSizeLimitReplacesNeitherFileAndKeepsT
   ASSERT_GT(job[1].second.size(), 16000u);
   // Room for the transcript and the point file, not for the line file.
   const SessionResult session =
-      Krn("5\n1\n!ok\n\n5\n2\n!file PART.PRN\n1\n\n", {"./JOB.PRN"}, job, FileSizeLimit(12000));
+      Krn("5\n4\n1\n!ok\n\n4\n2\n!file PART.PRN\n1\n\n", {"./JOB.PRN"}, job, FileSizeLimit(12000));
   ASSERT_EQ(session.status, 0) << session.errors << session.transcript;
   EXPECT_TRUE(HasLineContaining(session, U8(u8" JOB.SEN を書き込めませんでした。"))) << session.transcript;
   EXPECT_TRUE(HasLineContaining(session, U8(u8" 保存を中止しました。ファイルは元のままです。")));
   EXPECT_EQ(session.File("JOB.PRN"), job[0].second);
   EXPECT_EQ(session.File("JOB.SEN"), job[1].second);
   EXPECT_EQ(TemporaryFiles(session), std::vector<std::string>{});
-  // The job is still there: a block of it saves.
+  // The job is still there: back at the coordinate management menu, a block of it saves.
   EXPECT_EQ(session.File("PART.PRN").substr(0, 3), "P1 ");
 }
 
@@ -181,14 +181,14 @@ TEST(PairCommitSession, AWriteBeyondTheFileSizeLimitReplacesNeitherFileAndKeepsT
 TEST(UnreadLineFileSession, ASaveAsksBeforeItOverwritesTheFileAndNoKeepsBoth) {
   Files job = SampleJob();
   job[1].second = SampleLinesWithLine(60, "'99999=BAD              0  1 ");
-  const SessionResult declined = Krn("5\n1\n!ok\n\n", {"./SAMPLE.PRN"}, job);
+  const SessionResult declined = Krn("5\n4\n1\n!ok\n\n", {"./SAMPLE.PRN"}, job);
   ASSERT_EQ(declined.status, 0) << declined.errors << declined.transcript;
   EXPECT_TRUE(HasLineContaining(declined, U8(u8" SAMPLE.SEN 60行目を読めません。")));
   EXPECT_TRUE(HasLineContaining(declined, U8(u8"上書きしますか[Y,N] N"))) << declined.transcript;
   EXPECT_EQ(declined.File("SAMPLE.SEN"), job[1].second);
   EXPECT_EQ(declined.File("SAMPLE.PRN"), job[0].second);
 
-  const SessionResult agreed = Krn("5\n1\n!ok\nY\n", {"./SAMPLE.PRN"}, job);
+  const SessionResult agreed = Krn("5\n4\n1\n!ok\nY\n", {"./SAMPLE.PRN"}, job);
   ASSERT_EQ(agreed.status, 0) << agreed.errors << agreed.transcript;
   EXPECT_NE(agreed.File("SAMPLE.SEN"), job[1].second);
   EXPECT_FALSE(agreed.File("SAMPLE.SEN").empty());
@@ -197,7 +197,7 @@ TEST(UnreadLineFileSession, ASaveAsksBeforeItOverwritesTheFileAndNoKeepsBoth) {
 TEST(UnreadLineFileSession, AnotherNameIsSavedWithoutAsking) {
   Files job = SampleJob();
   job[1].second = SampleLinesWithLine(60, "'99999=BAD              0  1 ");
-  const SessionResult session = Krn("5\n1\n!file NEW.PRN\n", {"./SAMPLE.PRN"}, job);
+  const SessionResult session = Krn("5\n4\n1\n!file NEW.PRN\n", {"./SAMPLE.PRN"}, job);
   ASSERT_EQ(session.status, 0) << session.errors << session.transcript;
   EXPECT_FALSE(HasLineContaining(session, U8(u8"上書きしますか"))) << session.transcript;
   EXPECT_EQ(session.File("NEW.PRN"), job[0].second);
@@ -208,7 +208,7 @@ TEST(UnreadLineFileSession, AnotherNameIsSavedWithoutAsking) {
 
 TEST(NumberSession, ACoordinateTooWideForTheLayoutIsRefusedBeforeAnythingIsWritten) {
   const std::string big = "P1 123456789.5 2 3 91\r\nP2 4 5 6 01\r\n";
-  const SessionResult session = Krn("5\n1\n!ok\n\n", {"./BIG.PRN"}, {{"BIG.PRN", big}});
+  const SessionResult session = Krn("5\n4\n1\n!ok\n\n", {"./BIG.PRN"}, {{"BIG.PRN", big}});
   ASSERT_EQ(session.status, 0) << session.errors << session.transcript;
   EXPECT_TRUE(HasLineContaining(session, U8(u8" 点 P1 の X= 123456789.5 はファイルの桁数に入りません。")))
       << session.transcript;
@@ -219,7 +219,7 @@ TEST(NumberSession, ACoordinateTooWideForTheLayoutIsRefusedBeforeAnythingIsWritt
 // ---- An empty job ----
 
 TEST(EmptyJobSession, SavingAnEmptyJobWritesNoPoint) {
-  const SessionResult session = Krn("5\n1\n!file EMPTY.PRN\n");
+  const SessionResult session = Krn("5\n4\n1\n!file EMPTY.PRN\n");
   ASSERT_EQ(session.status, 0) << session.errors << session.transcript;
   EXPECT_EQ(session.File("EMPTY.PRN"), "\x1a\r\n");
   EXPECT_EQ(session.File("EMPTY.SEN"), "\x03\r\n");
