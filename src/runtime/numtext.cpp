@@ -1,6 +1,7 @@
 #include "runtime/numtext.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -14,13 +15,26 @@ namespace {
 // ---------------------------------------------------------------------------
 // Exact decimal digits of a double
 
+// A finite double ≥ 0 as mantissa × 2^exponent, read from its bits: the
+// mantissa is a whole number below 2^53 (0 for zero).
+struct BinaryParts {
+  uint64_t mantissa;
+  int exponent;
+};
+
+BinaryParts PartsOf(double ax) {
+  constexpr uint64_t kFractionBits = (uint64_t{1} << 52) - 1;
+  const auto bits = std::bit_cast<uint64_t>(ax);
+  const auto biased = static_cast<int>(bits >> 52);
+  if (biased == 0) return {bits & kFractionBits, -1074};  // zero and subnormals
+  return {(bits & kFractionBits) | (uint64_t{1} << 52), biased - 1075};
+}
+
 // The exponent q of the lowest set bit of ax (finite, > 0): ax = odd × 2^q.
 // The exact decimal expansion of ax has max(0, -q) digits after the point.
 int LowestBitExponent(double ax) {
-  int e2 = 0;
-  const double f = std::frexp(ax, &e2);
-  const auto mantissa = static_cast<uint64_t>(std::ldexp(f, 53));
-  return e2 - 53 + std::countr_zero(mantissa);
+  const BinaryParts parts = PartsOf(ax);
+  return parts.exponent + std::countr_zero(parts.mantissa);
 }
 
 // Reads "d.ddd...e±XX" as std::to_chars writes it in scientific form: copies the
@@ -133,6 +147,54 @@ char* WriteSignificand(const Significand& s, char* out) {
 // ---------------------------------------------------------------------------
 // Rounded fixed-point digits for template fields
 
+// Decimals up to this many take the whole-number way below.
+constexpr int kShortDecimals = 9;
+constexpr uint64_t kPowersOfTen[kShortDecimals + 1] = {
+    1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
+// Scaled values below this are written from one 64-bit whole number.
+constexpr uint64_t kShortScaledLimit = 1000000000000000000;
+
+// The digits of a short fixed-point number: at most 18 whole digits, the point
+// and 9 decimals.
+using ShortDigits = std::array<char, 32>;
+
+// ax (finite, ≥ 0) with `decimals` places rounded half away from zero, when
+// both are small: the exact value scaled by 10^decimals is a quotient of whole
+// numbers, whose remainder decides the rounding. Returns the end of the digits
+// written into `text`, or nullptr when ax or its decimals are beyond what that
+// arithmetic holds.
+char* ShortFixed(double ax, int decimals, ShortDigits& text) {
+  if (decimals > kShortDecimals) return nullptr;
+  const BinaryParts parts = PartsOf(ax);
+  constexpr int kLargestShift = 120;  // mantissa × 10^9 stays below 2^83
+  if (parts.mantissa != 0 && (parts.exponent > 10 || parts.exponent < -kLargestShift)) {
+    return nullptr;
+  }
+  const uint64_t power = kPowersOfTen[decimals];
+  unsigned __int128 scaled = static_cast<unsigned __int128>(parts.mantissa) * power;
+  if (parts.mantissa == 0) {
+    // zero: nothing to shift
+  } else if (parts.exponent >= 0) {
+    scaled <<= parts.exponent;
+  } else {
+    const int shift = -parts.exponent;
+    const unsigned __int128 one = 1;
+    const unsigned __int128 remainder = scaled & ((one << shift) - 1);
+    scaled >>= shift;
+    if (remainder >= one << (shift - 1)) ++scaled;  // a half rounds away from zero
+  }
+  if (scaled >= kShortScaledLimit) return nullptr;
+  const auto whole = static_cast<uint64_t>(scaled);
+  char* end = std::to_chars(text.data(), text.data() + text.size(), whole / power).ptr;
+  if (decimals > 0) {
+    *end++ = '.';
+    uint64_t fraction = whole % power;
+    for (int i = decimals; i-- > 0; fraction /= 10) end[i] = static_cast<char>('0' + fraction % 10);
+    end += decimals;
+  }
+  return end;
+}
+
 // Adds one to the last digit of a digit string that may hold a point.
 void IncrementLastDigit(std::string& digits) {
   for (auto i = digits.size(); i-- > 0;) {
@@ -144,6 +206,32 @@ void IncrementLastDigit(std::string& digits) {
     digits[i] = '0';
   }
   digits.insert(digits.begin(), '1');
+}
+
+// |x| with `decimals` places, from to_chars's digits; a tie needs an exact
+// expansion of exactly decimals + 1 places, which to_chars alone would round to
+// even.
+std::string LongFixed(double ax, int decimals) {
+  const bool tie = ax > 0 && -LowestBitExponent(ax) == decimals + 1;
+  const int precision = tie ? decimals + 1 : decimals;
+  // 309 integer digits at most; the decimals asked for are few but not bounded.
+  char buffer[400];
+  std::string large;
+  char* first = buffer;
+  char* last = buffer + sizeof buffer;
+  if (320 + precision > static_cast<int>(sizeof buffer)) {
+    large.resize(static_cast<size_t>(320 + precision));
+    first = large.data();
+    last = first + large.size();
+  }
+  const auto written = std::to_chars(first, last, ax, std::chars_format::fixed, precision);
+  std::string text(first, written.ptr);
+  if (tie) {
+    text.pop_back();  // the final 5
+    if (text.back() == '.') text.pop_back();
+    IncrementLastDigit(text);
+  }
+  return text;
 }
 
 // ---------------------------------------------------------------------------
@@ -226,17 +314,41 @@ bool FindField(std::string_view t, size_t pos, Field& field) {
   return false;
 }
 
-std::string NumberFieldText(double x, const Field& f) {
-  const bool negative = x < 0;
-  std::string text = negative ? "-" : (f.plus ? "+" : "");
-  if (!std::isfinite(x)) return "%" + text + (std::isnan(x) ? "NAN" : "INF");
-  const size_t signLength = text.size();
-  text += rt::RoundedFixed(x, f.decimals);
-  if (f.point && f.decimals == 0) text += '.';
-  const bool zeroBeforePoint = text.compare(signLength, 2, "0.") == 0 && f.decimals > 0;
-  if (text.size() > f.width && zeroBeforePoint) text.erase(signLength, 1);
-  if (text.size() > f.width) return "%" + text;
-  return std::string(f.width - text.size(), ' ') + text;
+// The digits of rt::RoundedFixed(x, decimals): in `text` when they are short,
+// else in `longText`.
+std::string_view FixedDigits(double x, int decimals, ShortDigits& text, std::string& longText) {
+  const double ax = std::fabs(x);
+  decimals = std::max(decimals, 0);
+  if (std::isfinite(ax)) {
+    if (const char* end = ShortFixed(ax, decimals, text)) return {text.data(), end};
+  }
+  longText = LongFixed(ax, decimals);
+  return longText;
+}
+
+// Appends the number in its field: right-aligned in the field's width, or "%"
+// and the number when it does not fit.
+void AppendNumberField(std::string& out, double x, const Field& f) {
+  const std::string_view sign = x < 0 ? "-" : (f.plus ? "+" : "");
+  if (!std::isfinite(x)) {
+    out.append("%").append(sign).append(std::isnan(x) ? "NAN" : "INF");
+    return;
+  }
+  ShortDigits shortText;
+  std::string longText;
+  std::string_view digits = FixedDigits(x, f.decimals, shortText, longText);
+  const std::string_view point = f.point && f.decimals == 0 ? "." : "";
+  if (sign.size() + digits.size() + point.size() > f.width && f.decimals > 0 &&
+      digits.starts_with("0.")) {
+    digits.remove_prefix(1);
+  }
+  const size_t length = sign.size() + digits.size() + point.size();
+  if (length > f.width) {
+    out += '%';
+  } else {
+    out.append(f.width - length, ' ');
+  }
+  out.append(sign).append(digits).append(point);
 }
 
 // The text cut or padded to `width` bytes, never splitting a double-byte character.
@@ -256,7 +368,7 @@ void AppendField(std::string& out, const Field& f, const RtUsingItem& item,
   if (f.kind == FieldKind::kNumber) {
     const double* number = std::get_if<double>(&item);
     if (!number) RtRaise(kErrTypeMismatch, where);
-    out += NumberFieldText(*number, f);
+    AppendNumberField(out, *number, f);
     return;
   }
   const std::string* text = std::get_if<std::string>(&item);
@@ -389,31 +501,10 @@ std::string RtFormatUsing(std::string_view tmpl, std::initializer_list<RtUsingIt
   return RtFormatUsing(tmpl, std::span<const RtUsingItem>(items.begin(), items.size()), where);
 }
 
-// A tie needs an exact expansion of exactly decimals + 1 places, which to_chars
-// alone would round to even.
 std::string rt::RoundedFixed(double x, int decimals) {
-  const double ax = std::fabs(x);
-  decimals = std::max(decimals, 0);
-  const bool tie = ax > 0 && -LowestBitExponent(ax) == decimals + 1;
-  const int precision = tie ? decimals + 1 : decimals;
-  // 309 integer digits at most; the decimals asked for are few but not bounded.
-  char buffer[400];
-  std::string large;
-  char* first = buffer;
-  char* last = buffer + sizeof buffer;
-  if (320 + precision > static_cast<int>(sizeof buffer)) {
-    large.resize(static_cast<size_t>(320 + precision));
-    first = large.data();
-    last = first + large.size();
-  }
-  const auto written = std::to_chars(first, last, ax, std::chars_format::fixed, precision);
-  std::string text(first, written.ptr);
-  if (tie) {
-    text.pop_back();  // the final 5
-    if (text.back() == '.') text.pop_back();
-    IncrementLastDigit(text);
-  }
-  return text;
+  ShortDigits shortText;
+  std::string longText;
+  return std::string(FixedDigits(x, decimals, shortText, longText));
 }
 
 std::string rt::Digits(double x) { return RtStr(x).substr(x < 0 ? 0 : 1); }

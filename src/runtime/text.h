@@ -16,10 +16,10 @@ namespace rt {
 constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // True for the first byte of a double-byte character (0x81-0x9F, 0xE0-0xFC).
-bool IsLeadByte(unsigned char c);
+constexpr bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 // True for a byte that can follow a lead byte as the second byte of a
 // double-byte character (0x40-0xFC except 0x7F).
-bool IsTrailByte(unsigned char c);
+constexpr bool IsTrailByte(unsigned char c) { return c >= 0x40 && c <= 0xFC && c != 0x7F; }
 
 // Equal texts when ASCII letters are taken without their case; every other byte
 // must match exactly. Byte by byte, so meant for ASCII and host (UTF-8) names:

@@ -228,6 +228,35 @@ TEST(RtWhole, RaisesOverflowOutsideItsRange) {
   }
 }
 
+// Short values are rounded in whole numbers, long ones (many digits, many
+// decimals) from the exact expansion: both give the exact value rounded half
+// away from zero, on either side of the boundary between them.
+TEST(RoundedFixed, RoundsTheExactValueHalfAwayFromZeroAtEverySize) {
+  const struct {
+    double value;
+    int decimals;
+    const char* text;
+  } cases[] = {
+      {123456789.125, 2, "123456789.13"},
+      {0.125, 2, "0.13"},
+      {0.125, 10, "0.1250000000"},
+      {-2.5, 0, "3"},
+      {4.35, 1, "4.3"},                // the double lies below 4.35
+      {9.9999999995, 9, "9.999999999"},  // below the half
+      {0.0000000005, 9, "0.000000001"},  // above the half
+      {999999999.5, 0, "1000000000"},
+      {1e9, 9, "1000000000.000000000"},
+      {999999999999999872.0, 0, "999999999999999872"},
+      {1e18, 0, "1000000000000000000"},
+      {1152921504606846976.0, 0, "1152921504606846976"},
+      {5e-324, 3, "0.000"},
+      {0.0, 3, "0.000"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(rt::RoundedFixed(c.value, c.decimals), c.text) << c.value << " " << c.decimals;
+  }
+}
+
 struct UsingCase {
   const char* tmpl;
   std::vector<RtUsingItem> items;
