@@ -391,6 +391,15 @@ long LeadingPower(std::string_view mantissa) {
   return 0;
 }
 
+// Reads digits with at most one point, times 10^power, into `value` as
+// from_chars does, and gives its error code; only a number with an exponent is
+// put together in a copy.
+std::errc ReadDecimal(std::string_view mantissa, long power, double& value) {
+  if (power == 0) return std::from_chars(mantissa.data(), mantissa.data() + mantissa.size(), value).ec;
+  const std::string number = std::string(mantissa) + "e" + std::to_string(power);
+  return std::from_chars(number.data(), number.data() + number.size(), value).ec;
+}
+
 }  // namespace
 
 std::string RtStr(double x) {
@@ -426,7 +435,6 @@ rt::NumberScan rt::ScanNumber(std::string_view s, bool exponent, std::source_loc
   if (!digits) return scan;
   scan.found = true;
   const std::string_view mantissa = s.substr(start, i - start);
-  std::string number(mantissa);
   long power = 0;
   if (exponent && i < s.size() && std::string_view("EeDd").find(s[i]) != std::string_view::npos) {
     size_t j = i + 1;
@@ -437,13 +445,11 @@ rt::NumberScan rt::ScanNumber(std::string_view s, bool exponent, std::source_loc
         if (power < 100000) power = power * 10 + (s[j] - '0');
       }
       if (negativePower) power = -power;
-      number += "e" + std::to_string(power);
       scan.end = j;
     }
   }
   double value = 0;
-  const auto read = std::from_chars(number.data(), number.data() + number.size(), value);
-  if (read.ec == std::errc::result_out_of_range) {
+  if (ReadDecimal(mantissa, power, value) == std::errc::result_out_of_range) {
     // Too large for a double, or so small that it is 0.
     if (LeadingPower(mantissa) + power > 0) RtRaise(kErrOverflow, where);
     value = 0;
