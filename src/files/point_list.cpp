@@ -43,17 +43,19 @@ constexpr std::string_view kCutNameReport = "##### の &              & は &   
 // ---- Text helpers ----
 
 // `text` without its leading half-width and full-width blanks.
-std::string WithoutLeadingBlanks(std::string_view text) {
+std::string_view LeadingBlanksSkipped(std::string_view text) {
   for (;;) {
     if (text.starts_with(' ')) {
       text.remove_prefix(1);
     } else if (text.starts_with(kFullWidthBlank)) {
       text.remove_prefix(kFullWidthBlank.size());
     } else {
-      return std::string(text);
+      return text;
     }
   }
 }
+
+std::string WithoutLeadingBlanks(std::string_view text) { return std::string(LeadingBlanksSkipped(text)); }
 
 // 0-based index of the first half-width blank of `text` that is a character of
 // its own; npos when there is none.
@@ -62,17 +64,19 @@ size_t FirstBlank(std::string_view text) {
   return position == 0 ? std::string_view::npos : static_cast<size_t>(position - 1);
 }
 
-// The rest of `text` from its blank at `blank`, without leading and trailing
-// blanks. The whole rest is kept: a field far to the right is still read.
-std::string RestFrom(std::string_view text, size_t blank) { return RtTrim(text.substr(blank)); }
+// The rest of `text` (a trimmed line, or a rest of one) from its blank at
+// `blank`, without leading blanks: it ends where the trimmed line ends, in no
+// blank. The whole rest is kept: a field far to the right is still read.
+std::string_view RestFrom(std::string_view text, size_t blank) {
+  return LeadingBlanksSkipped(text.substr(blank));
+}
 
-// The text of `rest` up to its first blank, and `rest` from that blank on,
-// trimmed, with one blank appended when `appendBlank`.
-std::string TakeField(std::string& rest, bool appendBlank) {
+// The text of `rest` up to its first blank (all of it when it has none); `rest`
+// becomes what follows that blank, without its leading blanks.
+std::string_view TakeField(std::string_view& rest) {
   const size_t blank = FirstBlank(rest);
-  std::string field = rest.substr(0, blank);
-  rest = blank == std::string::npos ? std::string() : RestFrom(rest, blank);
-  if (appendBlank) rest += ' ';
+  const std::string_view field = rest.substr(0, blank);
+  rest = blank == std::string_view::npos ? std::string_view() : RestFrom(rest, blank);
   return field;
 }
 
@@ -81,9 +85,9 @@ std::string TakeField(std::string& rest, bool appendBlank) {
 // refused rather than read as some other number.
 double CoordinateOfText(std::string_view text) { return RtStrictVal(text); }
 
-std::string AttributeOfText(const std::string& text) {
-  if (text.starts_with('\'')) return rt::CutBytes(std::string_view(text).substr(1), kQuotedAttributeLength);
-  return text;
+std::string AttributeOfText(std::string_view text) {
+  if (text.starts_with('\'')) return rt::CutBytes(text.substr(1), kQuotedAttributeLength);
+  return std::string(text);
 }
 
 files::PointListEntry EntryOfPoint(const App& app, int number) {
@@ -200,23 +204,25 @@ PointListDelimiter DelimiterOfFirstDataLine(std::string_view line) {
 }
 
 PointListEntry ParsePointListLine(std::string_view line, PointListDelimiter mode) {
-  std::string text(line);
+  std::string blanked;
   // A comma or a TAB is never the second byte of a double-byte character.
   if (mode == PointListDelimiter::CommasAndTabs) {
-    for (char& c : text) {
+    blanked = line;
+    for (char& c : blanked) {
       if (c == ',' || c == '\t') c = ' ';
     }
+    line = blanked;
   }
-  text = RtTrim(text);
+  const std::string_view text = rt::TrimmedView(line);
   const size_t nameEnd = FirstBlank(text);
-  if (nameEnd == std::string::npos) RtRaise(kErrIllegalArgument);
+  if (nameEnd == std::string_view::npos) RtRaise(kErrIllegalArgument);
 
   PointListEntry entry;
   entry.name = text.substr(0, nameEnd);
-  std::string rest = RestFrom(text, nameEnd) + ' ';
-  const std::string x = TakeField(rest, true);
-  const std::string y = TakeField(rest, true);
-  const std::string z = TakeField(rest, false);
+  std::string_view rest = RestFrom(text, nameEnd);
+  const std::string_view x = TakeField(rest);
+  const std::string_view y = TakeField(rest);
+  const std::string_view z = TakeField(rest);
   entry.x = CoordinateOfText(x);
   entry.y = CoordinateOfText(y);
   entry.z = CoordinateOfText(z);

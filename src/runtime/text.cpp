@@ -244,7 +244,9 @@ std::string RtLcase(std::string_view s) {
   return MapAsciiLetters(s, AsciiLower);
 }
 
-std::string RtTrim(std::string_view s) {
+std::string RtTrim(std::string_view s) { return std::string(rt::TrimmedView(s)); }
+
+std::string_view rt::TrimmedView(std::string_view s) {
   std::size_t begin = 0;
   while (begin < s.size()) {
     std::size_t blank = BlankLength(s, begin);
@@ -258,7 +260,7 @@ std::string RtTrim(std::string_view s) {
     i += len;
     if (!blank) end = i;
   }
-  return std::string(s.substr(begin, end - begin));
+  return s.substr(begin, end - begin);
 }
 
 int RtInstr(double start, std::string_view s, std::string_view sub, std::source_location where) {

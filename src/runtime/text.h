@@ -62,6 +62,13 @@ std::string RtLcase(std::string_view s);
 // Removes leading and trailing half-width blanks and full-width blanks (0x81 0x40).
 std::string RtTrim(std::string_view s);
 
+namespace rt {
+
+// The part of s that RtTrim keeps.
+std::string_view TrimmedView(std::string_view s);
+
+}  // namespace rt
+
 // Byte position (1-based) of the first occurrence of `sub` in `s` at or after
 // `start`, 0 when there is none. Only occurrences that begin on a character
 // boundary count: the trail byte of a double-byte character is never a match.
