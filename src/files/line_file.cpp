@@ -206,29 +206,34 @@ struct LoadedTables {
   int verticalRows = 0;
 };
 
+// A field of a line: where it begins and how long it is.
+struct FieldSpan {
+  std::size_t begin;
+  std::size_t length;
+};
+
 // The comma fields of one line, as the comma-field input delivers them: blanks
 // before a field skipped, blanks after it dropped, a field that begins with a
 // double quote running to the next one (what follows it up to the comma is
-// dropped). A line gives one field more than it has commas.
-std::vector<std::string> CommaFields(std::string_view line) {
-  std::vector<std::string> fields;
+// dropped). A line gives one field more than it has commas. Each field is a
+// part of the line, handed to `take` as a FieldSpan.
+template <typename Take>
+void ForEachCommaField(std::string_view line, Take take) {
   std::size_t at = 0;
   for (;;) {
     while (at < line.size() && line[at] == ' ') ++at;
-    std::string field;
     if (at < line.size() && line[at] == '"') {
-      const std::size_t close = line.find('"', at + 1);
-      field = line.substr(at + 1, close == std::string_view::npos ? close : close - at - 1);
-      at = close == std::string_view::npos ? line.size() : close + 1;
-      at = std::min(line.find(',', at), line.size());
+      const std::size_t close = std::min(line.find('"', at + 1), line.size());
+      take(FieldSpan{at + 1, close - at - 1});
+      at = std::min(line.find(',', std::min(close + 1, line.size())), line.size());
     } else {
       const std::size_t comma = std::min(line.find(',', at), line.size());
-      field = line.substr(at, comma - at);
-      field.erase(field.find_last_not_of(' ') + 1);
+      const std::string_view field = line.substr(at, comma - at);
+      const std::size_t kept = field.find_last_not_of(' ') + 1;  // 0 when all blanks
+      take(FieldSpan{at, kept});
       at = comma;
     }
-    fields.push_back(std::move(field));
-    if (at >= line.size()) return fields;
+    if (at >= line.size()) return;
     ++at;  // the comma
   }
 }
@@ -240,15 +245,22 @@ bool HoldsControlCharacter(std::string_view text) {
   });
 }
 
-// The file's fields one after the other, with the line each stands on.
+// The file's fields one after the other, with the line each stands on. The
+// lines are kept one after the other in one text, the fields as parts of it.
 class FieldStream {
  public:
   void AddLine(std::string_view line) {
-    for (std::string& field : CommaFields(line)) {
-      fields_.push_back({std::move(field), static_cast<int>(lineCount_) + 1});
-    }
+    const std::size_t start = text_.size();
+    const int lineNumber = static_cast<int>(lineCount_) + 1;
+    text_.append(line);
+    ForEachCommaField(line, [&](FieldSpan field) {
+      fields_.push_back({start + field.begin, field.length, lineNumber});
+    });
     ++lineCount_;
   }
+
+  // Room for the lines of a file of `bytes` bytes.
+  void Reserve(long bytes) { text_.reserve(static_cast<std::size_t>(std::max(bytes, 0L))); }
 
   bool AtEnd() const { return next_ >= fields_.size(); }
   bool Empty() const { return lineCount_ == 0; }
@@ -261,9 +273,10 @@ class FieldStream {
   // The next field. One that holds a control character (a TAB aside) is no text
   // of ours: binary garbage is refused, never taken as a name or an attribute.
   // The end line and an end-of-file mark of an editor are passed on.
-  const std::string& Next() {
+  std::string_view Next() {
     if (AtEnd()) RtRaise(kErrReadPastEnd);
-    const std::string& text = fields_[next_++].text;
+    const Field& field = fields_[next_++];
+    const std::string_view text = std::string_view(text_).substr(field.begin, field.length);
     if (text != "\x03" && text != "\x1a" && HoldsControlCharacter(text)) RtRaise(kErrTypeMismatch);
     return text;
   }
@@ -274,10 +287,12 @@ class FieldStream {
 
  private:
   struct Field {
-    std::string text;
+    std::size_t begin;
+    std::size_t length;
     int line;
   };
 
+  std::string text_;
   std::vector<Field> fields_;
   std::size_t next_ = 0;
   std::size_t lineCount_ = 0;
@@ -314,7 +329,7 @@ class ConnectionLineReader {
   // Interprets every field but the last one of the file.
   void Run() {
     for (;;) {
-      const std::string record = in_.Next();
+      const std::string_view record = in_.Next();
       if (in_.AtEnd()) return;
       Interpret(record);
     }
@@ -323,7 +338,7 @@ class ConnectionLineReader {
   LoadedTables& Tables() { return t_; }
 
  private:
-  void Interpret(const std::string& record) {
+  void Interpret(std::string_view record) {
     if (record.empty()) return;
     switch (record[0]) {
       case '*': return ReadPointAttribute(record);
@@ -335,7 +350,7 @@ class ConnectionLineReader {
     }
   }
 
-  void ReadPointAttribute(const std::string& record) {
+  void ReadPointAttribute(std::string_view record) {
     t_.PointAttribute(++t_.attributes) = record.substr(1);
   }
 
@@ -351,7 +366,7 @@ class ConnectionLineReader {
   // mark in column 7 ("=", or a blank for the older layout), a line type 0-9
   // and a layer of at most two digits. The number's own range (the point table,
   // 16 bits) is checked by its use.
-  void ReadLineVertex(const std::string& record) {
+  void ReadLineVertex(std::string_view record) {
     const int n = ++t_.vertices;
     const double number = RtStrictVal(RtMid(record, 2, 5));
     if (number < 0 || number != std::floor(number)) RtRaise(kErrTypeMismatch);
@@ -367,7 +382,7 @@ class ConnectionLineReader {
     RepairVertexNumber(n);
   }
 
-  void ReadVertexColumns(int n, const std::string& record, int nameAt, int nameWidth, int typeAt,
+  void ReadVertexColumns(int n, std::string_view record, int nameAt, int nameWidth, int typeAt,
                          int layerAt, int arcAt) {
     constexpr double kLastLineType = 9;
     constexpr double kLargestLayer = 99;  // what the two-digit field holds
@@ -388,7 +403,7 @@ class ConnectionLineReader {
 
   static double TableValue(std::string_view text) { return RoundTo4Decimals(RtVal(text)); }
 
-  void ReadRouteRow(const std::string& record) {
+  void ReadRouteRow(std::string_view record) {
     const int r = t_.routeRows;
     t_.RouteValue(r) = TableValue(RtMid(record, 2, 16));
     t_.RouteLabel(r) = RtTrim(RtMid(record, 18));
@@ -401,13 +416,13 @@ class ConnectionLineReader {
     ++t_.routeRows;
   }
 
-  void ReadVerticalRow(const std::string& record) {
+  void ReadVerticalRow(std::string_view record) {
     t_.VerticalTable(t_.verticalRows) = TableValue(RtMid(record, 2));
     ++t_.verticalRows;
   }
 
-  void ReadProfileSettings(const std::string& record) {
-    const std::string mark = record.substr(0, 2);
+  void ReadProfileSettings(std::string_view record) {
+    const std::string_view mark = record.substr(0, 2);
     profile::State& s = t_.profile;
     if (mark == "~1") {
       s.ProfileDatumLevel = in_.NextNumber();
@@ -468,6 +483,7 @@ class ConnectionLineReader {
 // Every line of the open file 1, which is closed afterwards in every case.
 void ReadAllFields(FieldStream& fields) {
   try {
+    fields.Reserve(RtLof(kFile));
     std::string line;
     while (!RtEof(kFile)) {
       RtLineInputVar(kFile, line);
