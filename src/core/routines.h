@@ -56,6 +56,7 @@ struct ProgramRoutines {
   Routine FitDrawingToPaper = nullptr;
   Routine OpenPrinterPage = nullptr;
   Routine ComputeArcFromRadius = nullptr;
+  Routine ApplyLineChangeToSelectedPoints = nullptr;
 
   // Longitudinal sections.
   Routine SetProfileItemNames = nullptr;
