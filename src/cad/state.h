@@ -32,6 +32,13 @@ struct Lines {
   double ChosenLayer = 1;
   double ChosenLineType = 10;
   std::string LineTypeAllText;
+  // The change of the lines at selected points: LineEditChoice 5 gives their
+  // segments ChosenLayer, 6 deletes them; EndPointMode 1 takes a segment whose
+  // two end points are selected, 2 one whose start or end is. Only shown layers
+  // count unless LineChangeOnEveryLayer is 1, which holds for one change.
+  double LineEditChoice = 0;
+  double EndPointMode = 1;
+  double LineChangeOnEveryLayer = 0;
 
   // Scratch of the segment drawing: the segment ending at SegmentVertex, its
   // chord and, for an arc, its centre and end angles (degrees, from east

@@ -24,6 +24,20 @@ bool IsFreePoint(const App& app, int number) {
   return app.points.PointX(number) == 0 && app.points.PointName(number) == DefaultPointName(number);
 }
 
+std::string NormalizedPointName(const std::string& name) {
+  size_t start = 0;
+  while (start < name.size() && (name[start] == ' ' || name[start] == '0')) ++start;
+  std::string result = TrimTrailingBlanks(std::string_view(name).substr(start));
+  if (RtVal(result) != 0) result.insert(0, " ");
+  return result;
+}
+
+void NormalizePointNames(App& app) {
+  points::Store& p = app.points;
+  const int capacity = RtWhole(p.PointCapacity);
+  for (int i = 1; i <= capacity; ++i) p.PointName(i) = NormalizedPointName(p.PointName(i));
+}
+
 void CaretToSpaceInAnswer(App& app) {
   std::string& answer = app.input.Answer;
   if (answer.empty() || answer[0] != '^') return;

@@ -29,5 +29,12 @@ void SplitPointNameTail(App& app);
 // Answer := PointNamePrefix + the digits of PointNameNumber + 1 (at most eight).
 void NextPointName(App& app);
 
+// A name as the names of the job are cleaned: trailing blanks go, leading blanks
+// and zeros go, and a name that reads as a number other than 0 gets one leading
+// blank ("007 " becomes " 7").
+std::string NormalizedPointName(const std::string& name);
+// Every name of the table, 1 to PointCapacity, normalised.
+void NormalizePointNames(App& app);
+
 // `text` without its trailing half-width and full-width blanks.
 std::string TrimTrailingBlanks(std::string_view text);

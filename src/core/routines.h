@@ -58,6 +58,7 @@ struct ProgramRoutines {
   Routine FitDrawingToPaper = nullptr;
   Routine OpenPrinterPage = nullptr;
   Routine ComputeArcFromRadius = nullptr;
+  Routine ApplyLineChangeToSelectedPoints = nullptr;
 
   // Longitudinal sections.
   Routine SetProfileItemNames = nullptr;

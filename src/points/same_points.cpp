@@ -41,6 +41,20 @@ class NameIndex {
   std::map<std::string, std::set<int>> numbers_;
 };
 
+// The line vertices of the deleted duplicates go over to the points they
+// duplicate, so that the packing, which removes the vertices of deleted points,
+// keeps the lines drawn through them.
+void MoveVerticesToKeptPoints(App& app, const std::map<int, int>& keptFor) {
+  if (keptFor.empty()) return;
+  cad::Lines& lines = app.lines;
+  for (int k = 1; k <= lines.LineVertexCount; ++k) {
+    const auto found = keptFor.find(lines.LinePointNumber(k));
+    if (found == keptFor.end()) continue;
+    lines.LinePointNumber(k) = static_cast<int16_t>(found->second);
+    lines.LinePointName(k) = app.points.PointName(found->second);
+  }
+}
+
 bool SamePlace(const points::Store& p, int i, int j) {
   return p.PointX(i) == p.PointX(j) && p.PointY(i) == p.PointY(j) && p.PointZ(i) == p.PointZ(j);
 }
@@ -54,6 +68,7 @@ int MarkSamePoints(App& app, bool rename, bool remove) {
   const int count = p.PointCount < 1 ? 0 : static_cast<int>(p.PointCount);
   NameIndex names(p, count);
   int deleted = 0;
+  std::map<int, int> keptFor;  // deleted duplicate -> the point it duplicates
   for (int i = 1; i < count; ++i) {
     // Renamed points no longer bear point i's name, and a rename never gives it
     // to another point, so the points found now are exactly those of i's turn.
@@ -68,10 +83,12 @@ int MarkSamePoints(App& app, bool rename, bool remove) {
       if (remove && SamePlace(p, i, j) && p.PointAttribute(j) != kDeleted) {
         ++deleted;
         p.PointAttribute(j) = kDeleted;
+        keptFor.emplace(j, keptFor.contains(i) ? keptFor.at(i) : i);
         RtPrintStr(p.PointName(i) + ",", false);
       }
     }
   }
+  MoveVerticesToKeptPoints(app, keptFor);
   return deleted;
 }
 

@@ -70,6 +70,13 @@ struct Store {
   RtTable<int16_t> SelectionList{kPointCapacity};
   double SelectionLast = -1;
   double SelectionIndex = 0;
+  // The last selection answer that lost its option character ("-", "+", "=") at
+  // the end: 5 for 5-, ABC for ABC=. The name replacement offers it as the text
+  // to search for.
+  std::string SelectionAnswerStem;
+  // The packing's count of the points it keeps; callers set it to 0 before they
+  // go to CompactDeletedPoints.
+  double KeptPointCount = 0;
 
   // Points registered since the command began, and the undo snapshot.
   RtTable<int16_t> NewPointList{2 * kPointCapacity};
@@ -119,10 +126,6 @@ struct Store {
   double NameOverflow = 0;
   std::string CellUnderCursor;
   std::string EditedRowText;
-
-  // The packing of deleted points: the count of points kept so far, which a
-  // caller sets to 0 before it goes to CompactDeletedPoints.
-  double KeptPointCount = 0;
 
   // The coordinate input menu and its loop: the mode chosen (0 to 11; the
   // coordinate management menu leaves the decimal digit of its choice here),

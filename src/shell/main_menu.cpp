@@ -123,16 +123,6 @@ void CycleZE(App& app) {
   if (app.settings.ZE == 5) app.settings.ZE = 0;
 }
 
-// Trailing blanks go, leading blanks and zeros go, and a name that reads as a
-// number other than 0 gets one leading blank.
-std::string NormalizedName(const std::string& name) {
-  size_t start = 0;
-  while (start < name.size() && (name[start] == ' ' || name[start] == '0')) ++start;
-  std::string result = TrimTrailingBlanks(std::string_view(name).substr(start));
-  if (RtVal(result) != 0) result.insert(0, " ");
-  return result;
-}
-
 }  // namespace
 
 Jump MainMenu(App& app) {
@@ -263,8 +253,7 @@ Jump PlotAllPoints(App& app) {
 
 Jump NormalizeNamesThenPlot(App& app) {
   points::Store& p = app.points;
-  const int capacity = RtWhole(p.PointCapacity);
-  for (int i = 1; i <= capacity; ++i) p.PointName(i) = NormalizedName(p.PointName(i));
+  NormalizePointNames(app);
   PlaySound(app, "chimes.wav");
   app.input.Answer = p.PointName(p.PointCount);
   SplitPointName(app);

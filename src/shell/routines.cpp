@@ -4,6 +4,7 @@
 #include "area/running_area.h"
 #include "cad/cad_menu.h"
 #include "cad/drawing.h"
+#include "cad/line_changes.h"
 #include "cad/line_drawing.h"
 #include "cad/paper_frame.h"
 #include "cogo/reverse_traverse.h"
@@ -54,6 +55,7 @@ void InstallProgramRoutines() {
   r.FitDrawingToPaper = FitDrawingToPaper;
   r.OpenPrinterPage = OpenPrinterPage;
   r.ComputeArcFromRadius = ComputeArcFromRadius;
+  r.ApplyLineChangeToSelectedPoints = ApplyLineChangeToSelectedPoints;
 
   r.SetProfileItemNames = SetProfileItemNames;
 

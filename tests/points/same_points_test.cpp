@@ -82,20 +82,29 @@ TEST_F(SamePointsTest, ATableOfOnePointOrNoneChangesNothing) {
   }
 }
 
-// The packing comes from the block deletion; once it is in place the
-// duplicates are gone and the points above them move down.
-TEST_F(SamePointsTest, DISABLED_ExactDuplicatesArePackedAway) {
+// After the packing the duplicates are gone, the points above them move down,
+// and a line drawn to a duplicate runs to the point it duplicated.
+TEST_F(SamePointsTest, ExactDuplicatesArePackedAwayAndTheirLinesKept) {
   UseNames({"A", "A", "B", "A"});
   SetPoint(4, 9, 9, "A", 3, "91");
-  Answers("1\n");
-  try {
-    RunTrampoline(app, EditSamePoints);
-  } catch (...) {
-  }
+  cad::Lines& lines = app.lines;
+  lines.LineVertexCount = 2;
+  lines.LinePointNumber(1) = 3;
+  lines.LinePointName(1) = "B";
+  lines.LineType(1) = 9;
+  lines.LinePointNumber(2) = 2;
+  lines.LinePointName(2) = "A";
+  lines.LineType(2) = 0;
+  EXPECT_EQ(Edit("1"), CompactDeletedPoints);
+  CompactDeletedPoints(app);
   EXPECT_EQ(app.points.PointCount, 3);
   EXPECT_EQ(Names(), (std::vector<std::string>{"A", "B", "A"}));
   EXPECT_EQ(app.points.PointX(3), 9);
   EXPECT_EQ(app.points.PointName(4), " 4");
+  ASSERT_EQ(lines.LineVertexCount, 2);
+  EXPECT_EQ(lines.LinePointNumber(1), 2);  // B, moved down
+  EXPECT_EQ(lines.LinePointNumber(2), 1);  // the first A, which point 2 duplicated
+  EXPECT_EQ(lines.LineType(2), 0);
 }
 
 }  // namespace

@@ -62,17 +62,20 @@ TEST(CoordinateManagementSession, TheListGoesOnInTheTableAndThePrintEndsInTheRes
                                }));
 }
 
-TEST(CoordinateManagementSession, SimaFilesAndTheEditingEntriesSayTheyAreNotAvailableYet) {
-  const SessionResult session = Krn("5\n5\n6\n");
+TEST(CoordinateManagementSession, SimaFilesSayTheyAreNotAvailableYetAndAnEmptyDeletionDeletesNothing) {
+  // Choice 5; choice 6 with Enter at its selection: back to the menu.
+  const SessionResult session = Krn("5\n5\n6\n\n");
   ASSERT_EQ(session.status, 0) << session.errors;
   EXPECT_TRUE(InOrder(session, {
                                    U8(u8"11:新規     12:ﾏｳｽ調整 ? 5"),
                                    U8(u8" このコマンドはまだ使えません"),
                                    kMenuLine,
                                    U8(u8"11:新規     12:ﾏｳｽ調整 ? 6"),
-                                   U8(u8" このコマンドはまだ使えません"),
                                    kMenuLine,
-                               }));
+                               }))
+      << session.transcript;
+  const size_t first = session.transcript.find(U8(u8"まだ使えません"));
+  EXPECT_EQ(session.transcript.find(U8(u8"まだ使えません"), first + 1), std::string::npos) << session.transcript;
 }
 
 }  // namespace
