@@ -27,6 +27,7 @@ struct ProgramRoutines {
   Entry CommandNotAvailable = nullptr;
   Routine SettingsScreen = nullptr;
   Routine ShowStatusHeader = nullptr;
+  Routine ResetRunState = nullptr;
   Routine ArmMainErrorHandler = nullptr;
 
   // Points.
@@ -37,6 +38,7 @@ struct ProgramRoutines {
   Entry ShowResultMenu = nullptr;
 
   // Coordinate geometry and stake-out.
+  Entry VariousCoordinateMenu = nullptr;
   Routine ReverseTraverseToPoint = nullptr;
   Routine ReportStoredPointByZe = nullptr;
 
@@ -45,6 +47,10 @@ struct ProgramRoutines {
 
   // Traverse reports.
   Routine FlushPendingReportLine = nullptr;
+  Routine ReportTwoPointInverse = nullptr;
+  Routine AdvanceStationAndReport = nullptr;
+  Routine InputBacksightAngle = nullptr;
+  Entry RunOpenReverseTraverse = nullptr;
 
   // Areas.
   Routine AddPointToRunningArea = nullptr;
@@ -52,6 +58,7 @@ struct ProgramRoutines {
 
   // CAD.
   Entry CadMenu = nullptr;
+  Entry ConnectPoints = nullptr;
   Entry PrintOutput = nullptr;
   Routine FitDrawingToPaper = nullptr;
   Routine OpenPrinterPage = nullptr;
