@@ -30,6 +30,24 @@ struct State {
   // that work in local coordinates.
   double BaseHeight = 0;
 
+  // The coordinate calculations: the azimuth of a polar point, the sideways
+  // width of a line (positive to the right) and the two points of the line
+  // shifted by it, the height of C of an intersection, the signed distances
+  // from A and from C to the crossing (rounded to 1/T), the D less C of the
+  // last four-point intersection, and the side sign of a foot's offset.
+  double PolarAzimuth = 0;
+  double OffsetWidth = 0;
+  double OffsetStartX = 0;
+  double OffsetStartY = 0;
+  double OffsetEndX = 0;
+  double OffsetEndY = 0;
+  double PointCZ = 0;
+  double SignedDistanceAP = 0;
+  double SignedDistanceCP = 0;
+  double LastCDDifferenceX = 0;
+  double LastCDDifferenceY = 0;
+  std::string SideSignText;
+
   // The radiation log of registered points: 1 once the radial observation of
   // the instrument station has been used. The station set-up leaves the heading
   // of its first record ("*", station and back-sight names and the instrument

@@ -203,3 +203,9 @@ void FormatAngle(App& app) {
                                RtMid(RtStr(minutes + 500), 3, 2) + "-" +
                                RtMid(RtStr(seconds + 500), 3, 2);
 }
+
+std::string FormatAngleOf(App& app, double degrees) {
+  app.numbers.AngleToFormat = degrees;
+  FormatAngle(app);
+  return app.numbers.FormattedAngle;
+}

@@ -78,3 +78,6 @@ double RotateY(double a, double b, double c);
 // "ddddd-mm-ss" into app.numbers.FormattedAngle. Seconds are cut after a small
 // guard, not rounded. AngleToFormat is left as it was.
 void FormatAngle(App& app);
+// FormatAngle of `degrees` (AngleToFormat := degrees): the text it leaves in
+// FormattedAngle.
+std::string FormatAngleOf(App& app, double degrees);

@@ -3,6 +3,8 @@
 // wrappers over these, so the maths can be checked against independent formulas.
 #pragma once
 
+#include <optional>
+
 namespace plane {
 
 // The leg from one point to another: its horizontal distance plus `floor` (so
@@ -69,5 +71,53 @@ struct FromBase {
   double direction = 0;
 };
 FromBase FromBaseOf(double station, double offset, double azimuth);
+
+// A point of the plane.
+struct Point {
+  double x = 0;
+  double y = 0;
+};
+
+// The crossing of two lines, each given by two points: the first from A
+// towards B, the second from C towards D. It is worked from the cross product
+// of the two directions with coordinates taken relative to A, so it keeps its
+// millimetres at public-coordinate magnitudes and for lines along either axis.
+// `alongFirst` and `alongSecond` are the signed distances from A and from C to
+// the crossing, negative when it lies behind the start seen towards the second
+// point. A line whose two points coincide has no direction; two lines whose
+// angle has a sine below 1e-5 (2 seconds of arc) count as parallel: neither has a crossing.
+struct Crossing {
+  enum Status { kFound, kNoDirection, kParallel } status = kFound;
+  double x = 0;
+  double y = 0;
+  double alongFirst = 0;
+  double alongSecond = 0;
+};
+Crossing CrossingOf(Point a, Point b, Point c, Point d);
+
+// The new point C of a triangle from the base A→B (direction `azimuth`, length
+// `base`), the side A-C and the angle at C turned clockwise from C→A to C→B
+// (decimal degrees): the angle at B is the acute solution of the law of sines,
+// the angle at A the rest of 180 degrees, and C lies `side` from A at the
+// azimuth plus the angle at A (an angle above 180 puts C to the left of A→B).
+// No triangle (side·sin|H| longer than the base): nothing.
+std::optional<Point> SideAndAngleOf(Point a, double azimuth, double base, double side, double angleAtC);
+
+// Resection: the point D at which the angles ADB and ADC (decimal degrees,
+// turned clockwise from D→A) were observed to the known points A, B and C, by
+// the half-sum and half-difference of the unknown angles at A and C of the
+// quadrilateral A-B-C-D. Exact while that half-difference lies within ±90
+// degrees. Nothing when the angle ADB is 0 or 180 (no triangle A-B-D) or when
+// A-B or B-C has no length.
+std::optional<Point> ResectionOf(Point a, Point b, Point c, double angleADB, double angleADC);
+
+// The distance from the corner B of a path to each cut point of the corner:
+// for `length` > 0 the points a chord of that length apart, for `length` < 0
+// the points where a circle of radius -length touches both legs (the tangent
+// length R·tan(Δ/2)). `angleAtB` is the angle at B from B→A clockwise to B→C,
+// `deflection` how far the path turns at B (both decimal degrees). Nothing
+// when the path doubles back at B (an angle within 4 seconds of 0 or 360: the
+// legs lie on each other).
+std::optional<double> CornerCutDistanceOf(double length, double angleAtB, double deflection);
 
 }  // namespace plane

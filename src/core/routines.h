@@ -28,6 +28,7 @@ struct ProgramRoutines {
   Entry CalibrateMouse = nullptr;
   Routine SettingsScreen = nullptr;
   Routine ShowStatusHeader = nullptr;
+  Routine ResetRunState = nullptr;
   Routine ArmMainErrorHandler = nullptr;
 
   // Points.
@@ -39,6 +40,7 @@ struct ProgramRoutines {
   Entry CoordinateManagementMenu = nullptr;
 
   // Coordinate geometry and stake-out.
+  Entry VariousCoordinateMenu = nullptr;
   Routine ReverseTraverseToPoint = nullptr;
   Routine ReportStoredPointByZe = nullptr;
 
@@ -47,6 +49,10 @@ struct ProgramRoutines {
 
   // Traverse reports.
   Routine FlushPendingReportLine = nullptr;
+  Routine ReportTwoPointInverse = nullptr;
+  Routine AdvanceStationAndReport = nullptr;
+  Routine InputBacksightAngle = nullptr;
+  Entry RunOpenReverseTraverse = nullptr;
 
   // Areas.
   Routine AddPointToRunningArea = nullptr;
@@ -54,6 +60,7 @@ struct ProgramRoutines {
 
   // CAD.
   Entry CadMenu = nullptr;
+  Entry ConnectPoints = nullptr;
   Entry PrintOutput = nullptr;
   Routine FitDrawingToPaper = nullptr;
   Routine OpenPrinterPage = nullptr;

@@ -58,6 +58,16 @@ struct Store {
   double SecondLineEndY = 0;
   double FirstLineSlope = 0;
   double SecondLineSlope = 0;
+  // The three-point input: the answer texts that named A and C, and B less A
+  // of the last B given, from which a B not given is made.
+  std::string PointAName;
+  std::string PointCName;
+  double ABVectorX = 0;
+  double ABVectorY = 0;
+  // The base point of a station set-up: its number, and PointInputMode as it
+  // was given (0 an existing point, 1 typed coordinates).
+  double StationPointNumber = 0;
+  double StationInputMode = 0;
   // Labels printed before X and Y: "X=" / "Y=", "x=" / "y=" or a caller's own.
   std::string CoordinateLabelX = "X=";
   std::string CoordinateLabelY = "Y=";

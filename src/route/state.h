@@ -12,6 +12,9 @@ struct State {
   double RouteIpDisplay = 0;
   double RelativeStationMode = 0;
   double ProfileChainage = 0;
+  // The intersection angle of the curve in hand (dd.mmss); the three-point
+  // angle input sets it: how far the path A→B→C turns at B, 0 to 180.
+  double IntersectionAngle = 0;
   // The route's settings and IP rows, and the vertical alignment, rows 0 to 999.
   RtTable<double> RouteValue{999};
   RtTable<std::string> RouteLabel{999};

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "cogo/coordinate_menu.h"
 #include "core/app.h"
 #include "core/constants.h"
 #include "core/point_names.h"
@@ -41,7 +42,7 @@ constexpr Entry kShowProfileSettingsMenu = CommandNotAvailable;
 // Main-menu commands 1 to 13. A command whose subsystem is not built yet says so.
 constexpr std::array<Entry, 13> kCommands = {
     CommandNotAvailable,  // 1 traverse
-    CommandNotAvailable,  // 2 various coordinates
+    VariousCoordinateMenu,  // 2 various coordinates
     CommandNotAvailable,  // 3 route
     CommandNotAvailable,  // 4 machine point
     CoordinateManagementMenu,  // 5 coordinate management

@@ -3,10 +3,12 @@
 #include "area/labels.h"
 #include "area/running_area.h"
 #include "cad/cad_menu.h"
+#include "cad/connect_points.h"
 #include "cad/drawing.h"
 #include "cad/line_changes.h"
 #include "cad/line_drawing.h"
 #include "cad/paper_frame.h"
+#include "cogo/coordinate_menu.h"
 #include "cogo/reverse_traverse.h"
 #include "core/routines.h"
 #include "fieldbook/observation_fields.h"
@@ -19,7 +21,10 @@
 #include "shell/mouse_calibration.h"
 #include "shell/program.h"
 #include "shell/settings_screen.h"
+#include "traverse/inverse_report.h"
+#include "traverse/open_reverse_traverse.h"
 #include "traverse/report.h"
+#include "traverse/station_setup.h"
 
 void InstallProgramRoutines() {
   ProgramRoutines& r = Routines();
@@ -32,6 +37,7 @@ void InstallProgramRoutines() {
   r.CalibrateMouse = CalibrateMouse;
   r.SettingsScreen = SettingsScreen;
   r.ShowStatusHeader = ShowStatusHeader;
+  r.ResetRunState = ResetRunState;
   r.ArmMainErrorHandler = ArmMainErrorHandler;
 
   r.SelectPoints = SelectPoints;
@@ -40,17 +46,23 @@ void InstallProgramRoutines() {
   r.ShowResultMenu = ShowResultMenu;
   r.CoordinateManagementMenu = CoordinateManagementMenu;
 
+  r.VariousCoordinateMenu = VariousCoordinateMenu;
   r.ReverseTraverseToPoint = ReverseTraverseToPoint;
   r.ReportStoredPointByZe = ReportStoredPointByZe;
 
   r.FormatObservationFields = FormatObservationFields;
 
   r.FlushPendingReportLine = FlushPendingReportLine;
+  r.ReportTwoPointInverse = ReportTwoPointInverse;
+  r.AdvanceStationAndReport = AdvanceStationAndReport;
+  r.InputBacksightAngle = InputBacksightAngle;
+  r.RunOpenReverseTraverse = RunOpenReverseTraverse;
 
   r.AddPointToRunningArea = AddPointToRunningArea;
   r.LoadParcelVertexCyclic = LoadParcelVertexCyclic;
 
   r.CadMenu = CadMenu;
+  r.ConnectPoints = ConnectPoints;
   r.PrintOutput = PrintOutput;
   r.FitDrawingToPaper = FitDrawingToPaper;
   r.OpenPrinterPage = OpenPrinterPage;

@@ -16,6 +16,30 @@ struct State {
   double TraverseInputKind = 0;
   double ObservationRunning = 0;
   double ZeroDirectionAngle = 0;
+  // The leg of the last inverse. Its direction and distance are the point
+  // store's DirectionToWorkPoint and DistanceToWorkPoint (the orientation of a
+  // station set-up too), the station's height its FromPointZ. BackDirection is
+  // the direction of the previous leg (180: none, the included angle is then
+  // the direction itself); IncludedAngle the angle at the station from the
+  // back-sight clockwise to the leg, dd.mmss; the texts of both as printed; and
+  // with ZE 3 the height difference, slope distance, vertical angle (dd.mmss)
+  // and gradient (per cent, cut to 5 decimals).
+  double BackDirection = 0;
+  double IncludedAngle = 0;
+  std::string FormattedDirection;
+  std::string IncludedAngleText;
+  double HeightDifference = 0;
+  double InverseSlopeDistance = 0;
+  double InverseVerticalAngle = 0;
+  double InverseGradient = 0;
+  // A station set-up without orientation (Epsilon: horizontal angles are
+  // azimuths), and the vertical reading of the sight in hand (Epsilon: none).
+  double UnorientedStation = 0;
+  double MeasuredVerticalAngle = 0;
+  // Where an empty command of the radial observation loop goes: 1 the traverse
+  // observation loop, 2 the stake-out menu, 3 the traverse kinds menu, 4 the
+  // coordinate calculations menu.
+  double ObservationReturnMenu = 0;
   double DistancePromptFlag = 1;
   // The sight in hand: its vertical circle reading as typed (dd.mmss; 90 + VV
   // when none was typed) and its reduced horizontal distance.

@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "core/numeric.h"
 #include "runtime/errors.h"
 #include "support/raised_error.h"
 
@@ -153,6 +154,204 @@ TEST(PlaneOntoBase, FootOfThePerpendicularAndThePointOnTheSameRadius) {
       EXPECT_EQ(arc.moved, 20);
     }
   }
+}
+
+// ---- Crossings, triangles, resection and corner cuts ----
+
+// Direction angle from +X towards +Y in degrees, 0 to 360, by atan2.
+double DirectionOf(plane::Point from, plane::Point to) { return Bearing(to.x - from.x, to.y - from.y); }
+// The angle at `at` turned clockwise from the direction to `first` to that to `second`.
+double ClockwiseAngle(plane::Point at, plane::Point first, plane::Point second) {
+  const double a = DirectionOf(at, second) - DirectionOf(at, first);
+  return a < 0 ? a + 360 : a;
+}
+plane::Point Along(plane::Point from, double degrees, double distance) {
+  return {from.x + distance * std::cos(degrees * M_PI / 180), from.y + distance * std::sin(degrees * M_PI / 180)};
+}
+
+// Lines built through a crossing chosen first, so that the crossing and the
+// signed distances to it are known without the code: A lies `fromA` before P
+// along the first direction (negative: P behind A), C `fromC` before it along
+// the second. Among them lines along either axis at public-coordinate
+// magnitudes, where a slope form with nudged end points loses millimetres.
+TEST(PlaneCrossing, MeetsWhereTheLinesWereBuiltToMeet) {
+  const struct {
+    plane::Point p;
+    double first, second, fromA, fromC;
+  } cases[] = {{{5, 0}, 0, 90, 5, 3},        {{0, 0}, 45, 135, -10, 20},
+               {{-145678.123, -34950.789}, 90, 0, 61.556, 33.667},
+               {{-145678.123, -34950.789}, 0, 90, 12.5, -7.25},
+               {{123456.789, -98765.432}, 17.25, 283.5, 250.125, -80.5},
+               {{-35012.5, 12040.25}, 359.999, 0.25, 1000, 400}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.p.x << " " << c.p.y << " " << c.first << "/" << c.second);
+    const plane::Point a = Along(c.p, c.first, -c.fromA);
+    const plane::Point b = Along(a, c.first, 100);
+    const plane::Point cc = Along(c.p, c.second, -c.fromC);
+    const plane::Point d = Along(cc, c.second, 37.5);
+    const plane::Crossing x = plane::CrossingOf(a, b, cc, d);
+    ASSERT_EQ(x.status, plane::Crossing::kFound);
+    EXPECT_NEAR(x.x, c.p.x, 1e-6);
+    EXPECT_NEAR(x.y, c.p.y, 1e-6);
+    EXPECT_NEAR(x.alongFirst, c.fromA, 1e-6);
+    EXPECT_NEAR(x.alongSecond, c.fromC, 1e-6);
+  }
+}
+
+TEST(PlaneCrossing, ThePublicCoordinateCaseToTheMillimetreOfTheCrossProduct) {
+  // A-B runs along Y at X -145678.123, C-D along X at Y -34950.789.
+  const plane::Point a{-145678.123, -35012.345}, b{-145678.123, -34890.123};
+  const plane::Point c{-145712.456, -34950.789}, d{-145601.234, -34950.789};
+  const plane::Crossing x = plane::CrossingOf(a, b, c, d);
+  ASSERT_EQ(x.status, plane::Crossing::kFound);
+  EXPECT_NEAR(x.x, -145678.123, 1e-6);
+  EXPECT_NEAR(x.y, -34950.789, 1e-6);
+  EXPECT_NEAR(x.alongFirst, 61.556, 1e-6);
+  EXPECT_NEAR(x.alongSecond, 34.333, 1e-6);
+}
+
+TEST(PlaneCrossing, ParallelLinesAndLinesWithoutDirectionHaveNone) {
+  EXPECT_EQ(plane::CrossingOf({0, 0}, {100, 0}, {0, 5}, {50, 5}).status, plane::Crossing::kParallel);
+  EXPECT_EQ(plane::CrossingOf({0, 0}, {100, 0}, {200, 0}, {50, 0}).status, plane::Crossing::kParallel);
+  EXPECT_EQ(plane::CrossingOf({-145678.123, -35012.345}, {-145678.123, -34890.123}, {-145600, -35000},
+                              {-145600, -34000}).status,
+            plane::Crossing::kParallel);
+  EXPECT_EQ(plane::CrossingOf({1, 1}, {1, 1}, {0, 5}, {50, 5}).status, plane::Crossing::kNoDirection);
+  EXPECT_EQ(plane::CrossingOf({0, 0}, {1, 1}, {3, 3}, {3, 3}).status, plane::Crossing::kNoDirection);
+  // One second of arc apart is parallel still, ten seconds are not.
+  EXPECT_EQ(plane::CrossingOf({0, 0}, {100, 0}, {0, 5}, Along({0, 5}, 1.0 / 3600, 100)).status,
+            plane::Crossing::kParallel);
+  EXPECT_EQ(plane::CrossingOf({0, 0}, {100, 0}, {0, 5}, Along({0, 5}, 10.0 / 3600, 100)).status,
+            plane::Crossing::kFound);
+}
+
+// The point C from A, B, the side A-C and the angle at C: against points placed
+// first, with the angle at C measured by atan2, and the law of sines.
+TEST(PlaneSideAndAngle, FindsThePointTheAngleWasMeasuredAt) {
+  const plane::Point a{0, 0};
+  // The worked examples: 97-07-30.059 and its mirror, to the millimetre.
+  const auto right = plane::SideAndAngleOf(a, 0, 100, 50, DmsToDegrees(97.0730059));
+  ASSERT_TRUE(right);
+  EXPECT_NEAR(right->x, 30, 1e-3);
+  EXPECT_NEAR(right->y, 40, 1e-3);
+  const auto left = plane::SideAndAngleOf(a, 0, 100, 50, DmsToDegrees(262.5229941));
+  ASSERT_TRUE(left);
+  EXPECT_NEAR(left->x, 30, 1e-3);
+  EXPECT_NEAR(left->y, -40, 1e-3);
+
+  // Points whose angle at B is acute, on both sides, along a turned base.
+  const plane::Point bases[][2] = {{{0, 0}, {100, 0}}, {{-35000.5, 12000.25}, {-34950.25, 12075.5}}};
+  const plane::Point offsets[] = {{30, 40}, {80, -25}, {-20, 60}, {99, 1}, {10, -70}};
+  for (const auto& base : bases) {
+    for (const plane::Point& o : offsets) {
+      const double az = DirectionOf(base[0], base[1]);
+      const double len = std::hypot(base[1].x - base[0].x, base[1].y - base[0].y);
+      const plane::Point c = Along(Along(base[0], az, o.x * len / 100), az + 90, o.y * len / 100);
+      const double h = ClockwiseAngle(c, base[0], base[1]);
+      const double side = std::hypot(c.x - base[0].x, c.y - base[0].y);
+      // Law of sines: sin B / AC = sin C / AB.
+      const double angleB = std::asin(side * std::sin(h * M_PI / 180) / len) * 180 / M_PI;
+      ASSERT_LT(std::fabs(angleB), 90);
+      const auto found = plane::SideAndAngleOf(base[0], az, len, side, h);
+      ASSERT_TRUE(found) << o.x << " " << o.y;
+      EXPECT_NEAR(found->x, c.x, 1e-6) << o.x << " " << o.y;
+      EXPECT_NEAR(found->y, c.y, 1e-6) << o.x << " " << o.y;
+    }
+  }
+}
+
+TEST(PlaneSideAndAngle, ASideTooLongForTheBaseMakesNoTriangle) {
+  // b·sin H = 150 > c = 100.
+  EXPECT_FALSE(plane::SideAndAngleOf({0, 0}, 0, 100, 150, 90));
+  EXPECT_FALSE(plane::SideAndAngleOf({0, 0}, 0, 100, 150, 270));
+  // Right-angled at B: exactly the base, still a triangle (to the 0.1 mm by
+  // which the program's arccosine keeps off its pole).
+  const auto c = plane::SideAndAngleOf({0, 0}, 0, 30, 50, std::asin(30.0 / 50) * 180 / M_PI);
+  ASSERT_TRUE(c);
+  EXPECT_NEAR(c->x, 30, 2e-4);
+  EXPECT_NEAR(c->y, 40, 2e-4);
+}
+
+// Tienstra's resection: D as the mean of A, B and C weighted by
+// 1 / (cot(angle of the triangle) - cot(angle subtended at D by the opposite side)).
+plane::Point Tienstra(plane::Point a, plane::Point b, plane::Point c, double adb, double adc) {
+  const auto cot = [](double degrees) { return 1 / std::tan(degrees * M_PI / 180); };
+  const double alpha = adc - adb, beta = 360 - adc, gamma = adb;  // BDC, CDA, ADB
+  const double ka = 1 / (cot(ClockwiseAngle(a, b, c) > 180 ? 360 - ClockwiseAngle(a, b, c)
+                                                          : ClockwiseAngle(a, b, c)) - cot(alpha));
+  const double kb = 1 / (cot(ClockwiseAngle(b, c, a) > 180 ? 360 - ClockwiseAngle(b, c, a)
+                                                          : ClockwiseAngle(b, c, a)) - cot(beta));
+  const double kc = 1 / (cot(ClockwiseAngle(c, a, b) > 180 ? 360 - ClockwiseAngle(c, a, b)
+                                                          : ClockwiseAngle(c, a, b)) - cot(gamma));
+  const double k = ka + kb + kc;
+  return {(ka * a.x + kb * b.x + kc * c.x) / k, (ka * a.y + kb * b.y + kc * c.y) / k};
+}
+
+TEST(PlaneResection, FindsThePointTheAnglesWereObservedAt) {
+  // The worked example, through the dd.mmss the user types: (0, 0) within 1 µm.
+  const auto worked = plane::ResectionOf({100, 0}, {60, 80}, {-30, 90}, DmsToDegrees(53.0748368),
+                                         DmsToDegrees(108.2605816));
+  ASSERT_TRUE(worked);
+  EXPECT_NEAR(worked->x, 0, 1e-6);
+  EXPECT_NEAR(worked->y, 0, 1e-6);
+
+  // Stations placed first, their angles measured by atan2; C seen before B
+  // (a negative angle BDC) included, and public-coordinate magnitudes.
+  const struct {
+    plane::Point a, b, c, d;
+  } cases[] = {{{100, 0}, {60, 80}, {-30, 90}, {0, 0}},
+               {{100, 0}, {-30, 90}, {60, 80}, {0, 0}},
+               {{100, 0}, {-50, 90}, {-60, -80}, {10, 5}},
+               {{-35120.5, 12040.25}, {-35010.25, 12060.5}, {-34990.75, 11990.0}, {-35050, 12020}},
+               {{500, 500}, {520, 700}, {300, 650}, {150, 400}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.d.x << " " << c.d.y);
+    const double adb = ClockwiseAngle(c.d, c.a, c.b), adc = ClockwiseAngle(c.d, c.a, c.c);
+    const auto found = plane::ResectionOf(c.a, c.b, c.c, adb, adc);
+    ASSERT_TRUE(found);
+    EXPECT_NEAR(found->x, c.d.x, 1e-6);
+    EXPECT_NEAR(found->y, c.d.y, 1e-6);
+  }
+
+  // Inside the triangle Tienstra's weights apply directly: both methods agree.
+  const plane::Point a{100, 0}, b{-50, 90}, c{-60, -80}, d{10, 5};
+  const double adb = ClockwiseAngle(d, a, b), adc = ClockwiseAngle(d, a, c);
+  const plane::Point t = Tienstra(a, b, c, adb, adc);
+  EXPECT_NEAR(t.x, d.x, 1e-6);
+  EXPECT_NEAR(t.y, d.y, 1e-6);
+  const auto found = plane::ResectionOf(a, b, c, adb, adc);
+  ASSERT_TRUE(found);
+  EXPECT_NEAR(found->x, t.x, 1e-6);
+  EXPECT_NEAR(found->y, t.y, 1e-6);
+}
+
+TEST(PlaneResection, NoTriangleOrNoBaseIsNoPoint) {
+  EXPECT_FALSE(plane::ResectionOf({100, 0}, {60, 80}, {-30, 90}, 0, 50));
+  EXPECT_FALSE(plane::ResectionOf({100, 0}, {60, 80}, {-30, 90}, 180, 250));
+  EXPECT_FALSE(plane::ResectionOf({100, 0}, {100, 0}, {-30, 90}, 50, 100));  // B on A
+  EXPECT_FALSE(plane::ResectionOf({100, 0}, {60, 80}, {60, 80}, 50, 100));   // C on B
+}
+
+// The tangent length R·tan(Δ/2) of a circle touching both legs, and for a chord
+// the distance whose isosceles triangle at B has that base.
+TEST(PlaneCornerCut, TangentLengthAndChord) {
+  for (double turn : {10.0, 45.0, 90.0, 135.0, 170.0}) {
+    for (double angleAtB : {180 - turn, 180 + turn}) {
+      const auto tangent = plane::CornerCutDistanceOf(-25, angleAtB, turn);
+      ASSERT_TRUE(tangent);
+      EXPECT_NEAR(*tangent, 25 * std::tan(turn / 2 * M_PI / 180), 1e-9) << turn;
+      const auto chord = plane::CornerCutDistanceOf(12, angleAtB, turn);
+      ASSERT_TRUE(chord);
+      // The chord between the two cut points, by the law of cosines.
+      const double h = angleAtB * M_PI / 180;
+      EXPECT_NEAR(std::sqrt(2 * *chord * *chord * (1 - std::cos(h))), 12, 1e-9) << turn;
+    }
+  }
+  EXPECT_NEAR(*plane::CornerCutDistanceOf(10, 270, 90), 7.0710678, 1e-7);
+  EXPECT_NEAR(*plane::CornerCutDistanceOf(-10, 270, 90), 10, 1e-9);
+  EXPECT_EQ(*plane::CornerCutDistanceOf(-10, 180, 0), 0);  // straight on: both at B
+  EXPECT_FALSE(plane::CornerCutDistanceOf(10, 0, 180));    // doubling back
+  EXPECT_FALSE(plane::CornerCutDistanceOf(10, 359.99982, 179.99982));  // with an axis leg's arccosine
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cogo/coordinate_menu.h"
 #include "core/app.h"
 #include "core/point_names.h"
 #include "files/result.h"
@@ -77,7 +78,7 @@ TEST_F(MainMenuTest, AnswersDispatchByTheRoundedChoice) {
       {"-1", ShowResultMenu, -1, 0},
       {"11", EndProgram, 11, 0},
       {"12", SearchPointArea, 12, 0},
-      {"2.4", CommandNotAvailable, 2.4, 0},
+      {"2.4", VariousCoordinateMenu, 2.4, 0},  // command 2: the coordinate calculations
       {"ABC", CommandNotAvailable, 13, 1},  // a text whose value is 0
   };
   for (const Case& c : cases) {
