@@ -61,16 +61,21 @@ void InputBacksight(App& app) {
   Call(Routines().InputBacksightAngle, app);
 }
 
-void InputParallelWidth(App& app) {
+void SetBaseLineAlongLeg(App& app) {
   const points::Store& p = app.points;
   cogo::State& c = app.cogo;
-  c.OffsetWidth = 0;
   c.BaseAzimuth = p.DirectionToWorkPoint;
   c.BasePointX = p.FromPointX;
   c.BasePointY = p.FromPointY;
   c.BaseChainage = 0;
   c.BaseRadius = 0;
   app.input.PickOffsetMode = 1;
+}
+
+void InputParallelWidth(App& app) {
+  cogo::State& c = app.cogo;
+  c.OffsetWidth = 0;
+  SetBaseLineAlongLeg(app);
   app.input.GuideNumber = 35;
   RtPrintStr("W=", false);
   InputWithMarker(app);

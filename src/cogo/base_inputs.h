@@ -35,6 +35,10 @@ void InputBacksight(App& app);
 // the from-point along DirectionToWorkPoint, where a pick answers with its
 // offset from that line: OffsetWidth := the answer (Enter gives 0).
 void InputParallelWidth(App& app);
+// The base line along the leg in hand (from the from-point in the direction
+// DirectionToWorkPoint, no chainage, straight), with a pick in the view
+// answering the offset from it: what a width question marks.
+void SetBaseLineAlongLeg(App& app);
 
 // The from-point and the work point shifted by OffsetWidth to the right of
 // DirectionToWorkPoint into OffsetStartX/Y and OffsetEndX/Y; "  W=" and the

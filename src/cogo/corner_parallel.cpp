@@ -75,14 +75,7 @@ struct Polyline {
 // direction, where a pick answers with its offset; Enter keeps `width` (shown
 // after the prompt when `shown`).
 double AskLegWidth(App& app, double width, bool shown) {
-  const points::Store& p = app.points;
-  cogo::State& c = app.cogo;
-  c.BaseAzimuth = p.DirectionToWorkPoint;
-  c.BasePointX = p.FromPointX;
-  c.BasePointY = p.FromPointY;
-  c.BaseChainage = 0;
-  c.BaseRadius = 0;
-  app.input.PickOffsetMode = 1;
+  SetBaseLineAlongLeg(app);
   RtPrintStr(shown ? "W=" + RtNumText(RoundTo4Decimals(width)) : std::string("W="), false);
   app.input.GuideNumber = 35;
   InputWithMarker(app);
