@@ -42,6 +42,14 @@ struct State {
     double LastY = 0;
   } RunningAreaStore;
   RtTable<std::string> SurveyCsvField{40};  // fields of the land survey record in hand
+
+  // The three sides of the triangle in hand, metres; SideA may carry a sign
+  // where it is a radius whose sign chooses the side (circle and circle).
+  double SideA = 0;
+  double SideB = 0;
+  double SideC = 0;
+  double SemiPerimeter = 0;
+  double LongestSide = 0;
 };
 
 }  // namespace area

@@ -1,0 +1,22 @@
+// The semi-perimeter test of three sides, shared by the Heron area, the
+// coordinate triangles and the crossing of two circles.
+#pragma once
+
+struct App;
+
+namespace area {
+
+struct SemiPerimeterResult {
+  double semi_perimeter;
+  double longest_side;
+};
+
+// s = (|a| + b + c) / 2 and the longest of |a|, b, c. The sides make a triangle
+// when s is not less than the longest side (equal: a flat triangle, or two
+// circles that touch); a negative b or c always fails.
+SemiPerimeterResult SemiPerimeterOf(double a, double b, double c);
+
+}  // namespace area
+
+// SemiPerimeter and LongestSide from SideA, SideB and SideC.
+void ComputeSemiPerimeter(App& app);
