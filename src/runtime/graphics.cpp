@@ -56,7 +56,7 @@ DrawTarget TargetFor(RtWindowId id, std::source_location where) {
   DrawTarget t;
   t.id = id;
   t.gfx = &w.gfx;
-  t.surface = w.surface.get();
+  t.surface = WindowSurface(id);
   t.pixels = true;
   t.deviceDpi = kScreenDpi;
   t.unit = kScreenDpi * InchesPerUnit(w.gfx.scaleMode, kScreenDpi);
@@ -94,12 +94,12 @@ SurfacePtr WindowPicture(RtWindowId id) {
     return image;
   }
   // The client area of the picture behind the window (which may be larger).
-  WindowRecord& w = CurrentRuntime().windows->windows.at(static_cast<size_t>(id));
-  cairo_surface_flush(w.surface.get());
+  cairo_surface_t* picture = WindowSurface(id);
+  cairo_surface_flush(picture);
   SurfacePtr image(
       cairo_image_surface_create(CAIRO_FORMAT_RGB24, ClientPixelWidth(id), ClientPixelHeight(id)));
   cairo_t* cr = cairo_create(image.get());
-  cairo_set_source_surface(cr, w.surface.get(), 0, 0);
+  cairo_set_source_surface(cr, picture, 0, 0);
   cairo_paint(cr);
   cairo_destroy(cr);
   return image;
@@ -1026,7 +1026,7 @@ void NewLine(const DrawTarget& t) {
 // window's picture, read in place; the console window's picture drawn anew.
 SurfacePtr ClientPicture(RtWindowId id) {
   if (id != RtWindowId::View && id != RtWindowId::Nav) return rt::WindowPicture(id);
-  cairo_surface_t* surface = CurrentRuntime().windows->windows.at(static_cast<size_t>(id)).surface.get();
+  cairo_surface_t* surface = rt::WindowSurface(id);
   cairo_surface_flush(surface);
   return SurfacePtr(cairo_surface_create_for_rectangle(surface, 0, 0, rt::ClientPixelWidth(id),
                                                        rt::ClientPixelHeight(id)));

@@ -55,6 +55,9 @@ DrawTarget TargetFor(RtWindowId id, std::source_location where);
 
 // Logical units of the target per screen pixel (1/96 inch).
 double WindowUnitsPerPixel(RtWindowId id);
+// The picture behind the view or the navigator, made at the client size on
+// first use.
+cairo_surface_t* WindowSurface(RtWindowId id);
 // Called when a window's client size changes: the picture is made anew at the
 // new size, keeping what fits.
 void ResizeWindowSurface(RtWindowId id);

@@ -124,18 +124,7 @@ std::string Escaped(std::string_view utf8) {
 }  // namespace
 
 WindowTable::WindowTable() {
-  for (size_t i = 0; i < windows.size(); ++i) {
-    windows[i] = MakeWindow(kForms[i]);
-    if (i == 0) continue;
-    const PixelRect& r = windows[i].outer;
-    windows[i].surface.reset(
-        cairo_image_surface_create(CAIRO_FORMAT_RGB24, ClientWidth(r), ClientHeight(r)));
-    const rt::RgbFractions bg = rt::Fractions(windows[i].gfx.background);
-    cairo_t* cr = cairo_create(windows[i].surface.get());
-    cairo_set_source_rgb(cr, bg.red, bg.green, bg.blue);
-    cairo_paint(cr);
-    cairo_destroy(cr);
-  }
+  for (size_t i = 0; i < windows.size(); ++i) windows[i] = MakeWindow(kForms[i]);
 }
 
 namespace rt {
@@ -155,26 +144,47 @@ double WindowUnitsPerPixel(RtWindowId id) {
 // The picture behind a window never shrinks: what was drawn outside a smaller
 // client area is still there when the window grows again, as a window that keeps
 // its own picture behaves. Only the client area is ever shown or written out.
+// A picture is made when something first draws in it or reads it, at the client
+// size of that moment: start-up moves and maximises the windows several times
+// before anything is drawn, and each picture made early would be filled and
+// copied at every step.
+cairo_surface_t* WindowSurface(RtWindowId id) {
+  WindowRecord& w = Record(id, std::source_location::current());
+  if (!w.surface) {
+    w.surface.reset(
+        cairo_image_surface_create(CAIRO_FORMAT_RGB24, ClientWidth(w.outer), ClientHeight(w.outer)));
+    const RgbFractions bg = Fractions(w.gfx.background);
+    cairo_t* cr = cairo_create(w.surface.get());
+    cairo_set_source_rgb(cr, bg.red, bg.green, bg.blue);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+  }
+  return w.surface.get();
+}
+
 void ResizeWindowSurface(RtWindowId id) {
   WindowRecord& w = Record(id, std::source_location::current());
+  if (!w.surface) return;
   int width = ClientWidth(w.outer);
   int height = ClientHeight(w.outer);
-  if (w.surface) {
-    const int oldWidth = cairo_image_surface_get_width(w.surface.get());
-    const int oldHeight = cairo_image_surface_get_height(w.surface.get());
-    if (oldWidth >= width && oldHeight >= height) return;
-    width = std::max(width, oldWidth);
-    height = std::max(height, oldHeight);
-  }
+  const int oldWidth = cairo_image_surface_get_width(w.surface.get());
+  const int oldHeight = cairo_image_surface_get_height(w.surface.get());
+  if (oldWidth >= width && oldHeight >= height) return;
+  width = std::max(width, oldWidth);
+  height = std::max(height, oldHeight);
   SurfacePtr fresh(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height));
   cairo_t* cr = cairo_create(fresh.get());
+  // The old picture is copied as it is; only the strips it does not cover get
+  // the background, so no pixel is written twice.
+  cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+  cairo_set_source_surface(cr, w.surface.get(), 0, 0);
+  cairo_rectangle(cr, 0, 0, oldWidth, oldHeight);
+  cairo_fill(cr);
   const RgbFractions bg = Fractions(w.gfx.background);
   cairo_set_source_rgb(cr, bg.red, bg.green, bg.blue);
-  cairo_paint(cr);
-  if (w.surface) {
-    cairo_set_source_surface(cr, w.surface.get(), 0, 0);
-    cairo_paint(cr);
-  }
+  cairo_rectangle(cr, oldWidth, 0, width - oldWidth, height);
+  cairo_rectangle(cr, 0, oldHeight, oldWidth, height - oldHeight);
+  cairo_fill(cr);
   cairo_destroy(cr);
   w.surface = std::move(fresh);
 }

@@ -1,3 +1,4 @@
+#include "runtime/graphics_target.h"
 #include "runtime/graphics.h"
 
 #include <cairo.h>
@@ -21,7 +22,7 @@ constexpr uint32_t kBlack = 0x000000;
 constexpr uint32_t kWhite = 0xFFFFFF;
 
 cairo_surface_t* Picture(RtWindowId id) {
-  cairo_surface_t* s = CurrentRuntime().windows->windows.at(static_cast<size_t>(id)).surface.get();
+  cairo_surface_t* s = rt::WindowSurface(id);
   cairo_surface_flush(s);
   return s;
 }

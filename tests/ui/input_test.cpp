@@ -10,6 +10,7 @@
 
 #include "core/app.h"
 #include "core/control.h"
+#include "runtime/graphics_target.h"
 #include "runtime/console.h"
 #include "runtime/console_state.h"
 #include "runtime/events.h"
@@ -283,7 +284,7 @@ TEST_F(InputTest, ToolPaletteIsErasedInTheBackgroundColourOnlyWhileShown) {
   };
   const std::vector<Case> cases = {{1, 1, true}, {0, 1, false}, {1, -1, false}};
   const auto pixel = [](double x, double y) {
-    cairo_surface_t* s = CurrentRuntime().windows->windows[1].surface.get();
+    cairo_surface_t* s = rt::WindowSurface(RtWindowId::View);
     cairo_surface_flush(s);
     const int px = static_cast<int>(rt::UnitsToPixels(RtWindowId::View, x));
     const int py = static_cast<int>(rt::UnitsToPixels(RtWindowId::View, y));

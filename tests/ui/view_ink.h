@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "runtime/graphics_target.h"
 #include "runtime/palette.h"
 #include "runtime/runtime.h"
 #include "runtime/windows.h"
@@ -40,7 +41,7 @@ using Pixel = std::pair<int, int>;
 
 inline cairo_surface_t* Picture() {
   cairo_surface_t* s =
-      CurrentRuntime().windows->windows.at(static_cast<size_t>(kView)).surface.get();
+      rt::WindowSurface(kView);
   cairo_surface_flush(s);
   return s;
 }

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "runtime/graphics_target.h"
 #include "runtime/runtime.h"
 #include "runtime/windows.h"
 #include "runtime/windows_state.h"
@@ -15,7 +16,7 @@ namespace view_pixel {
 
 // 0xRRGGBB of the picture at (x, y) in the window's own units.
 inline uint32_t At(RtWindowId id, double x, double y) {
-  cairo_surface_t* s = CurrentRuntime().windows->windows.at(static_cast<size_t>(id)).surface.get();
+  cairo_surface_t* s = rt::WindowSurface(id);
   cairo_surface_flush(s);
   const int px = static_cast<int>(std::floor(rt::UnitsToPixels(id, x)));
   const int py = static_cast<int>(std::floor(rt::UnitsToPixels(id, y)));
