@@ -49,17 +49,24 @@ double InchesPerUnit(ScaleMode mode, double dotsPerInch) {
   return 1.0 / dotsPerInch;
 }
 
-DrawTarget TargetFor(RtWindowId id, std::source_location where) {
+DrawTarget SettingsTargetFor(RtWindowId id, std::source_location where) {
   if (id == RtWindowId::Main) RtRaise(kErrIllegalArgument, where);
   if (id == RtWindowId::Printer) return PrinterTarget();
   WindowRecord& w = CurrentRuntime().windows->windows.at(static_cast<size_t>(id));
   DrawTarget t;
   t.id = id;
   t.gfx = &w.gfx;
-  t.surface = WindowSurface(id);
+  t.surface = w.surface.get();
   t.pixels = true;
   t.deviceDpi = kScreenDpi;
   t.unit = kScreenDpi * InchesPerUnit(w.gfx.scaleMode, kScreenDpi);
+  return t;
+}
+
+DrawTarget TargetFor(RtWindowId id, std::source_location where) {
+  DrawTarget t = SettingsTargetFor(id, where);
+  if (id == RtWindowId::Printer) return t;
+  t.surface = WindowSurface(id);
   DesktopPictureChanged(id);  // a real window shows the picture again
   return t;
 }
@@ -1056,25 +1063,25 @@ void PaintImage(const DrawTarget& t, cairo_surface_t* image, double x, double y,
 // ---- units, pen, colours, font ----
 
 void RtSetScaleMode(RtWindowId id, int mode, std::source_location where) {
-  const DrawTarget t = rt::TargetFor(id, where);
+  const DrawTarget t = rt::SettingsTargetFor(id, where);
   if (mode < 1 || mode > 6) RtRaise(kErrIllegalArgument, where);
   t.gfx->scaleMode = static_cast<rt::ScaleMode>(mode);
 }
 
 void RtSetLineStyle(RtWindowId id, int style, std::source_location where) {
-  const DrawTarget t = rt::TargetFor(id, where);
+  const DrawTarget t = rt::SettingsTargetFor(id, where);
   t.gfx->penStyle = ResolveStyle(*t.gfx, style, where);
 }
 
 void RtSetWindowAttr(RtWindowId id, double penWidth, std::source_location where) {
-  const DrawTarget t = rt::TargetFor(id, where);
+  const DrawTarget t = rt::SettingsTargetFor(id, where);
   if (!(penWidth >= 0)) RtRaise(kErrIllegalArgument, where);
   CheckCoordinate(penWidth, where);
   t.gfx->penWidth = penWidth;
 }
 
 void RtSetDrawMode(RtWindowId id, int mode, std::source_location where) {
-  const DrawTarget t = rt::TargetFor(id, where);
+  const DrawTarget t = rt::SettingsTargetFor(id, where);
   if (!IsDrawMode(mode)) RtRaise(kErrIllegalArgument, where);
   t.gfx->drawMode = mode;
 }
@@ -1102,33 +1109,33 @@ void RtSetColorRgb(RtWindowId id, uint32_t rgb, std::source_location where) {
 }
 
 void RtSetFontName(RtWindowId id, std::string_view name, std::source_location where) {
-  rt::TargetFor(id, where).gfx->fontName = name;
+  rt::SettingsTargetFor(id, where).gfx->fontName = name;
 }
 
 void RtSetFontSize(RtWindowId id, double points, std::source_location where) {
-  const DrawTarget t = rt::TargetFor(id, where);
+  const DrawTarget t = rt::SettingsTargetFor(id, where);
   if (!(points > 0) || points > 1e4) RtRaise(kErrIllegalArgument, where);
   t.gfx->fontSize = points;
 }
 
 void RtSetFontBold(RtWindowId id, bool on, std::source_location where) {
-  rt::TargetFor(id, where).gfx->bold = on;
+  rt::SettingsTargetFor(id, where).gfx->bold = on;
 }
 
 void RtSetFontItalic(RtWindowId id, bool on, std::source_location where) {
-  rt::TargetFor(id, where).gfx->italic = on;
+  rt::SettingsTargetFor(id, where).gfx->italic = on;
 }
 
 // ---- graphics position ----
 
 void RtGraphMove(RtWindowId id, double x, double y, std::source_location where) {
-  const DrawTarget t = rt::TargetFor(id, where);
+  const DrawTarget t = rt::SettingsTargetFor(id, where);
   t.gfx->x = x;
   t.gfx->y = y;
 }
 
 double RtGraphPoint(RtWindowId id, int selector, std::source_location where) {
-  const DrawTarget t = rt::TargetFor(id, where);
+  const DrawTarget t = rt::SettingsTargetFor(id, where);
   if (selector == 0) return t.gfx->x;
   if (selector == 1) return t.gfx->y;
   RtRaise(kErrIllegalArgument, where);
@@ -1255,6 +1262,14 @@ void rt::ClearWindowGraphics(RtWindowId id) {
   if (id == RtWindowId::Main) return;
   if (id == RtWindowId::Printer) {
     ClearPrinterPage();
+    return;
+  }
+  WindowRecord& w = CurrentRuntime().windows->windows.at(static_cast<size_t>(id));
+  if (!w.surface) {
+    // Nothing drawn yet: the picture is made blank when something is.
+    w.gfx.x = 0;
+    w.gfx.y = 0;
+    DesktopPictureChanged(id);
     return;
   }
   const DrawTarget t = TargetFor(id, std::source_location::current());

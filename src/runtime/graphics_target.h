@@ -50,8 +50,11 @@ struct DrawTarget {
 // The drawing state of any target (the console window's too).
 GraphicsState& StateFor(RtWindowId id);
 // The drawing target of a graphics window or the printer page; the console
-// window is error 5.
+// window is error 5. Only what draws needs the window's picture: a setting of
+// the pen, font or position takes the target without making one (its surface
+// then stays null until something draws).
 DrawTarget TargetFor(RtWindowId id, std::source_location where);
+DrawTarget SettingsTargetFor(RtWindowId id, std::source_location where);
 
 // Logical units of the target per screen pixel (1/96 inch).
 double WindowUnitsPerPixel(RtWindowId id);
