@@ -16,9 +16,9 @@ struct SemiPerimeterResult {
 // circles that touch); a negative b or c always fails.
 SemiPerimeterResult SemiPerimeterOf(double a, double b, double c);
 
-// Heron's formula on the semi-perimeter s of the sides |a|, b, c. A triangle
-// that passed the semi-perimeter test but is all but flat may leave the product
-// under the root a rounding error below 0: its area is 0.
+// Heron's formula on the semi-perimeter s of the sides |a|, b, c. Sides that
+// passed the semi-perimeter test leave no factor below 0; for any others the
+// area is 0 rather than the root of a negative number.
 double HeronAreaOf(double s, double a, double b, double c);
 
 }  // namespace area
