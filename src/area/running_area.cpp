@@ -1,6 +1,7 @@
 #include "area/running_area.h"
 
 #include "core/app.h"
+#include "points/station_offset.h"
 
 void AddPointToRunningArea(App& app) {
   area::State& a = app.area;
@@ -39,7 +40,38 @@ void LoadParcelVertexCyclic(App& app) {
   area::State& a = app.area;
   a.ParcelVertexIndex += 1;
   if (a.ParcelVertexIndex == s.SelectionIndex + 1) a.ParcelVertexIndex = 0;
-  const double point = s.SelectionList(a.ParcelVertexIndex);
+  LoadParcelVertex(app);
+}
+
+void LoadParcelVertex(App& app) {
+  points::Store& s = app.points;
+  const double point = s.SelectionList(app.area.ParcelVertexIndex);
   s.WorkPointX = s.PointX(point);
   s.WorkPointY = s.PointY(point);
+}
+
+void ComputeParcelArea(App& app) {
+  area::State& a = app.area;
+  a.RunningAreaState = 0;
+  // A counted loop: its body runs once even for an empty list.
+  const double last = app.points.SelectionIndex - 1;
+  double i = 0;
+  do {
+    a.ParcelVertexIndex = i;
+    LoadParcelVertex(app);
+    AddPointToRunningArea(app);
+    i += 1;
+  } while (i <= last);
+}
+
+void LoadNextParcelVertex(App& app) {
+  points::Store& s = app.points;
+  area::State& a = app.area;
+  a.ParcelWalkIndex += 1;
+  const double point = s.SelectionList(a.ParcelWalkIndex);
+  s.WorkPointX = s.PointX(point);
+  s.WorkPointY = s.PointY(point);
+  ConvertToStationOffset(app);
+  a.LoadedVertexAlong = s.WorkPointX;
+  a.LoadedVertexOffset = s.WorkPointY;
 }

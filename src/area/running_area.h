@@ -1,5 +1,6 @@
-// The running polygon area and the cyclic walk over the vertices of the parcel in
-// hand, shared by the area commands and the live area readout of the view.
+// The running polygon area and the walks over the vertices of the parcel in
+// hand (SelectionList entries 0 to SelectionIndex - 1), shared by the area
+// commands, the division and the live area readout of the view.
 #pragma once
 
 struct App;
@@ -15,3 +16,16 @@ void AddPointToRunningArea(App& app);
 // the point of SelectionList(ParcelVertexIndex). A list entry that names no point
 // of the table raises error 9.
 void LoadParcelVertexCyclic(App& app);
+// The work point := the point of SelectionList(ParcelVertexIndex); the index
+// stays.
+void LoadParcelVertex(App& app);
+
+// RunningArea := the signed area of the parcel (positive clockwise on the plan),
+// its vertices fed to the running area from index 0; 0 below three vertices. The
+// work point is left at the last vertex.
+void ComputeParcelArea(App& app);
+
+// ParcelWalkIndex + 1; the vertex there in base-line coordinates (along with the
+// base chainage, offset to the right of the base direction) in the work point
+// and in LoadedVertexAlong and LoadedVertexOffset.
+void LoadNextParcelVertex(App& app);

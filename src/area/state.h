@@ -50,6 +50,61 @@ struct State {
   double SideC = 0;
   double SemiPerimeter = 0;
   double LongestSide = 0;
+
+  // The area menu and the figures the area commands share.
+  double AreaTablesDimensioned = 0;  // 1 once the label and survey tables exist
+  // The land survey table, SurveyTable(row)(column): rows 0-2000, columns 0-16.
+  RtTable<RtTable<std::string>> SurveyTable;
+  double DivisionPending = 0;        // 1: a finished figure goes on to the division
+  double ParcelWalkIndex = 0;        // the SelectionList index LoadNextParcelVertex loaded last
+  double LoadedVertexAlong = 0;
+  double LoadedVertexOffset = 0;
+  double ParcelDeletionMode = 0;
+  std::string RememberedLotNumber;
+  double SurveyExtractInParcelOrder = 0;
+
+  // The current parcel and the chooser's totals.
+  std::string CurrentLotNumber;
+  double ParcelSource = 0;  // 0 no parcel, 1 a new one being registered, 2 a registered one
+  double ParcelTriangleState = 0;
+  double TriangleBlockStart = 0;
+  double TriangleBlockEnd = 0;
+  double ParcelArea = 0;
+  double CumulativeParcelArea = 0;
+  double CumulativeParcelCount = 0;
+  // 1 once the chooser has taken up a parcel in this command: the next one
+  // starts a new page of the report.
+  double ParcelPageBreakDue = 0;
+  std::string SurveyLotNumber;
+
+  // The coordinate area report: the vertices taken so far and the area S kept
+  // up to date from their rounded coordinates.
+  double AreaVertexCount = 0;
+  struct ReportArea {
+    double Sum = 0;
+    double S = 0;
+    double FirstX = 0;
+    double FirstY = 0;
+    double SecondX = 0;
+    double BeforeX = 0;  // the vertex before the last one
+    double BeforeY = 0;
+  } ReportAreaStore;
+  // The first vertex of the figure as it stands, not rounded.
+  double FirstVertexX = 0;
+  double FirstVertexY = 0;
+
+  // The answer as StripLastCharOfAnswer left it.
+  std::string LastStrippedAnswer;
+
+  // Heron and base-and-height triangles.
+  double HeronAreaValue = 0;
+  double HeronTotal = 0;
+  double TriangleBase = 0;
+  double TriangleHeight = 0;
+  double DoubleAreaSum = 0;
+  double TriangleNumber = 0;
+  double TriangleRounding = 100;
+  double TotalsIndent = 0;
 };
 
 }  // namespace area

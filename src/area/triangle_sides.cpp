@@ -12,6 +12,13 @@ SemiPerimeterResult SemiPerimeterOf(double a, double b, double c) {
   return {(abs_a + b + c) / 2, std::max({b, abs_a, c})};
 }
 
+double HeronAreaOf(double s, double a, double b, double c) {
+  // The first side may carry the sign of a radius; the triangle's side is its
+  // length, as the semi-perimeter takes it.
+  const double radicand = s * (s - std::fabs(a)) * (s - b) * (s - c);
+  return radicand > 0 ? std::sqrt(radicand) : 0;
+}
+
 }  // namespace area
 
 void ComputeSemiPerimeter(App& app) {
@@ -19,4 +26,9 @@ void ComputeSemiPerimeter(App& app) {
   const area::SemiPerimeterResult r = area::SemiPerimeterOf(a.SideA, a.SideB, a.SideC);
   a.SemiPerimeter = r.semi_perimeter;
   a.LongestSide = r.longest_side;
+}
+
+void ComputeHeronArea(App& app) {
+  area::State& a = app.area;
+  a.HeronAreaValue = area::HeronAreaOf(a.SemiPerimeter, a.SideA, a.SideB, a.SideC);
 }

@@ -44,6 +44,12 @@ void CaretToSpaceInAnswer(App& app) {
   answer[0] = ' ';
 }
 
+void StripLastCharOfAnswer(App& app) {
+  std::string& answer = app.input.Answer;
+  if (!answer.empty()) answer.pop_back();
+  app.area.LastStrippedAnswer = answer;
+}
+
 std::string TrimTrailingBlanks(std::string_view text) {
   // Walk the characters from the start, so that a trail byte is never taken for
   // a blank; remember where the last character that is not a blank ends.

@@ -18,6 +18,11 @@ bool IsFreePoint(const App& app, int number);
 // writes as "^": the "^" at the start of an Answer becomes that blank, the rest
 // of the answer kept whole; any other answer stays as it is.
 void CaretToSpaceInAnswer(App& app);
+// Answer loses its last character (an option key typed after a number or name,
+// or the "=" of a series request) and LastStrippedAnswer keeps what is left:
+// 5 for 5-, ABC for ABC=. The name replacement offers it as the text to search
+// for. Answer must not be empty.
+void StripLastCharOfAnswer(App& app);
 
 // Splits Answer into PointNamePrefix and PointNameNumber so that NextPointName
 // can count on. A name that begins with a digit 1-9 first gets its leading blank.

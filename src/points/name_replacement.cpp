@@ -22,7 +22,7 @@ constexpr double kGuideChangeMarks = 111;
 
 // Asks the text to replace, offering the selection's stem; Enter takes the stem.
 std::string AskSearchText(App& app) {
-  std::string& stem = app.points.SelectionAnswerStem;
+  std::string& stem = app.area.LastStrippedAnswer;
   if (RtUcase(stem) == "L") stem.clear();
   RtPrintStr("置換前文字＝ " + stem + " ", false);
   app.input.GuideNumber = kGuideSearchText;
@@ -81,7 +81,7 @@ Jump ReplacePointNameText(App& app) {
   points::Store& p = app.points;
   for (;;) {
     p.SelectionLast = -1;
-    p.SelectionAnswerStem.clear();
+    app.area.LastStrippedAnswer.clear();
     RtPrintStr("変更対象", true);
     SelectPoints(app);
     if (p.SelectionLast == -1) break;

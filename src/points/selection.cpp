@@ -65,13 +65,6 @@ bool AppendAndShow(App& app, int n) {
   return true;
 }
 
-// The answer loses its option character at the end and is kept as the stem.
-void StripLastCharOfAnswer(App& app) {
-  std::string& answer = app.input.Answer;
-  answer.pop_back();
-  app.points.SelectionAnswerStem = answer;
-}
-
 // Resolves Answer; the number of the point it names, or nothing. A number
 // outside the table (the resolver's Epsilon for "P" at a question it asked
 // again) names no point here.
@@ -316,7 +309,6 @@ void SelectRange(App& app) {
 
 // Carries out the answer in Answer; returns after the command.
 void CarryOut(App& app, bool rangeAllowed) {
-  points::Store& p = app.points;
   const std::string& answer = app.input.Answer;
   if (rangeAllowed && EndsWith(answer, '-')) {
     SelectRange(app);
@@ -333,7 +325,7 @@ void CarryOut(App& app, bool rangeAllowed) {
     SortPoints(app);
   } else if (EndsWith(answer, '=')) {
     StripLastCharOfAnswer(app);
-    SelectPointsByPrefixOrMark(app, p.SelectionAnswerStem);
+    SelectPointsByPrefixOrMark(app, app.area.LastStrippedAnswer);
   } else if (IsLetter(answer, "F")) {
     ReadSelectionListFile(app);
   } else {

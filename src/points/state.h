@@ -80,10 +80,6 @@ struct Store {
   RtTable<int16_t> SelectionList{kPointCapacity};
   double SelectionLast = -1;
   double SelectionIndex = 0;
-  // The last selection answer that lost its option character ("-", "+", "=") at
-  // the end: 5 for 5-, ABC for ABC=. The name replacement offers it as the text
-  // to search for.
-  std::string SelectionAnswerStem;
   // The packing's count of the points it keeps; callers set it to 0 before they
   // go to CompactDeletedPoints.
   double KeptPointCount = 0;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "area/area_menu.h"
 #include "cogo/coordinate_menu.h"
 #include "core/app.h"
 #include "core/constants.h"
@@ -46,7 +47,7 @@ constexpr std::array<Entry, 13> kCommands = {
     CommandNotAvailable,  // 3 route
     CommandNotAvailable,  // 4 machine point
     CoordinateManagementMenu,  // 5 coordinate management
-    CommandNotAvailable,  // 6 area
+    AreaMenu,             // 6 area
     CommandNotAvailable,  // 7 coordinate transformation
     CommandNotAvailable,  // 8 transfer
     CommandNotAvailable,  // 9 CAD

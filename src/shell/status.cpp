@@ -102,6 +102,8 @@ void ResetRunState(App& app) {
   app.traverse.CalculationPrintMode = 0;
   app.output.ResultMenuShown = 0;
   app.route.RelativeStationMode = 0;
+  app.area.RunningArea = 0;
+  app.area.ParcelPageBreakDue = 0;
   ShowStatusHeader(app);
 }
 

@@ -100,9 +100,9 @@ TEST_F(SelectionTest, AnswerScriptsGiveTheirLists) {
 
 TEST_F(SelectionTest, StemsAndMessages) {
   Select("AB=\n\n");
-  EXPECT_EQ(app.points.SelectionAnswerStem, "AB");
+  EXPECT_EQ(app.area.LastStrippedAnswer, "AB");
   Select("5-\n6\n\n");
-  EXPECT_EQ(app.points.SelectionAnswerStem, "5");
+  EXPECT_EQ(app.area.LastStrippedAnswer, "5");
   ForgetTranscript();
   Select("ZZ-\n\n");
   EXPECT_EQ(CountContaining(U8(u8"ｱﾘﾏｾﾝ")), 2);  // as a range start, then as a name

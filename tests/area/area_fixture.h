@@ -1,0 +1,53 @@
+// A fresh program for the area commands: the point question's set-up (names,
+// view, print buffer in a temporary data folder), a runner that follows the
+// entries of a command until it leaves for a given one, and the report's lines.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "points/point_question.h"
+
+class AreaTest : public PointQuestionTest {
+ protected:
+  void SetUp() override {
+    PointQuestionTest::SetUp();
+    app.settings.ZD = 2;
+    app.settings.TN = 1000;
+  }
+
+  // Runs `entry` on `script` and the entries it goes on to, until one leaves for
+  // `stop` (returned or jumped to), which is returned; at most `hops` entries.
+  Entry RunUntil(Entry entry, const std::string& script, Entry stop, int hops = 50) {
+    Answers(script);
+    Entry e = entry;
+    for (int k = 0; k < hops && e != stop; ++k) {
+      try {
+        e = e(app).next;
+      } catch (const JumpException& jump) {
+        e = jump.target;
+      }
+    }
+    return e;
+  }
+
+  // The print buffer's lines (CP932), closing it.
+  std::vector<std::string> ReportLines() {
+    std::vector<std::string> lines;
+    std::istringstream in(PrintBuffer());
+    for (std::string line; std::getline(in, line);) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      lines.push_back(line);
+    }
+    return lines;
+  }
+  static bool Holds(const std::vector<std::string>& lines, const std::string& line) {
+    for (const std::string& l : lines) {
+      if (l == line) return true;
+    }
+    return false;
+  }
+};
