@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cogo/coordinate_menu.h"
+#include "cogo/transformation_menu.h"
 #include "core/app.h"
 #include "core/constants.h"
 #include "core/point_names.h"
@@ -47,7 +48,7 @@ constexpr std::array<Entry, 13> kCommands = {
     CommandNotAvailable,  // 4 machine point
     CoordinateManagementMenu,  // 5 coordinate management
     CommandNotAvailable,  // 6 area
-    CommandNotAvailable,  // 7 coordinate transformation
+    CoordinateTransformationMenu,  // 7 coordinate transformation
     CommandNotAvailable,  // 8 transfer
     CommandNotAvailable,  // 9 CAD
     CommandNotAvailable,  // 10 field book
