@@ -15,6 +15,7 @@
 #include "cogo/sima_sections.h"
 #include "cogo/transformation_menu.h"
 #include "core/routines.h"
+#include "runtime/console.h"
 #include "support/u8.h"
 
 namespace {
@@ -204,6 +205,32 @@ TEST_F(TransformationTest, MenuTitleAndDispatch) {
   app.output.ReportTitle = "before";
   EXPECT_EQ(Run(CoordinateTransformationMenu, "6\n"), NormalTransformation);
   EXPECT_EQ(app.output.ReportTitle, "");
+}
+
+// A click on "6:ﾐﾗｰ変換" in the menu runs the mirror under the title "ﾐﾗｰ変換";
+// a click on "10:横断配置" keeps the colon in the title.
+TEST_F(TransformationTest, ClickedKindGivesTheTitle) {
+  PlaceBases();
+  RtLocate(0, 20);
+  ASSERT_EQ(Run(CoordinateTransformationMenu, "\n"), ShowResultMenu);
+  int row = -1;
+  for (int r = 0; r < 39 && row < 0; ++r) {
+    if (rt::ConsoleRowText(r).starts_with(" 6:")) row = r;
+  }
+  ASSERT_GE(row, 0);
+  const struct {
+    int column;
+    Entry kind;
+    std::string title;
+  } cases[] = {{3, NormalTransformation, "ﾐﾗｰ変換"}, {57, nullptr, ":横断配置"}};
+  for (const auto& c : cases) {
+    RtLocate(0, 20);
+    const Entry next = Run(CoordinateTransformationMenu,
+                           "!click main " + std::to_string(c.column * 8 + 4) + " " + std::to_string(row * 18 + 9) + "\n");
+    if (c.kind) EXPECT_EQ(next, c.kind);
+    EXPECT_EQ(app.output.ReportTitle, c.title);
+  }
+  EXPECT_EQ(app.job.SubmenuChoice, 10);
 }
 
 // Kind 2 drops the old Y, kind 3 keeps it as the height; 2.6 is kind 2.
