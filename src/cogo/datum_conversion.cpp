@@ -172,7 +172,7 @@ Jump DatumConversion(App& app) {
   const std::string base = app.shell.JobFolder + app.settings.ZA;
   const std::string inPath = base + ".in";
   const std::string outPath = base + ".out";
-  RtChdir(app.shell.JobFolder);
+  if (!app.shell.JobFolder.empty()) RtChdir(app.shell.JobFolder);
 
   std::vector<cogo::ExchangePoint> points;
   for (int k = 1; k <= p.PointCount; ++k) points.push_back({p.PointX(k), p.PointY(k), p.PointName(k)});
