@@ -58,6 +58,10 @@ struct State {
   double RadiationRecordState = 0;
   std::string RadiationStationText;
   std::string RadiationReferenceText;
+
+  // The last answer of the continuous transformation's start-number question,
+  // upper-cased, kept for the whole run ("U": every point written over itself).
+  std::string TransformStartAnswer;
 };
 
 }  // namespace cogo

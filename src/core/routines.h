@@ -53,6 +53,7 @@ struct ProgramRoutines {
   Routine AdvanceStationAndReport = nullptr;
   Routine InputBacksightAngle = nullptr;
   Entry RunOpenReverseTraverse = nullptr;
+  Routine AskNewPointStartNumber = nullptr;
 
   // Areas.
   Routine AddPointToRunningArea = nullptr;

@@ -510,6 +510,16 @@ void PrintStoredPoint(App& app) {
   End(app);
 }
 
+void RewriteStoredPoint(App& app) {
+  if (!IsStorableNumber(app, app.points.NextPointNumber) || app.points.NextPointNumber < 1) {
+    ReportPointNumberOutOfRange(app);
+    PutBackPendingPoint(app);
+    return;
+  }
+  ReportAndStore(app);
+  End(app);
+}
+
 std::string points::RadiationReferenceOf(double number) {
   const std::string digits = DigitsOf(number);
   const std::string padded = "   " + digits;

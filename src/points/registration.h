@@ -51,6 +51,10 @@ void StorePointAt(App& app);
 // last number of the table while a point holds it, stores nothing: the user is
 // told so.
 void PrintStoredPoint(App& app);
+// The same for a point written back over itself at NextPointNumber, its own
+// number: the last number of the table is taken while a point holds it, for
+// that point is the one being rewritten.
+void RewriteStoredPoint(App& app);
 
 namespace points {
 // The reference of a radiation record to the first record of its station: the

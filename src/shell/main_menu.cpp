@@ -7,6 +7,7 @@
 
 #include "area/area_menu.h"
 #include "cogo/coordinate_menu.h"
+#include "cogo/transformation_menu.h"
 #include "core/app.h"
 #include "core/constants.h"
 #include "core/point_names.h"
@@ -48,7 +49,7 @@ constexpr std::array<Entry, 13> kCommands = {
     CommandNotAvailable,  // 4 machine point
     CoordinateManagementMenu,  // 5 coordinate management
     AreaMenu,             // 6 area
-    CommandNotAvailable,  // 7 coordinate transformation
+    CoordinateTransformationMenu,  // 7 coordinate transformation
     CommandNotAvailable,  // 8 transfer
     CommandNotAvailable,  // 9 CAD
     CommandNotAvailable,  // 10 field book

@@ -22,6 +22,7 @@
 #include "shell/program.h"
 #include "shell/settings_screen.h"
 #include "traverse/inverse_report.h"
+#include "traverse/new_point_start.h"
 #include "traverse/open_reverse_traverse.h"
 #include "traverse/report.h"
 #include "traverse/station_setup.h"
@@ -57,6 +58,7 @@ void InstallProgramRoutines() {
   r.AdvanceStationAndReport = AdvanceStationAndReport;
   r.InputBacksightAngle = InputBacksightAngle;
   r.RunOpenReverseTraverse = RunOpenReverseTraverse;
+  r.AskNewPointStartNumber = AskNewPointStartNumber;
 
   r.AddPointToRunningArea = AddPointToRunningArea;
   r.LoadParcelVertexCyclic = LoadParcelVertexCyclic;

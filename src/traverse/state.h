@@ -63,6 +63,14 @@ struct State {
   RtTable<std::string> ReportColumnTitle{40};
   RtTable<double> ReportColumnOn{40};
   RtTable<double> ReportColumnWidth{40};
+  // The first number of the points a calculation computes from a start number.
+  double NewPointStartNumber = 0;
+  // The polygon section of the coordinate transformations: 1 while the open
+  // reverse traverse writes profile points, ZE as it was before it forced 3,
+  // and the number of the last profile point written.
+  double PolygonSectionMode = 0;
+  double SavedZE = 0;
+  double ProfilePointNumber = 0;
 };
 
 }  // namespace traverse

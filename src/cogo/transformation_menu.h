@@ -1,0 +1,19 @@
+// Command 7 of the main menu: the eleven coordinate transformations.
+#pragma once
+
+#include "core/control.h"
+
+struct App;
+
+// Ends a polygon section left before its end (ZE back), resets the run state,
+// shows the kinds and jumps to the kind of the answer rounded half away from
+// zero; SubmenuChoice keeps the answer with its fraction, and a non-empty
+// answer from its third character on becomes the report title (a clicked
+// "6:ﾐﾗｰ変換" gives "ﾐﾗｰ変換"). 0 and answers above 11 go to the result menu; a
+// negative one is run-time error 5.
+Jump CoordinateTransformationMenu(App& app);
+
+// Kind 4: the longitudinal profile of a polygonal line of existing points. ZE
+// is forced to 3 (kept in SavedZE), the start number asked, and the open
+// reverse traverse writes the profile points from it on.
+Jump PolygonSection(App& app);
