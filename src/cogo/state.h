@@ -58,6 +58,11 @@ struct State {
   double RadiationRecordState = 0;
   std::string RadiationStationText;
   std::string RadiationReferenceText;
+
+  // The menu that shared operations return to (ReturnToCallingMenu): 1 the
+  // cross-section placement, 2 the parcel division, 3 the traverse kinds menu,
+  // 4 the menu of the last main-menu command.
+  double ReturnMenu = 4;
 };
 
 }  // namespace cogo
