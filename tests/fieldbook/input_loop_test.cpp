@@ -68,6 +68,12 @@ TEST(InputLoop, TraverseSightsPromptsAndSearch) {
   l.Run("=\n10\n90\n0\n\n\nQ\n");
   EXPECT_EQ(l.f().FieldBookCount, 4);
   EXPECT_EQ(l.Record(4).substr(35), "X3");
+
+  // Enter alone at "S=" ends the input: the field-book menu is shown again.
+  l.app->cogo.ReturnMenu = 0;
+  l.Run("\n");
+  EXPECT_EQ(l.app->cogo.ReturnMenu, 4);
+  EXPECT_EQ(l.f().FieldBookCount, 4);
 }
 
 TEST(InputLoop, DeleteNoteCorrectionAndRefusals) {
@@ -102,6 +108,17 @@ TEST(InputLoop, DeleteNoteCorrectionAndRefusals) {
   l.Run("-\n-\nQ\n");
   EXPECT_EQ(l.f().FieldBookCount, 0);
   EXPECT_EQ(l.f().FieldBookEntryCount, 1);
+}
+
+TEST(InputLoop, NewInputAsksAModeOutsideZeroToTwoAgain) {
+  Loop l;
+  l.f().FieldBookMode = 1;
+  // 5 and -1 are no modes; 0 sets up station A (back-sight 12: " 12") at 1.5.
+  l.Run("5\n-1\n0\nA\n12\n1.5\nQ\n", FieldBookInput);
+  EXPECT_EQ(l.f().FieldBookMode, 0);
+  EXPECT_EQ(l.f().FieldBookCount, 1);
+  EXPECT_EQ(l.Record(1), "*A                 12               1.500 ");
+  EXPECT_EQ(l.Record(0), l.Record(1));
 }
 
 TEST(InputLoop, TraverseTurningPoints) {

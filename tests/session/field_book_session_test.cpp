@@ -20,6 +20,11 @@ TEST(FieldBookSession, TraverseAndLevelRunAreRecordedAndSaved) {
       // The file menu saves the book as OUT.Y.
       "6\n1\n!file OUT.Y\n");
   ASSERT_EQ(s.status, 0) << s.errors << s.transcript;
+  // The counts of the prompt: entries since the clear, since choice 3, room left.
+  EXPECT_TRUE(scripted::InOrder(s, {"Next            [[=],@,S,^,L,C,-,*,P,N 0 0 9998]",
+                                    "Next            [[=],@,S,^,L,C,-,*,P,N 1 1 9997]",
+                                    "Next            [[=],@,S,^,L,C,-,*,P,N 1 0 9995]",
+                                    "Next            [[=],@,S,^,L,C,-,*,P,N 4 3 9992]"}));
   // The side mark, 7 blanks and the number text (a blank before a positive value).
   EXPECT_TRUE(scripted::HasLineContaining(s, "[R]         11.5")) << s.transcript;
   EXPECT_TRUE(scripted::HasLineContaining(s, "[R]         9")) << s.transcript;
