@@ -62,6 +62,10 @@ struct State {
   // The last answer of the continuous transformation's start-number question,
   // upper-cased, kept for the whole run ("U": every point written over itself).
   std::string TransformStartAnswer;
+  // The menu that shared operations return to (ReturnToCallingMenu): 1 the
+  // cross-section placement, 2 the parcel division, 3 the traverse kinds menu,
+  // 4 the menu of the last main-menu command.
+  double ReturnMenu = 4;
 };
 
 }  // namespace cogo

@@ -47,6 +47,9 @@ struct ProgramRoutines {
   // The field book.
   Routine FormatObservationFields = nullptr;
 
+  // Transfer.
+  Entry TransferMenu = nullptr;
+
   // Traverse reports.
   Routine FlushPendingReportLine = nullptr;
   Routine ReportTwoPointInverse = nullptr;

@@ -31,9 +31,61 @@ struct State {
   RtTable<std::string> FieldBookRecord{core::kPointCapacity};
   RtTable<std::string> RecordBuffer{1};
   double ForwardIntersectionActive = 0;
-  double SightInstrumentHeight = 0;
-  std::string VerticalAnswerText;
-  double SightTargetHeight = 0;
+  // The instrument height of the sight in hand (0 = heights off) and the text
+  // typed as its vertical angle (empty when none was typed); its target height
+  // is ObservationTargetHeight.
+  double ObservationInstrumentHeight = 0;
+  std::string VerticalAngleText;
+
+  // ---- The field book's input, entry and options ----
+  // Records entered by the input since the book was last cleared, and since the
+  // present input began (menu choice 3).
+  double FieldBookEntryCount = 0;
+  double FieldBookSessionEntryCount = 0;
+  // The option that chooses the attribute questions after a point name (0 none,
+  // 1 point information, 2 also the line type, 3 also a supplement); 0 also
+  // writes the running height into the last level reading's attribute.
+  double ZN = 0;
+  // The first answer of an input pass, upper-cased ("Q" before the prompt).
+  std::string TargetCommand;
+  // "[R]" or "[L]": the side of a level sight's distance in mode 2 ("[L]" negative).
+  std::string LevelSideMark = "[R]";
+  // The instrument height of the field-book traverse station (0 = heights off).
+  double FieldBookInstrumentHeight = 0;
+  std::string SuggestedPointName;
+  std::string LastStoredName;
+  std::string LastEnteredPointName;
+  std::string LastPassAnswer;
+  // The station as typed, and padded to 17; the back-sight padded to 17.
+  std::string TypedStationName;
+  std::string FieldBookStationName;
+  std::string FieldBookBacksightName;
+  std::string InstrumentHeightText;
+  // The column of the point name in the records of the present input: 2 after a
+  // levelling set-up, 36 after a traverse set-up.
+  double NameColumn = 36;
+  std::string NameSearchKey;
+  std::string EntryAttribute;
+  std::string EnteredPointName;
+  std::string FieldBookDefaultLineType = "9";
+  std::string FieldBookDefaultPointInfo = "8";
+  // The levelling run: its starting point and height, the index of its first
+  // back sight (its run record stands before it), the last back-sight name, the
+  // name suggestions of this pass and the two before, the running height shown
+  // and the height of the last point's earlier sight.
+  std::string LevelBacksightName;
+  double LevelStartHeight = 0;
+  double LevelRunStart = 0;
+  std::string LevelSuggestion1;
+  std::string LevelSuggestion2;
+  std::string LevelSuggestion3;
+  std::string RunningHeightText;
+  double RepeatedPointHeight = 99;
+  // The digital level's last reply line.
+  std::string LevelReply;
+  // 1 when the last sight of the input came from a measurement that failed, so
+  // that a correction keeps the good record before it.
+  double LastSightFailed = 0;
 };
 
 }  // namespace fieldbook

@@ -10,6 +10,7 @@
 
 #include "cad/state.h"
 #include "core/app.h"
+#include "core/columns.h"
 #include "core/constants.h"
 #include "core/plane.h"
 #include "core/point_names.h"
@@ -380,7 +381,7 @@ void WriteRadiationRecord(App& app) {
   if (c.RadiationRecordState == 1) c.RadiationStationText = c.RadiationReferenceText;
   c.RadiationRecordState = 1;
   f.FieldBookRecord(n) = f.DistanceColumn + f.VerticalColumn + f.HorizontalColumn + f.ObservationHeightField + " " +
-                         RtFormatUsing("&       &", {app.input.Answer}) + ProjectionNote(p) + c.RadiationStationText;
+                         columns::PadTo(app.input.Answer, 9) + ProjectionNote(p) + c.RadiationStationText;
 }
 
 // Writes the point at NextPointNumber under the name in Answer.

@@ -12,6 +12,7 @@
 #include "core/constants.h"
 #include "core/point_names.h"
 #include "core/sound.h"
+#include "fieldbook/book.h"
 #include "files/coordinate_management.h"
 #include "files/result.h"
 #include "points/point_input.h"
@@ -52,7 +53,7 @@ constexpr std::array<Entry, 13> kCommands = {
     CoordinateTransformationMenu,  // 7 coordinate transformation
     CommandNotAvailable,  // 8 transfer
     CommandNotAvailable,  // 9 CAD
-    CommandNotAvailable,  // 10 field book
+    FieldBookMenu,        // 10 field book
     EndProgram,           // 11
     SearchPointArea,      // 12
     CommandNotAvailable,  // 13 connection lines (Enter alone)

@@ -7,14 +7,14 @@
 
 void InputTargetHeightIfNeeded(App& app) {
   fieldbook::State& f = app.fieldbook;
-  if (f.FieldBookMode != 0 || f.SightInstrumentHeight == 0 || f.VerticalAnswerText.empty()) {
+  if (f.FieldBookMode != 0 || f.ObservationInstrumentHeight == 0 || f.VerticalAngleText.empty()) {
     return;
   }
   RtPrintStr("f=", false);
-  RtPrintNum(RoundHeight(app, f.SightTargetHeight), false);
+  RtPrintNum(RoundHeight(app, f.ObservationTargetHeight), false);
   app.input.GuideNumber = 11;
   InputPointName(app);
   if (app.input.Answer != "-" && !app.input.Answer.empty()) {
-    f.SightTargetHeight = app.input.AnswerValue;
+    f.ObservationTargetHeight = app.input.AnswerValue;
   }
 }

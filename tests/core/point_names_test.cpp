@@ -122,28 +122,28 @@ class TargetHeightTest : public ::testing::Test {
   void SetUp() override {
     app.input.InputStyle = -1;  // plain line input: the answer is one line
     app.fieldbook.FieldBookMode = 0;
-    app.fieldbook.SightInstrumentHeight = 1.45;
-    app.fieldbook.VerticalAnswerText = "90.0000";
-    app.fieldbook.SightTargetHeight = 1.6;
+    app.fieldbook.ObservationInstrumentHeight = 1.45;
+    app.fieldbook.VerticalAngleText = "90.0000";
+    app.fieldbook.ObservationTargetHeight = 1.6;
   }
   App app;
 };
 
 TEST_F(TargetHeightTest, AsksWithTheRoundedHeightAndTakesTheAnswer) {
-  app.fieldbook.SightTargetHeight = 1.60049;
+  app.fieldbook.ObservationTargetHeight = 1.60049;
   rt::LoadScript("1.5\n");
   InputTargetHeightIfNeeded(app);
-  EXPECT_EQ(app.fieldbook.SightTargetHeight, 1.5);
+  EXPECT_EQ(app.fieldbook.ObservationTargetHeight, 1.5);
   EXPECT_EQ(app.input.GuideNumber, 11);
   EXPECT_EQ(rt::ConsoleRowText(0), "f= 1.6 1.5");
 }
 
 TEST_F(TargetHeightTest, DashOrEnterKeepsTheHeight) {
   for (const char* answer : {"-\n", "\n"}) {
-    app.fieldbook.SightTargetHeight = 1.6;
+    app.fieldbook.ObservationTargetHeight = 1.6;
     rt::LoadScript(answer);
     InputTargetHeightIfNeeded(app);
-    EXPECT_EQ(app.fieldbook.SightTargetHeight, 1.6) << answer;
+    EXPECT_EQ(app.fieldbook.ObservationTargetHeight, 1.6) << answer;
   }
 }
 
@@ -156,11 +156,11 @@ TEST_F(TargetHeightTest, AsksNothingWithoutAVerticalPart) {
   for (const Case& c :
        {Case{1, 1.45, "90"}, Case{2, 1.45, "90"}, Case{0, 0, "90"}, Case{0, 1.45, ""}}) {
     app.fieldbook.FieldBookMode = c.mode;
-    app.fieldbook.SightInstrumentHeight = c.instrumentHeight;
-    app.fieldbook.VerticalAnswerText = c.vertical;
+    app.fieldbook.ObservationInstrumentHeight = c.instrumentHeight;
+    app.fieldbook.VerticalAngleText = c.vertical;
     app.input.GuideNumber = 7;
     InputTargetHeightIfNeeded(app);  // no script: a question would end the run
-    EXPECT_EQ(app.fieldbook.SightTargetHeight, 1.6);
+    EXPECT_EQ(app.fieldbook.ObservationTargetHeight, 1.6);
     EXPECT_EQ(app.input.GuideNumber, 7);
   }
   EXPECT_EQ(rt::ConsoleRowText(0), "");

@@ -10,28 +10,6 @@
 
 namespace {
 
-TEST(ColumnWindow, KeepsItsPlaceAroundTheDecimalPointAndLosesLeftmostDigits) {
-  const struct {
-    double value;
-    int before, width;
-    const char* text;
-  } cases[] = {
-      {123.4567, 4, 8, " 123.456"},    // the fourth decimal dropped
-      {12345.678, 4, 8, "2345.678"},   // too wide: the leftmost digit lost
-      {-1234.5, 4, 8, "1234.500"},     // and with it the sign
-      {-999.999, 4, 8, "-999.999"},
-      {0, 4, 8, "   0.000"},
-      {90.1234, 4, 9, "  90.1234"},
-      {45, 4, 9, "  45.0000"},
-      {1.5, 3, 7, "  1.500"},
-      {1.2345, 3, 8, "  1.2345"},
-      {-12.5, 3, 7, "-12.500"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(fieldbook::ColumnWindow(c.value, c.before, c.width), c.text) << c.value;
-  }
-}
-
 TEST(FormatObservationFields, TraverseSightMakesTheObservationColumns) {
   auto app = std::make_unique<App>();
   fieldbook::State& f = app->fieldbook;

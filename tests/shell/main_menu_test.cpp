@@ -11,6 +11,7 @@
 #include "cogo/coordinate_menu.h"
 #include "core/app.h"
 #include "core/point_names.h"
+#include "fieldbook/book.h"
 #include "files/result.h"
 #include "points/table.h"
 #include "runtime/console.h"
@@ -79,6 +80,7 @@ TEST_F(MainMenuTest, AnswersDispatchByTheRoundedChoice) {
       {"11", EndProgram, 11, 0},
       {"12", SearchPointArea, 12, 0},
       {"2.4", VariousCoordinateMenu, 2.4, 0},  // command 2: the coordinate calculations
+      {"9.5", FieldBookMenu, 9.5, 0},          // command 10: the field book
       {"ABC", CommandNotAvailable, 13, 1},  // a text whose value is 0
   };
   for (const Case& c : cases) {
