@@ -46,6 +46,9 @@ struct ProgramRoutines {
 
   // The field book.
   Routine FormatObservationFields = nullptr;
+  Routine SaveWorkingState = nullptr;
+  Routine RestoreWorkingState = nullptr;
+  Routine InputTargetHeight = nullptr;
 
   // Traverse reports.
   Routine FlushPendingReportLine = nullptr;
@@ -57,6 +60,7 @@ struct ProgramRoutines {
   // Areas.
   Routine AddPointToRunningArea = nullptr;
   Routine LoadParcelVertexCyclic = nullptr;
+  Routine ComputeSemiPerimeter = nullptr;
 
   // CAD.
   Entry CadMenu = nullptr;
