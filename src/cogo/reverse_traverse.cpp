@@ -67,7 +67,8 @@ void ReverseTraverseToPoint(App& app) {
     if (!app.input.Answer.empty()) app.traverse.TargetHeight = app.input.AnswerValue;
   }
   PrintInverseReport(app);
-  PrintDirectionDistanceReport(app);
+  // ZD 3 and above keep the report free of stake-out lines, the inverse too.
+  if (app.settings.ZD < 3) PrintDirectionDistanceReport(app);
   if (app.view.GuidanceMode != -1) {
     // TEMPORARY: the guidance to the point comes with the instrument link.
     RtPrintStr(" 誘導は器械との接続が必要で、まだ使えません", true);

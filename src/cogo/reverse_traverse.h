@@ -11,7 +11,8 @@ struct App;
 // and the instrument height are both known, the distance "l=" from that point
 // when it is below 999, the line "&      &@ ---&      &@ -->@" into the report
 // (ZD below 3), "f=" with ZE 3 and an instrument height, then the inverse from
-// the station (PrintInverseReport, PrintDirectionDistanceReport). Without a
+// the station (PrintInverseReport; PrintDirectionDistanceReport into the
+// report only with ZD below 3, as the sighting line). Without a
 // station set-up it says so and reports from the station as it stands (0, 0).
 // GuidanceMode -1 (report only) and 1 (guidance) both end with the working
 // state as before the call.
