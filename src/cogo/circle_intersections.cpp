@@ -18,7 +18,6 @@
 #include "runtime/graphics.h"
 #include "runtime/numtext.h"
 #include "runtime/text.h"
-#include "traverse/inverse_report.h"
 #include "ui/input.h"
 #include "ui/navigator.h"
 #include "ui/view.h"
@@ -126,12 +125,16 @@ Jump CircleLineIntersection(App& app) {
       p.WorkPointX = k.foot.x;
       p.WorkPointY = k.foot.y;
       app.cogo.SignedDistanceCP = RoundDistance(app, std::fabs(k.offsetOfC)) * (k.offsetOfC < 0 ? -1 : 1);
-      RtPrintStr(RtNumText(k.reach) + "< R  [Ａ側＝＋,Ｂ側＝－]", true);
+      RtPrintStr(RtNumText(RoundDistance(app, k.reach)) + "< R  [Ａ側＝＋,Ｂ側＝－]", true);
       AskValue(app, "R= ", 43, r);
       RtSetLineStyle(kView, ui::kPenSolid);
       app.input.Answer.clear();
       DrawGroundCircle(app, c.x, c.y, r);
-      const cogo::CircleLineCrossing crossing = *cogo::CircleLineCrossingOf(a, b, c, w, r);
+      // d' is shown rounded to 1/T: a radius typed as shown touches the line.
+      const double shownReach = RoundDistance(app, k.reach);
+      const bool touches = std::fabs(r) < k.reach && std::fabs(r) >= shownReach && r != 0;
+      const cogo::CircleLineCrossing crossing =
+          *cogo::CircleLineCrossingOf(a, b, c, w, touches ? std::copysign(k.reach, r) : r);
       if (!crossing.meets) {
         RtColor(2);
         RtPrintStr("  距離が足りません", true);
@@ -166,7 +169,7 @@ Jump CircleCircleIntersection(App& app) {
     InputPointsAB(app);
     if (Abandoned(app)) return {VariousCoordinateMenu};
     app.traverse.BackDirection = 180;
-    ReportTwoPointInverse(app);
+    Call(Routines().ReportTwoPointInverse, app);
     if (Abandoned(app)) continue;  // no B: the base is asked anew
     RtSetLineStyle(kView, ui::kPenSolid);
     for (;;) {

@@ -11,8 +11,6 @@
 #include "runtime/files.h"
 #include "runtime/numtext.h"
 #include "runtime/text.h"
-#include "traverse/inverse_report.h"
-#include "traverse/report.h"
 #include "ui/input.h"
 
 namespace {
@@ -66,9 +64,9 @@ void ReverseTraverseToPoint(App& app) {
     InputPointName(app);
     if (!app.input.Answer.empty()) app.traverse.TargetHeight = app.input.AnswerValue;
   }
-  PrintInverseReport(app);
+  Call(Routines().PrintInverseReport, app);
   // ZD 3 and above keep the report free of stake-out lines, the inverse too.
-  if (app.settings.ZD < 3) PrintDirectionDistanceReport(app);
+  if (app.settings.ZD < 3) Call(Routines().PrintDirectionDistanceReport, app);
   if (app.view.GuidanceMode != -1) {
     // TEMPORARY: the guidance to the point comes with the instrument link.
     RtPrintStr(" 誘導は器械との接続が必要で、まだ使えません", true);

@@ -14,7 +14,6 @@
 #include "runtime/console.h"
 #include "runtime/numtext.h"
 #include "runtime/text.h"
-#include "traverse/inverse_report.h"
 #include "ui/input.h"
 #include "ui/navigator.h"
 
@@ -76,7 +75,7 @@ void Bisect(App& app) {
   RtPrintStr("H/2 ", false);
   InputBacksight(app);
   t.IncludedAngle = p.DirectionToWorkPoint - d0;
-  NormalizeAngleToDms(app);
+  Call(Routines().NormalizeAngleToDms, app);
   const double half = DmsToDegrees(t.IncludedAngle) / 2;
   RtPrintStr("H/2=" + FormatAngleOf(app, half), false);
   p.DirectionToWorkPoint = d0 + half;

@@ -53,6 +53,9 @@ struct ProgramRoutines {
   // Traverse reports.
   Routine FlushPendingReportLine = nullptr;
   Routine ReportTwoPointInverse = nullptr;
+  Routine PrintInverseReport = nullptr;
+  Routine PrintDirectionDistanceReport = nullptr;
+  Routine NormalizeAngleToDms = nullptr;
   Routine AdvanceStationAndReport = nullptr;
   Routine InputBacksightAngle = nullptr;
   Entry RunOpenReverseTraverse = nullptr;

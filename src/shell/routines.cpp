@@ -59,6 +59,9 @@ void InstallProgramRoutines() {
 
   r.FlushPendingReportLine = FlushPendingReportLine;
   r.ReportTwoPointInverse = ReportTwoPointInverse;
+  r.PrintInverseReport = PrintInverseReport;
+  r.PrintDirectionDistanceReport = PrintDirectionDistanceReport;
+  r.NormalizeAngleToDms = NormalizeAngleToDms;
   r.AdvanceStationAndReport = AdvanceStationAndReport;
   r.InputBacksightAngle = InputBacksightAngle;
   r.RunOpenReverseTraverse = RunOpenReverseTraverse;

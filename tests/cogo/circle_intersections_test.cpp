@@ -40,6 +40,16 @@ TEST_F(CircleLineTest, TheWorkedExample) {
   EXPECT_FALSE(Holds(lines, "R=      5.000"));
 }
 
+// d' is shown to the millimetre; a radius typed as shown touches the line at
+// the foot instead of being refused by a fraction of a millimetre.
+TEST_F(CircleLineTest, ARadiusTypedAsTheShownDistanceTouches) {
+  Place({{"A", 0, 0, 0}, {"B", 0, 100, 0}, {"C", 10.0003, 50, 0}});
+  EXPECT_EQ(Run(CircleLineIntersection, "A\nB\nC\n\n10\n\n\n4\n"), Routines().RepeatLastCommand);
+  EXPECT_TRUE(Printed(U8(u8" 10 < R  [Ａ側＝＋,Ｂ側＝－]")));
+  ExpectRegistered(0, 0, 50, 0, 1e-9);
+  EXPECT_EQ(TimesPlayed("chord.wav"), 0);
+}
+
 // W moves the line to the right of A→B, also when the foot of C lies behind A
 // (where the direction A→foot turns round); + still takes the crossing on A's
 // side of the foot.
