@@ -3,7 +3,9 @@
 #include <array>
 #include <cstdint>
 
+#include "cogo/circle_intersections.h"
 #include "cogo/corner_parallel.h"
+#include "cogo/extensions.h"
 #include "cogo/intersections.h"
 #include "cogo/pending_kinds.h"
 #include "cogo/triangles.h"

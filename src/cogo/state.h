@@ -66,6 +66,39 @@ struct State {
   // cross-section placement, 2 the parcel division, 3 the traverse kinds menu,
   // 4 the menu of the last main-menu command.
   double ReturnMenu = 4;
+  // The traverse-line commands of the line and circle extensions: the answer
+  // (after parsing its command character alone) and its number, the distance
+  // handed back, whether the answer was a command (1) or a value (0); the
+  // height carried along the line and its gradient in per cent; the gradient of
+  // the line and the length that "V" divides; "W" while offsets follow each
+  // staked point; the prompt whose last two characters label the report line.
+  std::string TraverseCommand;
+  double TraverseCommandValue = 0;
+  double CommandDistance = 0;
+  double TraverseCommandHandled = 0;
+  double LineRunningHeight = 0;
+  double LineGradePercent = 0;
+  double ExtensionGradePercent = 0;
+  double ReferenceLength = 0;
+  std::string OffsetPromptMode;
+  std::string PromptText;
+  // The offset and height tool: the running offset and the offset marked with
+  // T, the slope ratio of W (kept between calls), the height before the
+  // command in hand.
+  double ToolOffset = 0;
+  double ToolOffsetMark = 0;
+  double SlopeRatio = 0;
+  double HeightBeforeCommand = 0;
+  // The extensions: the point offsets are measured from, and the circle's
+  // signed radius (positive: clockwise), its absolute radius and the angle
+  // swept for the last arc length.
+  double OffsetOriginX = 0;
+  double OffsetOriginY = 0;
+  double CircleRadius = 0;
+  double CircleArcRadius = 0;
+  double CircleSweptAngle = 0;
+  // The label of the point the reverse traverse went to, for the guidance.
+  std::string GuidanceTargetName;
 };
 
 }  // namespace cogo

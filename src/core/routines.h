@@ -46,6 +46,9 @@ struct ProgramRoutines {
 
   // The field book.
   Routine FormatObservationFields = nullptr;
+  Routine SaveWorkingState = nullptr;
+  Routine RestoreWorkingState = nullptr;
+  Routine InputTargetHeight = nullptr;
 
   // Transfer.
   Entry TransferMenu = nullptr;
@@ -53,6 +56,9 @@ struct ProgramRoutines {
   // Traverse reports.
   Routine FlushPendingReportLine = nullptr;
   Routine ReportTwoPointInverse = nullptr;
+  Routine PrintInverseReport = nullptr;
+  Routine PrintDirectionDistanceReport = nullptr;
+  Routine NormalizeAngleToDms = nullptr;
   Routine AdvanceStationAndReport = nullptr;
   Routine InputBacksightAngle = nullptr;
   Entry RunOpenReverseTraverse = nullptr;
@@ -61,6 +67,7 @@ struct ProgramRoutines {
   // Areas.
   Routine AddPointToRunningArea = nullptr;
   Routine LoadParcelVertexCyclic = nullptr;
+  Routine ComputeSemiPerimeter = nullptr;
 
   // CAD.
   Entry CadMenu = nullptr;

@@ -86,6 +86,25 @@ struct State {
   // 1 when the last sight of the input came from a measurement that failed, so
   // that a correction keeps the good record before it.
   double LastSightFailed = 0;
+  // The working state SaveWorkingState keeps while the instrument station
+  // stands in as the from-point: the work point, the leg and its included
+  // angle, the slope of A-B, the from-point, the heights, the back direction
+  // and the construction points B and C (its Y).
+  double KeptWorkPointX = 0;
+  double KeptWorkPointY = 0;
+  double KeptWorkPointZ = 0;
+  double KeptIncludedAngle = 0;
+  double KeptSecondLineSlope = 0;
+  double KeptDirectionToWorkPoint = 0;
+  double KeptDistanceToWorkPoint = 0;
+  double KeptFromPointX = 0;
+  double KeptFromPointY = 0;
+  double KeptFromPointZ = 0;
+  double KeptDesignatedPointZ = 0;
+  double KeptBackDirection = 0;
+  double KeptSecondLineEndX = 0;
+  double KeptSecondLineEndY = 0;
+  double KeptFirstLineStartY = 0;
 };
 
 }  // namespace fieldbook

@@ -8,6 +8,11 @@
 #include "ui/navigator.h"
 
 void InputPointsABC(App& app) {
+  InputLinePointsAB(app);
+  InputPointC(app);
+}
+
+void InputLinePointsAB(App& app) {
   points::Store& p = app.points;
   ui::InputState& in = app.input;
   RtPrintStr("Aﾃﾝ", true);
@@ -27,7 +32,6 @@ void InputPointsABC(App& app) {
   p.ABVectorX = p.SecondLineEndX - p.FromPointX;
   p.ABVectorY = p.SecondLineEndY - p.FromPointY;
   RestoreWorkPoint(app);
-  InputPointC(app);
 }
 
 void InputPointC(App& app) {

@@ -11,6 +11,8 @@ struct App;
 // A moved by the B - A of the last B given (ABVectorX/Y, which B then keeps),
 // so that a new A with Enter at B gives a line parallel to the last one.
 void InputPointsABC(App& app);
+// A and B of InputPointsABC alone: a new line for the same C.
+void InputLinePointsAB(App& app);
 // "Cﾃﾝ", then all that InputPointCNext does.
 void InputPointC(App& app);
 // C without its title. An abandoned C leaves RawAnswer "%" for the caller and

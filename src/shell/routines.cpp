@@ -2,6 +2,7 @@
 // routine of the folder that owns it.
 #include "area/labels.h"
 #include "area/running_area.h"
+#include "area/triangle_sides.h"
 #include "cad/cad_menu.h"
 #include "cad/connect_points.h"
 #include "cad/drawing.h"
@@ -12,6 +13,7 @@
 #include "cogo/reverse_traverse.h"
 #include "core/routines.h"
 #include "fieldbook/observation_fields.h"
+#include "fieldbook/working_state.h"
 #include "files/coordinate_management.h"
 #include "files/result.h"
 #include "points/resolver.h"
@@ -52,9 +54,15 @@ void InstallProgramRoutines() {
   r.ReportStoredPointByZe = ReportStoredPointByZe;
 
   r.FormatObservationFields = FormatObservationFields;
+  r.SaveWorkingState = SaveWorkingState;
+  r.RestoreWorkingState = RestoreWorkingState;
+  r.InputTargetHeight = InputTargetHeight;
 
   r.FlushPendingReportLine = FlushPendingReportLine;
   r.ReportTwoPointInverse = ReportTwoPointInverse;
+  r.PrintInverseReport = PrintInverseReport;
+  r.PrintDirectionDistanceReport = PrintDirectionDistanceReport;
+  r.NormalizeAngleToDms = NormalizeAngleToDms;
   r.AdvanceStationAndReport = AdvanceStationAndReport;
   r.InputBacksightAngle = InputBacksightAngle;
   r.RunOpenReverseTraverse = RunOpenReverseTraverse;
@@ -62,6 +70,7 @@ void InstallProgramRoutines() {
 
   r.AddPointToRunningArea = AddPointToRunningArea;
   r.LoadParcelVertexCyclic = LoadParcelVertexCyclic;
+  r.ComputeSemiPerimeter = ComputeSemiPerimeter;
 
   r.CadMenu = CadMenu;
   r.ConnectPoints = ConnectPoints;

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "cogo/circle_intersections.h"
 #include "cogo/corner_parallel.h"
+#include "cogo/extensions.h"
 #include "cogo/intersections.h"
 #include "cogo/kind_fixture.h"
 #include "cogo/triangles.h"
@@ -36,7 +38,10 @@ TEST_F(CoordinateMenuTest, AnswersStartTheirKindsAndHighlightTheirCells) {
       {"5.1", FourPointParallel, 4.1, 1},
       {"8", ContinuousParallel, 1, 2},
       {"9", CornerCut, 2, 2},
-      {"12", nullptr, 4, 2},
+      {"6", CircleCircleIntersection, 5, 1},
+      {"7", CircleLineIntersection, 0, 2},
+      {"11", CircleExtension, 3, 2},
+      {"12", LineExtension, 4, 2},
       {"10", nullptr, kNoCell, kNoCell},
       {"14", nullptr, kNoCell, kNoCell},
   };
