@@ -5,6 +5,7 @@
 
 #include "area/coordinate_area_report.h"
 #include "area/triangle_areas.h"
+#include "cogo/extensions.h"
 #include "core/app.h"
 #include "core/routines.h"
 #include "core/sound.h"
@@ -33,7 +34,7 @@ constexpr std::array<Entry, 9> kChoices = {
     NotAvailableYet,       // 5 分割編集: the parcel division is not built yet
     ConnectAreaLines,      // 6 結線, on the layer of the area lines
     DeleteAreaLines,       // 7 面積結線削除
-    NotAvailableYet,       // 8 直線延長: LineExtension takes this choice once it is built
+    LineExtension,         // 8 直線延長
     NotAvailableYet,       // 9 土地調査: the land survey table is not built yet
 };
 

@@ -6,6 +6,7 @@
 #include "area/area_fixture.h"
 #include "area/coordinate_area_report.h"
 #include "area/triangle_areas.h"
+#include "cogo/extensions.h"
 #include "runtime/numtext.h"
 #include "shell/program.h"
 
@@ -28,7 +29,7 @@ TEST_F(AreaMenuTest, ChoicesGoToTheirCommandsRoundedHalfAwayFromZero) {
       {"4.6", CommandNotAvailable, kNoCell, kNoCell},  // choice 5, the cell of 4.6 is none
       {"7", DeleteAreaLines, kNoCell, kNoCell},   {"3", CommandNotAvailable, 0, 4},
       {"5", CommandNotAvailable, 1, 4},           {"6", CommandNotAvailable, kNoCell, kNoCell},
-      {"8", CommandNotAvailable, kNoCell, kNoCell}, {"9", CommandNotAvailable, kNoCell, kNoCell},
+      {"8", LineExtension, kNoCell, kNoCell}, {"9", CommandNotAvailable, kNoCell, kNoCell},
       {"-1", AreaMenu, kNoCell, kNoCell},  // no command: the menu again
   };
   for (const auto& c : cases) {
@@ -38,7 +39,10 @@ TEST_F(AreaMenuTest, ChoicesGoToTheirCommandsRoundedHalfAwayFromZero) {
     Entry e = AreaMenu(app).next;
     // Choices not built yet go to the placeholder, some by way of a slot.
     for (int hop = 0; hop < 3 && e != c.next && e != ShowResultMenu && e != AreaMenu; ++hop) {
-      if (e == HeronArea || e == TriangleArea || e == CoordinateAreaReport || e == DeleteAreaLines) break;
+      if (e == HeronArea || e == TriangleArea || e == CoordinateAreaReport || e == DeleteAreaLines ||
+          e == LineExtension) {
+        break;
+      }
       e = e(app).next;
     }
     EXPECT_EQ(e, c.next);
