@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "points/point_question.h"
+#include "support/text_lines.h"
 
 class AreaTest : public PointQuestionTest {
  protected:
@@ -35,19 +36,8 @@ class AreaTest : public PointQuestionTest {
   }
 
   // The print buffer's lines (CP932), closing it.
-  std::vector<std::string> ReportLines() {
-    std::vector<std::string> lines;
-    std::istringstream in(PrintBuffer());
-    for (std::string line; std::getline(in, line);) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      lines.push_back(line);
-    }
-    return lines;
-  }
+  std::vector<std::string> ReportLines() { return LinesOf(PrintBuffer()); }
   static bool Holds(const std::vector<std::string>& lines, const std::string& line) {
-    for (const std::string& l : lines) {
-      if (l == line) return true;
-    }
-    return false;
+    return HoldsLine(lines, line);
   }
 };

@@ -12,6 +12,7 @@
 
 #include "files/result.h"
 #include "points/point_question.h"
+#include "support/text_lines.h"
 
 class KindTest : public PointQuestionTest {
  protected:
@@ -64,20 +65,9 @@ class KindTest : public PointQuestionTest {
   int RegisteredCount() const { return static_cast<int>(app.points.PointCount) - first_ + 1; }
 
   // The print buffer's lines (CP932), closing it.
-  std::vector<std::string> BufferLines() {
-    std::vector<std::string> lines;
-    std::istringstream in(PrintBuffer());
-    for (std::string line; std::getline(in, line);) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      lines.push_back(line);
-    }
-    return lines;
-  }
+  std::vector<std::string> BufferLines() { return LinesOf(PrintBuffer()); }
   static bool Holds(const std::vector<std::string>& lines, const std::string& line) {
-    for (const std::string& l : lines) {
-      if (l == line) return true;
-    }
-    return false;
+    return HoldsLine(lines, line);
   }
 
  private:
