@@ -5,6 +5,7 @@
 #include <string>
 
 #include "area/parcel_outline.h"
+#include "area/parcel_file.h"
 #include "area/parcel_register.h"
 #include "core/app.h"
 #include "core/constants.h"
@@ -296,7 +297,6 @@ void PrintDoubleMeridianAreaTable(App& app) {
 void WriteBoundaryPointRecord(App& app) {
   if (app.area.ParcelSource != 1) return;
   const points::Store& p = app.points;
-  const std::string& stored = p.PointName(p.CurrentPointNumber);
-  const std::string name = stored.substr(std::min(stored.find_first_not_of(' '), stored.size()));
-  RtPrintToFile(kParcelFile, "B01," + RtNumText(p.CurrentPointNumber) + "," + name + ",");
+  RtPrintToFile(kParcelFile, area::BoundaryPointRecord(p.CurrentPointNumber,
+                                                       area::StoredPointName(p.PointName(p.CurrentPointNumber))));
 }
