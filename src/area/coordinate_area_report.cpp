@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "area/coordinate_triangles.h"
 #include "area/parcel_outline.h"
 #include "area/parcel_file.h"
 #include "area/parcel_register.h"
@@ -126,9 +127,12 @@ Jump FinishFigure(App& app) {
   AddParcelOutlineAsAreaLines(app);
   if (a.ParcelTriangleState >= 1) {
     if (a.AreaTableMode == 0) RtPrintToFile(kPrintBuffer, "");
-    // TEMPORARY: the coordinate triangle area takes its perimeter back once it
-    // is built.
-    return {EntryOf(Routines().CommandNotAvailable)};
+    if (a.ParcelTriangleState == 2) {
+      a.StoredTriangleIndex = a.TriangleBlockStart + 1;
+      p.SelectionIndex = a.TriangleBlockEnd;
+      return {InputTriangles};
+    }
+    return {StartTriangleInput};
   }
   return {ChooseAreaParcel};
 }

@@ -90,7 +90,18 @@ void LoadParcelVertices(App& app, const area::StoredParcel& parcel) {
   a.TriangleBlockEnd = p.SelectionLast;
   if (!parcel.hasTriangleBlock) return;
   a.ParcelTriangleState = 2;
-  for (const area::StoredVertex& v : parcel.triangles) append(v);
+  // Corners are taken three at a time, a triangle with a corner that names no
+  // point is left out; an empty block is one without triangle data.
+  for (size_t k = 0; k + 2 < parcel.triangles.size(); k += 3) {
+    const int c[3] = {area::SearchVertex(app, parcel.triangles[k]), area::SearchVertex(app, parcel.triangles[k + 1]),
+                      area::SearchVertex(app, parcel.triangles[k + 2])};
+    if (c[0] < 0 || c[1] < 0 || c[2] < 0 || !p.SelectionList.Contains(static_cast<long long>(p.SelectionLast + 3))) continue;
+    for (int n : c) {
+      p.SelectionLast += 1;
+      p.SelectionList(p.SelectionLast) = static_cast<int16_t>(n);
+    }
+  }
+  if (p.SelectionLast == a.TriangleBlockStart) return;
   p.SelectionIndex = p.SelectionLast - 1;
   a.TriangleBlockEnd = p.SelectionIndex;
 }

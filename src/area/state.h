@@ -119,6 +119,9 @@ struct State {
   double SurveyItemsOnScreen = 0;
   double ParcelLabelFilter = 0;
   double LabelItemOffset = 0;
+  // The coordinate triangles: the report style and the next stored triangle.
+  double TriangleReportStyle = 0;
+  double StoredTriangleIndex = 0;
 };
 
 }  // namespace area
