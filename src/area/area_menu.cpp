@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "area/coordinate_area_report.h"
+#include "area/coordinate_triangles.h"
 #include "area/triangle_areas.h"
 #include "cogo/extensions.h"
 #include "core/app.h"
@@ -29,7 +30,7 @@ Jump NotAvailableYet(App&) { return {EntryOf(Routines().CommandNotAvailable)}; }
 constexpr std::array<Entry, 9> kChoices = {
     HeronArea,             // 1 ﾍﾛﾝ
     TriangleArea,          // 2 三斜
-    NotAvailableYet,       // 3 座標三斜: the coordinate triangle area is not built yet
+    CoordinateTriangleArea,  // 3 座標三斜
     CoordinateAreaReport,  // 4 座標面積
     NotAvailableYet,       // 5 分割編集: the parcel division is not built yet
     ConnectAreaLines,      // 6 結線, on the layer of the area lines

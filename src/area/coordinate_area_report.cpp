@@ -4,7 +4,9 @@
 #include <cmath>
 #include <string>
 
+#include "area/coordinate_triangles.h"
 #include "area/parcel_outline.h"
+#include "area/parcel_file.h"
 #include "area/parcel_register.h"
 #include "core/app.h"
 #include "core/constants.h"
@@ -125,9 +127,12 @@ Jump FinishFigure(App& app) {
   AddParcelOutlineAsAreaLines(app);
   if (a.ParcelTriangleState >= 1) {
     if (a.AreaTableMode == 0) RtPrintToFile(kPrintBuffer, "");
-    // TEMPORARY: the coordinate triangle area takes its perimeter back once it
-    // is built.
-    return {EntryOf(Routines().CommandNotAvailable)};
+    if (a.ParcelTriangleState == 2) {
+      a.StoredTriangleIndex = a.TriangleBlockStart + 1;
+      p.SelectionIndex = a.TriangleBlockEnd;
+      return {InputTriangles};
+    }
+    return {StartTriangleInput};
   }
   return {ChooseAreaParcel};
 }
@@ -296,7 +301,6 @@ void PrintDoubleMeridianAreaTable(App& app) {
 void WriteBoundaryPointRecord(App& app) {
   if (app.area.ParcelSource != 1) return;
   const points::Store& p = app.points;
-  const std::string& stored = p.PointName(p.CurrentPointNumber);
-  const std::string name = stored.substr(std::min(stored.find_first_not_of(' '), stored.size()));
-  RtPrintToFile(kParcelFile, "B01," + RtNumText(p.CurrentPointNumber) + "," + name + ",");
+  RtPrintToFile(kParcelFile, area::BoundaryPointRecord(p.CurrentPointNumber,
+                                                       area::StoredPointName(p.PointName(p.CurrentPointNumber))));
 }

@@ -4,13 +4,12 @@
 struct App;
 
 // Adds the area of the parcel just finished (ParcelArea, cut to hundredths) to
-// the command's totals, asks "地番= " and returns with ParcelSource 0 and an
-// empty CurrentLotNumber for Enter alone (the points are then taken by hand);
-// "Q" leaves for the area menu. The report gets an empty line and the
-// land-number line of each parcel taken up, after a page break from the second
-// on.
-//
-// TEMPORARY: registered parcels (the parcel file "K.D", its listing, series,
-// deletion and editor) are not built yet; any other answer says so and asks
-// again.
+// the command's totals, walks the parcel file (listing, labels, summary line)
+// and asks "地番= ". Returns with ParcelSource 2 and the vertices of a
+// registered parcel in SelectionList (a series "=" or "prefix=" delivers one per
+// call in file order), ParcelSource 1 with a new parcel's "D00," record written
+// and "K.D" open for append as number 4, or ParcelSource 0 and an empty
+// CurrentLotNumber for Enter alone. "K" deletes parcels, "V" edits "K.D" in the
+// text editor, "Q" leaves for the area menu. In ParcelDeletionMode it asks
+// "削除地番= " and returns "@" + the land number, or an empty one.
 void EditParcelRegister(App& app);

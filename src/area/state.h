@@ -105,6 +105,23 @@ struct State {
   double TriangleNumber = 0;
   double TriangleRounding = 100;
   double TotalsIndent = 0;
+
+  // The parcel work file's walk and search, and the chooser's series.
+  double ParcelNumber = 1;  // after a whole walk: the number a new parcel gets
+  std::string RecordLotNumber;
+  double ParcelSeriesMode = 0;
+  std::string SeriesLotPrefix;
+  double LastSeriesParcelNumber = 0;
+  double ParcelsListedLastWalk = 0;  // the previous walk's final ParcelNumber
+  // The land survey table's rows in use (0 while no table has been read) and
+  // the item switches of the view.
+  double SurveyTableRowCount = 0;
+  double SurveyItemsOnScreen = 0;
+  double ParcelLabelFilter = 0;
+  double LabelItemOffset = 0;
+  // The coordinate triangles: the report style and the next stored triangle.
+  double TriangleReportStyle = 0;
+  double StoredTriangleIndex = 0;
 };
 
 }  // namespace area

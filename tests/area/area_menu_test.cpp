@@ -5,6 +5,7 @@
 
 #include "area/area_fixture.h"
 #include "area/coordinate_area_report.h"
+#include "area/coordinate_triangles.h"
 #include "area/triangle_areas.h"
 #include "cogo/extensions.h"
 #include "runtime/numtext.h"
@@ -27,7 +28,7 @@ TEST_F(AreaMenuTest, ChoicesGoToTheirCommandsRoundedHalfAwayFromZero) {
       {"1", HeronArea, kNoCell, kNoCell},         {"1.4", HeronArea, kNoCell, kNoCell},
       {"2", TriangleArea, kNoCell, kNoCell},      {"4", CoordinateAreaReport, kNoCell, kNoCell},
       {"4.6", CommandNotAvailable, kNoCell, kNoCell},  // choice 5, the cell of 4.6 is none
-      {"7", DeleteAreaLines, kNoCell, kNoCell},   {"3", CommandNotAvailable, 0, 4},
+      {"7", DeleteAreaLines, kNoCell, kNoCell},   {"3", CoordinateTriangleArea, 0, 4},
       {"5", CommandNotAvailable, 1, 4},           {"6", CommandNotAvailable, kNoCell, kNoCell},
       {"8", LineExtension, kNoCell, kNoCell}, {"9", CommandNotAvailable, kNoCell, kNoCell},
       {"-1", AreaMenu, kNoCell, kNoCell},  // no command: the menu again
@@ -40,7 +41,7 @@ TEST_F(AreaMenuTest, ChoicesGoToTheirCommandsRoundedHalfAwayFromZero) {
     // Choices not built yet go to the placeholder, some by way of a slot.
     for (int hop = 0; hop < 3 && e != c.next && e != ShowResultMenu && e != AreaMenu; ++hop) {
       if (e == HeronArea || e == TriangleArea || e == CoordinateAreaReport || e == DeleteAreaLines ||
-          e == LineExtension) {
+          e == LineExtension || e == CoordinateTriangleArea) {
         break;
       }
       e = e(app).next;
