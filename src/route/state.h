@@ -19,6 +19,17 @@ struct State {
   RtTable<double> RouteValue{999};
   RtTable<std::string> RouteLabel{999};
   RtTable<double> VerticalTable{999};
+
+  // What the plan height at ProfileChainage leaves for its callers: the grades
+  // either side of the change point where the walk stopped, that point's curve
+  // (BC, EC, VCL), its index 3j, and x into the curve when inside one.
+  double IncomingGrade = 0;
+  double OutgoingGrade = 0;
+  double CurveStartChainage = 0;
+  double CurveEndChainage = 0;
+  double VerticalCurveLength = 0;
+  double ChangePointIndex = 0;
+  double DistanceIntoCurve = 0;
 };
 
 }  // namespace route
