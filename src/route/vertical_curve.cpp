@@ -1,0 +1,5 @@
+#include "route/vertical_curve.h"
+
+#include "core/routines.h"
+
+Jump VerticalCurveMenu(App&) { return {EntryOf(Routines().CommandNotAvailable)}; }

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "core/control.h"
+
+struct App;
+
+Jump VerticalCurveMenu(App& app);
