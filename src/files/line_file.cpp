@@ -98,10 +98,6 @@ double RouteValueOrZero(const route::State& r, int k) {
   return k < kRouteRows ? r.RouteValue(k) : 0;
 }
 
-double VerticalEntryOrZero(const route::State& r, int k) {
-  return k < kRouteRows ? r.VerticalTable(k) : 0;
-}
-
 void WriteRouteRows(const route::State& r) {
   for (int k = 0; k < kRouteRows; ++k) {
     bool endOfTable = true;
@@ -111,11 +107,26 @@ void WriteRouteRows(const route::State& r) {
   }
 }
 
-void WriteVerticalRows(const route::State& r) {
-  for (int k = 0; k < kRouteRows; ++k) {
-    if (VerticalEntryOrZero(r, k) == 0 && VerticalEntryOrZero(r, k + 1) == 0) return;
-    RtPrintToFile(kFile, "^" + RtNumText(r.VerticalTable(k)));
+// How many vertical values make the alignment: up to and including the closing
+// change point (VCL 9999, change point 1 or later); without one, up to the last
+// change point holding anything. A grade line from TD 0, Z 0 and a change point
+// with Z 0 and VCL 0 are written whole.
+int VerticalValuesInUse(const route::State& r) {
+  constexpr int kChangePoints = kRouteRows / 3;  // 0 to 332; index 999 is in none
+  constexpr double kClosingVcl = 9999;
+  int inUse = 0;
+  for (int j = 0; j < kChangePoints; ++j) {
+    const bool holdsSome = r.VerticalTable(3 * j) != 0 || r.VerticalTable(3 * j + 1) != 0 ||
+                           r.VerticalTable(3 * j + 2) != 0;
+    if (holdsSome) inUse = 3 * (j + 1);
+    if (j >= 1 && r.VerticalTable(3 * j + 2) == kClosingVcl) return 3 * (j + 1);
   }
+  return inUse;
+}
+
+void WriteVerticalRows(const route::State& r) {
+  const int count = VerticalValuesInUse(r);
+  for (int k = 0; k < count; ++k) RtPrintToFile(kFile, "^" + RtNumText(r.VerticalTable(k)));
 }
 
 std::string NumberList(std::initializer_list<double> values) {
