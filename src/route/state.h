@@ -29,6 +29,8 @@ struct State {
   double MenuChoice = 0;
   // The number the route run's next registered point would get.
   double NextRoutePointNumber = 0;
+  // The job name while the route-file menu's dialogs run.
+  std::string SavedJobName;
   // The route's settings and IP rows, and the vertical alignment, rows 0 to 999.
   RtTable<double> RouteValue{999};
   RtTable<std::string> RouteLabel{999};
