@@ -3,8 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <string>
+
 #include "cogo/extensions.h"
 #include "core/routines.h"
+#include "files/coordinate_file_menu.h"
+#include "runtime/folders.h"
+#include "runtime/text.h"
 #include "points/point_question.h"
 #include "route/alignment_file.h"
 #include "route/ip_input.h"
@@ -122,6 +130,73 @@ TEST_F(RouteMenuTest, ClearingKeepsTheVerticalAlignment) {
     EXPECT_EQ(r.RouteLabel(6), c.clears ? "" : "K12");
     EXPECT_EQ(r.RouteValue.Bound(), 999);
     EXPECT_EQ(r.VerticalTable(1), 100);
+  }
+}
+
+}  // namespace
+
+namespace {
+
+class ConversionReloadTest : public RouteMenuTest {
+ protected:
+  void SetUp() override {
+    RouteMenuTest::SetUp();
+    base = app.shell.DataFolder;
+    RtChdir(base);
+    app.shell.JobFolder = base;
+    app.settings.ZA = "JOB";
+    UseNumberedPoints(5);
+    app.job.FirstPointToSave = 3;
+    app.route.NextRoutePointNumber = 6;
+  }
+  bool Exists(const std::string& name) { return std::ifstream(base + name).good(); }
+  std::string base;
+};
+
+TEST_F(ConversionReloadTest, CancelledDialogKeepsTheJob) {
+  app.route.ConversionMode = 3;
+  Answers("N\n!cancel\n");
+  Jump next{nullptr};
+  EXPECT_FALSE(route::SaveAndReloadConversion(app, next));
+  EXPECT_EQ(app.settings.ZA, "JOB");
+  EXPECT_EQ(app.route.ConversionMode, 0);
+  EXPECT_EQ(app.points.PointCount, 5);
+  EXPECT_FALSE(Exists("JOB.PRN"));
+}
+
+TEST_F(ConversionReloadTest, SavesTheJobFirstThenTheGeneratedPointsAndReloads) {
+  const struct {
+    double mode;
+    const char8_t* suffix;
+    double pending;
+  } cases[] = {{1, u8"縦断", 1}, {4, u8"中心", 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.mode);
+    app.settings.ZA = "JOB";
+    app.profile.ProfileSetupPending = 0;
+    app.view.VerticalRatio = 1;
+    app.route.ConversionMode = c.mode;
+    UseNumberedPoints(5);
+    // Enter: the job is saved first (Y); OK takes the proposed name.
+    Answers("\n!ok\n");
+    Jump next{nullptr};
+    EXPECT_TRUE(route::SaveAndReloadConversion(app, next));
+    const std::string name = "JOB" + rt::Utf8ToCp932(U8(c.suffix));
+    EXPECT_EQ(app.settings.ZA, name);
+    EXPECT_EQ(next.next, LoadCoordinateFile);
+    EXPECT_EQ(app.job.FileMenuChoice, 3);
+    EXPECT_EQ(app.route.ConversionMode, 0);
+    EXPECT_EQ(app.profile.ProfileSetupPending, c.pending);
+    EXPECT_EQ(app.view.VerticalRatio, c.pending ? 0.2 : 1);
+    EXPECT_TRUE(Exists("JOB.PRN"));
+    EXPECT_TRUE(Exists("JOB.SEN"));
+    const std::string hostName = "JOB" + U8(c.suffix);  // file names on the host are UTF-8
+    EXPECT_TRUE(Exists(hostName + ".SEN"));
+    std::ifstream in(base + hostName + ".PRN", std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // Points 3 to 5, one a line, then the end line.
+    EXPECT_EQ(text.substr(0, 2), "3 ") << text;
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4) << text;
   }
 }
 
