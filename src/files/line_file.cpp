@@ -98,10 +98,6 @@ double RouteValueOrZero(const route::State& r, int k) {
   return k < kRouteRows ? r.RouteValue(k) : 0;
 }
 
-double VerticalEntryOrZero(const route::State& r, int k) {
-  return k < kRouteRows ? r.VerticalTable(k) : 0;
-}
-
 void WriteRouteRows(const route::State& r) {
   for (int k = 0; k < kRouteRows; ++k) {
     bool endOfTable = true;
@@ -111,11 +107,26 @@ void WriteRouteRows(const route::State& r) {
   }
 }
 
-void WriteVerticalRows(const route::State& r) {
-  for (int k = 0; k < kRouteRows; ++k) {
-    if (VerticalEntryOrZero(r, k) == 0 && VerticalEntryOrZero(r, k + 1) == 0) return;
-    RtPrintToFile(kFile, "^" + RtNumText(r.VerticalTable(k)));
+// How many vertical values make the alignment: up to and including the closing
+// change point (VCL 9999, change point 1 or later); without one, up to the last
+// change point holding anything. A grade line from TD 0, Z 0 and a change point
+// with Z 0 and VCL 0 are written whole.
+int VerticalValuesInUse(const route::State& r) {
+  constexpr int kChangePoints = kRouteRows / 3;  // 0 to 332; index 999 is in none
+  constexpr double kClosingVcl = 9999;
+  int inUse = 0;
+  for (int j = 0; j < kChangePoints; ++j) {
+    const bool holdsSome = r.VerticalTable(3 * j) != 0 || r.VerticalTable(3 * j + 1) != 0 ||
+                           r.VerticalTable(3 * j + 2) != 0;
+    if (holdsSome) inUse = 3 * (j + 1);
+    if (j >= 1 && r.VerticalTable(3 * j + 2) == kClosingVcl) return 3 * (j + 1);
   }
+  return inUse;
+}
+
+void WriteVerticalRows(const route::State& r) {
+  const int count = VerticalValuesInUse(r);
+  for (int k = 0; k < count; ++k) RtPrintToFile(kFile, "^" + RtNumText(r.VerticalTable(k)));
 }
 
 std::string NumberList(std::initializer_list<double> values) {
@@ -171,6 +182,12 @@ struct LoadedTables {
         VerticalTable(app.route.VerticalTable),
         profile(app.profile),
         VerticalRatio(app.view.VerticalRatio) {}
+
+  void PutRouteTablesInPlace(App& app) {
+    app.route.RouteValue = std::move(RouteValue);
+    app.route.RouteLabel = std::move(RouteLabel);
+    app.route.VerticalTable = std::move(VerticalTable);
+  }
 
   void PutInPlace(App& app) {
     app.points.PointAttribute = std::move(PointAttribute);
@@ -281,6 +298,13 @@ class FieldStream {
     return text;
   }
 
+  // Passes over the fields left on the line of the field read last.
+  void SkipRestOfLine() {
+    if (next_ == 0) return;
+    const int line = fields_[next_ - 1].line;
+    while (!AtEnd() && fields_[next_].line == line) ++next_;
+  }
+
   double NextNumber() { return RtStrictVal(Next()); }
   std::string NextText() { return RtTrim(Next()); }
   int16_t NextInteger() { return RtInt16(NextNumber()); }
@@ -332,6 +356,21 @@ class ConnectionLineReader {
       const std::string_view record = in_.Next();
       if (in_.AtEnd()) return;
       Interpret(record);
+    }
+  }
+
+  // A route file: every field is read, the last one too; only the route and
+  // vertical records count, into tables made empty first.
+  void RunRouteFile() {
+    t_.RouteValue = RtTable<double>(kRouteRows - 1);
+    t_.RouteLabel = RtTable<std::string>(kRouteRows - 1);
+    t_.VerticalTable = RtTable<double>(kRouteRows - 1);
+    while (!in_.AtEnd()) {
+      const std::string_view record = in_.Next();
+      if (record.empty()) continue;
+      if (record[0] == '/') ReadRouteRow(record);
+      if (record[0] == '^') ReadVerticalRow(record);
+      if (record[0] == '~') in_.SkipRestOfLine();  // the longitudinal section's settings
     }
   }
 
@@ -503,6 +542,14 @@ void ReportUnreadableFile(const App& app, int line) {
   RtPrintStr(" 結線データは読込前のままです。", true);
 }
 
+// `line` 0: the file cannot be opened at all.
+void ReportUnreadableRouteFile(const std::string& path, int line) {
+  const files::JobPath parts = files::SplitJobPath(path);
+  const std::string where = line > 0 ? " " + RtStr(line).substr(1) + "行目" : " ";
+  RtPrintStr(" " + parts.name + parts.extension + where + "を読めません。", true);
+  RtPrintStr(" 路線データは読込前のままです。", true);
+}
+
 }  // namespace
 
 namespace files {
@@ -591,4 +638,34 @@ void LoadConnectionLineFile(App& app) {
   if (reader.ItemNamesDue()) Call(Routines().SetProfileItemNames, app);
   app.job.ConnectionFileFound = 1;
   files::ForgetUnreadFile(app, path);
+}
+
+bool LoadRouteFile(App& app, const std::string& path) {
+  try {
+    if (!RtOpen(kFile, path, RtFileMode::Input)) {
+      const files::JobPath parts = files::SplitJobPath(path);
+      RtPrintStr(" " + parts.name + parts.extension + " がありません。", true);
+      RtPrintStr(" 路線データは読込前のままです。", true);
+      return false;
+    }
+  } catch (const RtError&) {
+    ReportUnreadableRouteFile(path, 0);
+    return false;
+  }
+  FieldStream fields;
+  try {
+    ReadAllFields(fields);
+  } catch (const RtError&) {
+    ReportUnreadableRouteFile(path, fields.LineOfLast());
+    return false;
+  }
+  ConnectionLineReader reader(app, fields);
+  try {
+    reader.RunRouteFile();
+  } catch (const RtError&) {
+    ReportUnreadableRouteFile(path, fields.LineOfLast());
+    return false;
+  }
+  reader.Tables().PutRouteTablesInPlace(app);
+  return true;
 }

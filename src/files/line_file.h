@@ -31,6 +31,16 @@ void LoadConnectionLineFileUnlessAppending(App& app);
 // only a file read to its end replaces the tables.
 void LoadConnectionLineFile(App& app);
 
+// Reads the route file at `path`: its "/" route rows and "^" vertical values
+// into empty tables, which replace RouteValue, RouteLabel and VerticalTable only
+// once the file is read whole. A row whose label holds "$ " and a point name
+// takes the number of that point in this job, as in the connection-line file.
+// The "~" records and any other line are passed over; a file without its end
+// line keeps its last record. A file that is missing or cannot be read whole is
+// reported by its name (and line) and changes nothing; returns whether the
+// tables were replaced.
+bool LoadRouteFile(App& app, const std::string& path);
+
 namespace files {
 
 // True when a save with the FileMenuChoice in hand writes the connection-line

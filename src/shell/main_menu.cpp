@@ -18,6 +18,7 @@
 #include "points/point_input.h"
 #include "points/selection.h"
 #include "points/table.h"
+#include "route/route_menu.h"
 #include "runtime/console.h"
 #include "runtime/dialogs.h"
 #include "runtime/files.h"
@@ -46,7 +47,7 @@ constexpr Entry kShowProfileSettingsMenu = CommandNotAvailable;
 constexpr std::array<Entry, 13> kCommands = {
     CommandNotAvailable,  // 1 traverse
     VariousCoordinateMenu,  // 2 various coordinates
-    CommandNotAvailable,  // 3 route
+    RouteMenu,            // 3 route
     CommandNotAvailable,  // 4 machine point
     CoordinateManagementMenu,  // 5 coordinate management
     AreaMenu,             // 6 area

@@ -106,6 +106,7 @@ TEST_F(LineFileTest, WritesTheGoldenFileByteForByte) {
       "/-2.25           $ A1      IP1\r\n"
       "^ 10 \r\n"
       "^ 20.5 \r\n"
+      "^ 0 \r\n"  // vertical rows go by whole change points
       "\x03\r\n";
   EXPECT_EQ(FileBytes(), expected);
 }
@@ -244,15 +245,28 @@ TEST_F(LineFileTest, ANewSegmentRepeatingALoadedOneGetsType9) {
   EXPECT_TRUE(ConsoleShows(u8"保存中"));
 }
 
-TEST_F(LineFileTest, RouteAndVerticalTablesEndAtTheirZeroRows) {
+TEST_F(LineFileTest, RouteRowsEndAtZeroRowsAndVerticalRowsAtTheClosingPoint) {
   app.route.RouteValue(0) = 0;  // a zero row inside the table is kept
   app.route.RouteValue(1) = 5;
-  app.route.VerticalTable(0) = 0;
-  app.route.VerticalTable(1) = 0;
-  app.route.VerticalTable(2) = 7;
   app.lines.LineVertexCount = 0;
-  SaveConnectionLineFile(app);
-  EXPECT_EQ(FileBytes(), "/ 0              \r\n/ 5              \r\n\x03\r\n");
+  const struct {
+    std::vector<double> vertical;
+    const char* rows;
+  } cases[] = {
+      {{}, ""},
+      // A grade line from TD 0, Z 0 is written whole.
+      {{0, 0, 7}, "^ 0 \r\n^ 0 \r\n^ 7 \r\n"},
+      {{0, 0, 0, 100, 2, 9999}, "^ 0 \r\n^ 0 \r\n^ 0 \r\n^ 100 \r\n^ 2 \r\n^ 9999 \r\n"},
+      // A break with Z 0 and VCL 0 cuts off nothing; nothing after the closing point.
+      {{0, 5, 0, 50, 0, 0, 100, 3, 9999, 7, 7, 7},
+       "^ 0 \r\n^ 5 \r\n^ 0 \r\n^ 50 \r\n^ 0 \r\n^ 0 \r\n^ 100 \r\n^ 3 \r\n^ 9999 \r\n"},
+  };
+  for (const auto& c : cases) {
+    app.route.VerticalTable = RtTable<double>(999);
+    for (std::size_t k = 0; k < c.vertical.size(); ++k) app.route.VerticalTable(static_cast<int>(k)) = c.vertical[k];
+    SaveConnectionLineFile(app);
+    EXPECT_EQ(FileBytes(), std::string("/ 0              \r\n/ 5              \r\n") + c.rows + "\x03\r\n");
+  }
 }
 
 // ---- Reading ----

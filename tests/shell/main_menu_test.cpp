@@ -19,6 +19,7 @@
 #include "runtime/files.h"
 #include "runtime/temp_folder.h"
 #include "runtime/windows.h"
+#include "route/route_menu.h"
 #include "shell/program.h"
 #include "support/raised_error.h"
 #include "support/u8.h"
@@ -81,6 +82,7 @@ TEST_F(MainMenuTest, AnswersDispatchByTheRoundedChoice) {
       {"12", SearchPointArea, 12, 0},
       {"2.4", VariousCoordinateMenu, 2.4, 0},  // command 2: the coordinate calculations
       {"9.5", FieldBookMenu, 9.5, 0},          // command 10: the field book
+      {"3", RouteMenu, 3, 0},                  // command 3: the route menu
       {"ABC", CommandNotAvailable, 13, 1},  // a text whose value is 0
   };
   for (const Case& c : cases) {

@@ -1,0 +1,14 @@
+// Route commands whose calculations are not built yet: each says so and goes
+// to the result menu.
+#pragma once
+
+#include "core/control.h"
+
+struct App;
+
+// Route menu 3: the single clothoid calculation.
+Jump ClothoidCalculation(App& app);
+// Route menu 4: the curve-elements screen.
+Jump CurveElements(App& app);
+// Series-route menu 3-5: the route computation, its conversion and width stakes.
+Jump ComputeRoute(App& app);
