@@ -83,6 +83,12 @@ struct State {
   double RepeatedPointHeight = 99;
   // The digital level's last reply line.
   std::string LevelReply;
+  // The total station's trigger and stop characters of the present
+  // conversation, and the angles (dd.mmss) of its last angle reading.
+  std::string TriggerCode;
+  std::string StopCode;
+  double ObservedVerticalAngle = 0;
+  double TargetHorizontalAngle = 0;
   // 1 when the last sight of the input came from a measurement that failed, so
   // that a correction keeps the good record before it.
   double LastSightFailed = 0;
