@@ -57,10 +57,6 @@ void SayValueTooWide(App& app) {
   PlaySound(app, "chord.wav");
 }
 
-bool MeasurementFailedLevel(const App& app) {
-  return columns::Columns(app.fieldbook.LevelReply, 4, 4) == "E" || app.shell.CommFailureFlag == 1;
-}
-
 // The windows of a level reading as the readers take them: the distance's last
 // 7 columns, the staff reading's columns 20-27.
 bool LevelValuesFit(double distance, double reading) {
@@ -132,7 +128,7 @@ void EnterLevelBacksight(App& app) {
     f.ObservationTargetHeight = app.input.AnswerValue;  // the staff reading
     if (app.input.Answer == "@") {
       MeasureWithBarcodeLevel(app);
-      if (MeasurementFailedLevel(app)) continue;
+      if (LevelFailed(app)) continue;
     }
     if (f.FieldBookMode == 2) {
       Ask(app, "S=" + RtNumText(f.MeasuredDistance), kGuideLevelDistance);

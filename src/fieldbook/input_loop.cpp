@@ -29,18 +29,6 @@ constexpr int kGuideLevelDistance = 299;
 constexpr int kGuideTurningHeight = 222;
 constexpr const char* kAutoSaveFile = "krnb.y";
 
-// The failures that the total station's measurement announces.
-bool TotalStationFailed(const App& app) {
-  const fieldbook::State& f = app.fieldbook;
-  const std::string& reply = f.RecordBuffer(0);
-  return f.MeasuredVerticalAngle == 0 || columns::Columns(reply, 1, 1) == "E" ||
-         columns::Columns(reply, 17, 17) == "E" || app.shell.CommFailureFlag == 1;
-}
-
-bool LevelFailed(const App& app) {
-  return columns::Columns(app.fieldbook.LevelReply, 4, 4) == "E" || app.shell.CommFailureFlag == 1;
-}
-
 void AutoSave(App& app) {
   app.job.ChosenFilePath = kAutoSaveFile;
   try {

@@ -2,11 +2,31 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/constants.h"
 #include "runtime/table.h"
 
 namespace fieldbook {
+
+// The values SaveWorkingState keeps.
+struct KeptWorkingState {
+  double WorkPointX = 0;
+  double WorkPointY = 0;
+  double WorkPointZ = 0;
+  double IncludedAngle = 0;
+  double SecondLineSlope = 0;
+  double DirectionToWorkPoint = 0;
+  double DistanceToWorkPoint = 0;
+  double FromPointX = 0;
+  double FromPointY = 0;
+  double FromPointZ = 0;
+  double DesignatedPointZ = 0;
+  double BackDirection = 0;
+  double SecondLineEndX = 0;
+  double SecondLineEndY = 0;
+  double FirstLineStartY = 0;
+};
 
 struct State {
   double FieldBookMode = 0;  // 0 traverse, 1 level, 2 level with distance
@@ -83,6 +103,12 @@ struct State {
   double RepeatedPointHeight = 99;
   // The digital level's last reply line.
   std::string LevelReply;
+  // The total station's trigger and stop characters of the present
+  // conversation, and the angles (dd.mmss) of its last angle reading.
+  std::string TriggerCode;
+  std::string StopCode;
+  double ObservedVerticalAngle = 0;
+  double TargetHorizontalAngle = 0;
   // 1 when the last sight of the input came from a measurement that failed, so
   // that a correction keeps the good record before it.
   double LastSightFailed = 0;
@@ -90,21 +116,10 @@ struct State {
   // stands in as the from-point: the work point, the leg and its included
   // angle, the slope of A-B, the from-point, the heights, the back direction
   // and the construction points B and C (its Y).
-  double KeptWorkPointX = 0;
-  double KeptWorkPointY = 0;
-  double KeptWorkPointZ = 0;
-  double KeptIncludedAngle = 0;
-  double KeptSecondLineSlope = 0;
-  double KeptDirectionToWorkPoint = 0;
-  double KeptDistanceToWorkPoint = 0;
-  double KeptFromPointX = 0;
-  double KeptFromPointY = 0;
-  double KeptFromPointZ = 0;
-  double KeptDesignatedPointZ = 0;
-  double KeptBackDirection = 0;
-  double KeptSecondLineEndX = 0;
-  double KeptSecondLineEndY = 0;
-  double KeptFirstLineStartY = 0;
+  // One copy per SaveWorkingState not yet restored: a report nested inside
+  // another (a registration's own stake-out report) restores its own copy and
+  // leaves the outer one in place.
+  std::vector<KeptWorkingState> KeptWorkingStates;
 };
 
 }  // namespace fieldbook

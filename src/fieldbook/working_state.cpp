@@ -1,5 +1,7 @@
 #include "fieldbook/working_state.h"
 
+#include <vector>
+
 #include "core/app.h"
 #include "core/numeric.h"
 #include "runtime/console.h"
@@ -9,22 +11,14 @@ void SaveWorkingState(App& app) {
   points::Store& p = app.points;
   traverse::State& t = app.traverse;
   const cogo::State& c = app.cogo;
-  fieldbook::State& k = app.fieldbook;
-  k.KeptWorkPointX = p.WorkPointX;
-  k.KeptWorkPointY = p.WorkPointY;
-  k.KeptWorkPointZ = p.WorkPointZ;
-  k.KeptIncludedAngle = t.IncludedAngle;
-  k.KeptSecondLineSlope = p.SecondLineSlope;
-  k.KeptDirectionToWorkPoint = p.DirectionToWorkPoint;
-  k.KeptDistanceToWorkPoint = p.DistanceToWorkPoint;
-  k.KeptFromPointX = p.FromPointX;
-  k.KeptFromPointY = p.FromPointY;
-  k.KeptFromPointZ = p.FromPointZ;
-  k.KeptDesignatedPointZ = p.DesignatedPointZ;
-  k.KeptBackDirection = t.BackDirection;
-  k.KeptSecondLineEndX = p.SecondLineEndX;
-  k.KeptSecondLineEndY = p.SecondLineEndY;
-  k.KeptFirstLineStartY = p.FirstLineStartY;
+  std::vector<fieldbook::KeptWorkingState>& kept = app.fieldbook.KeptWorkingStates;
+  // A command abandoned between the two (an error, a jump to a menu) leaves its
+  // copy behind; the oldest such copies go so that the stack stays small.
+  if (kept.size() >= 16) kept.erase(kept.begin());
+  kept.push_back(
+      {p.WorkPointX, p.WorkPointY, p.WorkPointZ, t.IncludedAngle, p.SecondLineSlope, p.DirectionToWorkPoint,
+       p.DistanceToWorkPoint, p.FromPointX, p.FromPointY, p.FromPointZ, p.DesignatedPointZ, t.BackDirection,
+       p.SecondLineEndX, p.SecondLineEndY, p.FirstLineStartY});
 
   t.BackDirection = c.InstrumentOrientation;
   p.FromPointZ = c.InstrumentStationZ;
@@ -38,23 +32,26 @@ void SaveWorkingState(App& app) {
 void RestoreWorkingState(App& app) {
   points::Store& p = app.points;
   traverse::State& t = app.traverse;
-  const fieldbook::State& k = app.fieldbook;
-  p.WorkPointX = k.KeptWorkPointX;
-  p.WorkPointY = k.KeptWorkPointY;
-  p.WorkPointZ = k.KeptWorkPointZ;
-  t.IncludedAngle = k.KeptIncludedAngle;
-  p.SecondLineSlope = k.KeptSecondLineSlope;
-  p.DirectionToWorkPoint = k.KeptDirectionToWorkPoint;
-  p.DistanceToWorkPoint = k.KeptDistanceToWorkPoint;
-  p.FromPointX = k.KeptFromPointX;
-  p.FromPointY = k.KeptFromPointY;
-  p.FromPointZ = k.KeptFromPointZ;
-  p.DesignatedPointZ = k.KeptDesignatedPointZ;
-  t.BackDirection = k.KeptBackDirection;
-  p.SecondLineEndX = k.KeptSecondLineEndX;
-  p.SecondLineEndY = k.KeptSecondLineEndY;
-  p.FirstLineStartY = k.KeptFirstLineStartY;
+  std::vector<fieldbook::KeptWorkingState>& kept = app.fieldbook.KeptWorkingStates;
   t.TargetHeight = app.cogo.SetupInstrumentHeight;
+  if (kept.empty()) return;  // nothing saved: nothing to put back
+  const fieldbook::KeptWorkingState k = kept.back();
+  kept.pop_back();
+  p.WorkPointX = k.WorkPointX;
+  p.WorkPointY = k.WorkPointY;
+  p.WorkPointZ = k.WorkPointZ;
+  t.IncludedAngle = k.IncludedAngle;
+  p.SecondLineSlope = k.SecondLineSlope;
+  p.DirectionToWorkPoint = k.DirectionToWorkPoint;
+  p.DistanceToWorkPoint = k.DistanceToWorkPoint;
+  p.FromPointX = k.FromPointX;
+  p.FromPointY = k.FromPointY;
+  p.FromPointZ = k.FromPointZ;
+  p.DesignatedPointZ = k.DesignatedPointZ;
+  t.BackDirection = k.BackDirection;
+  p.SecondLineEndX = k.SecondLineEndX;
+  p.SecondLineEndY = k.SecondLineEndY;
+  p.FirstLineStartY = k.FirstLineStartY;
 }
 
 void InputTargetHeight(App& app) {

@@ -11,10 +11,11 @@ struct App;
 // instrument station the from-point: BackDirection and the leg's direction :=
 // InstrumentOrientation, FromPointZ := InstrumentStationZ, TargetHeight :=
 // SetupInstrumentHeight, DesignatedPointZ := WorkPointZ. The work point stays.
+// The copies stack: a save nested inside another is undone by its own restore.
 void SaveWorkingState(App& app);
 
-// Puts back everything SaveWorkingState kept, and TargetHeight :=
-// SetupInstrumentHeight.
+// Puts back everything the last SaveWorkingState not yet undone kept, and
+// TargetHeight := SetupInstrumentHeight.
 void RestoreWorkingState(App& app);
 
 // Only with an instrument height set up: "f=" with the target height rounded

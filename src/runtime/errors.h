@@ -28,6 +28,7 @@ enum RtErrorNumber : int {
   kErrDiskFull = 61,
   kErrFileNotFound = 63,
   kErrFileExists = 64,
+  kErrDeviceUnavailable = 68,  // a serial port that cannot be opened
   kErrAccessDenied = 75,
   kErrPathNotFound = 76,
   kErrCommTimeout = 78,

@@ -17,6 +17,7 @@
 #include "runtime/files_state.h"
 #include "runtime/folders.h"
 #include "runtime/runtime.h"
+#include "runtime/serial.h"
 #include "runtime/termination.h"
 
 namespace {
@@ -466,6 +467,7 @@ void FileTable::DropHeld() {
 }
 
 bool RtOpen(int n, std::string_view path, RtFileMode mode, std::source_location where) {
+  if (rt::IsComName(path)) return rt::OpenCom(n, path, where);
   std::unique_ptr<RtChannel>& slot = Slot(n, where);
   if (slot) RtRaise(kErrFileAlreadyOpen, where);
   const std::string host = rt::HostPath(path);
@@ -517,24 +519,35 @@ bool RtEof(int n, std::source_location where) {
 }
 
 bool RtLineInputVar(int n, std::string& line, std::source_location where) {
-  line = OnChannel(n, where, [](RtChannel& c) {
-    if (c.AtEnd()) RtRaise(kErrReadPastEnd);
-    return c.ReadLine();
-  });
+  try {
+    line = OnChannel(n, where, [](RtChannel& c) {
+      if (c.AtEnd()) RtRaise(kErrReadPastEnd);
+      return c.ReadLine();
+    });
+  } catch (const RtError& e) {
+    // A serial port that stays silent: the caller goes on, the line unchanged.
+    if (e.number() == kErrCommTimeout) return RtPassOver(kErrCommTimeout, where);
+    throw;
+  }
   return true;
 }
 
 bool RtInputVars(int n, std::string& field, std::source_location where) {
-  field = OnChannel(n, where, [](RtChannel& c) {
-    if (c.AtEnd()) RtRaise(kErrReadPastEnd);
-    return c.ReadField();
-  });
+  try {
+    field = OnChannel(n, where, [](RtChannel& c) {
+      if (c.AtEnd()) RtRaise(kErrReadPastEnd);
+      return c.ReadField();
+    });
+  } catch (const RtError& e) {
+    if (e.number() == kErrCommTimeout) return RtPassOver(kErrCommTimeout, where);
+    throw;
+  }
   return true;
 }
 
 bool RtInputVars(int n, double& value, std::source_location where) {
   std::string field;
-  RtInputVars(n, field, where);
+  if (!RtInputVars(n, field, where)) return false;
   // The number a field begins with, an exponent allowed: what the writer writes
   // in the exponent form reads back.
   value = rt::ScanNumber(field, true, where).value;

@@ -75,4 +75,9 @@ struct FileTable {
   // be renamed.
   bool grouping = false;
   std::vector<HeldFile> held;
+
+  // The speed of each serial port for its next opening (RtComSpeed); 0 = 1200.
+  std::array<int, 10> comSpeed{};
+  // Upper bound of a port's receive time-out in ms (RtComTimeoutCap); 0 = none.
+  int comTimeoutCapMs = 0;
 };

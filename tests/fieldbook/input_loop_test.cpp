@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/app.h"
@@ -14,6 +17,7 @@
 #include "runtime/events.h"
 #include "runtime/folders.h"
 #include "runtime/temp_folder.h"
+#include "support/pty_peer.h"
 
 namespace {
 
@@ -48,7 +52,26 @@ struct Loop {
     }
   }
   std::string Record(double i) { return f().FieldBookRecord(i); }
+  // The instrument port (7) is the peer's device.
+  void OnPeer(const PtyPeer& peer) {
+    setenv("KRN_COM7", peer.device().c_str(), 1);
+    app->settings.COX = 7;
+  }
 };
+
+TEST(InputLoop, MeasuredSightsAreStoredAndAGarbageReplyIsRefused) {
+  Loop l;
+  l.Traverse(0);
+  PtyPeer peer({"00123456 0901234 0450000", std::nullopt, "00050000 0850000 1800000", std::nullopt,
+                "ERR?"});
+  l.OnPeer(peer);
+  l.Run("@\nM1\n@\nM2\n@\nQ\n");
+  EXPECT_EQ(l.f().FieldBookCount, 3);
+  EXPECT_EQ(l.Record(2), "' 123.456  90.1234  45.0000  0.000 M1");
+  EXPECT_EQ(l.Record(3), "'  50.000  85.0000 180.0000  0.000 M2");
+  EXPECT_EQ(l.f().LastSightFailed, 1);
+  unsetenv("KRN_COM7");
+}
 
 TEST(InputLoop, TraverseSightsPromptsAndSearch) {
   Loop l;
@@ -93,8 +116,10 @@ TEST(InputLoop, DeleteNoteCorrectionAndRefusals) {
   EXPECT_EQ(l.Record(2), "'  50.000  90.0000  30.0000  0.000 P9");
   EXPECT_EQ(l.f().FieldBookEntryCount, 1);
 
-  // A failed measurement ("@": no instrument link yet) stores nothing, and "*"
-  // after it keeps the good record.
+  // A failed measurement (the instrument's error reply) stores nothing, and
+  // "*" after it keeps the good record.
+  PtyPeer peer({"E0000000 0000000 0000000"});
+  l.OnPeer(peer);
   l.Run("@\n*\nQ\n");
   EXPECT_EQ(l.f().FieldBookCount, 2);
   EXPECT_EQ(l.Record(2), "'  50.000  90.0000  30.0000  0.000 P9");

@@ -48,6 +48,23 @@ TEST(WorkingState, TheStationStandsInAndEverythingComesBack) {
   EXPECT_EQ(t.TargetHeight, 1.5);  // the set-up's, not the one before
 }
 
+TEST(WorkingState, ANestedSaveRestoresItsOwnCopyAndTheOuterOneStays) {
+  App app;
+  points::Store& p = app.points;
+  p.WorkPointX = 1;  // the outer report's design point
+  SaveWorkingState(app);
+  p.WorkPointX = 2;  // a point registered inside it, reported on its own
+  SaveWorkingState(app);
+  p.WorkPointX = 3;
+  RestoreWorkingState(app);
+  EXPECT_EQ(p.WorkPointX, 2);
+  RestoreWorkingState(app);
+  EXPECT_EQ(p.WorkPointX, 1);
+  p.WorkPointX = 4;
+  RestoreWorkingState(app);  // nothing left to put back
+  EXPECT_EQ(p.WorkPointX, 4);
+}
+
 TEST(InputTargetHeight, AskedOnlyWithAnInstrumentHeight) {
   App app;
   app.traverse.TargetHeight = 1.2;

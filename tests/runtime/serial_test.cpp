@@ -1,0 +1,122 @@
+#include "runtime/serial.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <termios.h>
+
+#include <time.h>
+#include <string>
+
+#include "support/pty_peer.h"
+#include "support/raised_error.h"
+#include "runtime/errors.h"
+#include "runtime/files.h"
+#include "runtime/runtime.h"
+
+namespace {
+
+// Milliseconds on the steady clock.
+double NowMs() {
+  timespec t{};
+  clock_gettime(CLOCK_MONOTONIC, &t);
+  return t.tv_sec * 1000.0 + t.tv_nsec / 1e6;
+}
+
+// Port index 6 is ours in these tests: KRN_COM7 names the peer's device.
+class SerialTest : public ::testing::Test {
+ protected:
+  Runtime rt;
+  RuntimeScope scope{rt};
+  void Use(const PtyPeer& peer) { setenv("KRN_COM7", peer.device().c_str(), 1); }
+  void TearDown() override {
+    RtClose(3);
+    unsetenv("KRN_COM7");
+    RtComTimeoutCap(0);
+  }
+};
+
+TEST_F(SerialTest, DeviceComesFromTheEnvironmentElseTheSerialDevices) {
+  unsetenv("KRN_COM7");
+  EXPECT_EQ(RtComDevice(6), "/dev/ttyS6");
+  setenv("KRN_COM7", "/dev/ttyUSB0", 1);
+  EXPECT_EQ(RtComDevice(6), "/dev/ttyUSB0");
+}
+
+TEST_F(SerialTest, OpensRawWithTheFormatsSettingsAndExchangesLines) {
+  PtyPeer peer({"00123456 0901234 0450000"});
+  Use(peer);
+  RtComSpeed(6, 1200);
+  ASSERT_TRUE(RtOpen(3, "COM6:(f8n2X8,RD5000)", RtFileMode::Input));
+  RtPrintToFile(3, "\x11");
+  std::string reply = "old";
+  EXPECT_TRUE(RtInputVars(3, reply));
+  EXPECT_EQ(reply, "00123456 0901234 0450000");
+  RtClose(3);
+  EXPECT_EQ(peer.Received(std::string("\x11\r\n").size()), "\x11\r\n");
+
+  std::optional<termios> t = peer.SettingsSeen();
+  ASSERT_TRUE(t);
+  EXPECT_EQ(cfgetospeed(&*t), B1200);
+  EXPECT_EQ(cfgetispeed(&*t), B1200);
+  EXPECT_EQ(t->c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
+  EXPECT_TRUE(t->c_cflag & CSTOPB);
+  EXPECT_FALSE(t->c_cflag & PARENB);
+  EXPECT_FALSE(t->c_cflag & CRTSCTS);
+  EXPECT_TRUE(t->c_iflag & IXON);
+  EXPECT_TRUE(t->c_iflag & IXOFF);
+  EXPECT_FALSE(t->c_lflag & (ICANON | ECHO));  // raw: no line editing, no echo
+  EXPECT_FALSE(t->c_oflag & OPOST);            // CR LF go out as they are
+}
+
+TEST_F(SerialTest, ASilentDevicePassesOverError78AndKeepsTheVariable) {
+  PtyPeer peer;  // never answers
+  Use(peer);
+  ASSERT_TRUE(RtOpen(3, "COM6:(f8n2X8,RD200)", RtFileMode::Input));
+  RtClearError();
+  RtPrintToFile(3, std::string(1, '\0'));
+  std::string reply = "previous";
+  const double start = NowMs();
+  EXPECT_FALSE(RtInputVars(3, reply));
+  EXPECT_GE(NowMs() - start, 150);
+  EXPECT_EQ(reply, "previous");
+  EXPECT_EQ(RtErr(), kErrCommTimeout);
+  std::string line = "kept";
+  EXPECT_FALSE(RtLineInputVar(3, line));
+  EXPECT_EQ(line, "kept");
+  RtPrintToFile(3, "\x12");  // the port is still usable after the time-out
+  RtClose(3);
+  EXPECT_EQ(peer.Received(std::string(std::string("\0\r\n\x12\r\n", 6)).size()), std::string("\0\r\n\x12\r\n", 6));
+}
+
+TEST_F(SerialTest, TheCapShortensALongTimeOut) {
+  PtyPeer peer;
+  Use(peer);
+  RtComTimeoutCap(100);
+  ASSERT_TRUE(RtOpen(3, "COM6:(f8n2X8,RD20000)", RtFileMode::Input));
+  const double start = NowMs();
+  std::string line;
+  EXPECT_FALSE(RtLineInputVar(3, line));
+  EXPECT_LT(NowMs() - start, 5000);
+}
+
+TEST_F(SerialTest, ReadsAWholeLineWithItsComma) {
+  PtyPeer peer({"12.345,6"});
+  Use(peer);
+  ASSERT_TRUE(RtOpen(3, "COM6:(f8n2X8,RD2000)", RtFileMode::Input));
+  RtPrintToFile(3, "LM");
+  std::string line;
+  EXPECT_TRUE(RtLineInputVar(3, line));
+  EXPECT_EQ(line, "12.345,6");
+}
+
+TEST_F(SerialTest, BadNamesAndMissingDevicesAreErrors) {
+  setenv("KRN_COM7", "/nonexistent/tty", 1);
+  EXPECT_EQ(RaisedError([] { RtOpen(3, "COM6:(f8n2X8,RD20)", RtFileMode::Input); }),
+            kErrDeviceUnavailable);
+  EXPECT_EQ(RaisedError([] { RtOpen(3, "COM6:(f8n2X8", RtFileMode::Input); }), kErrBadFileName);
+  EXPECT_EQ(RaisedError([] { RtOpen(3, "COM6:(f8n2X8,RDx)", RtFileMode::Input); }), kErrBadFileName);
+  EXPECT_EQ(RaisedError([] { RtComSpeed(6, 1234); }), kErrIllegalArgument);
+  EXPECT_EQ(RaisedError([] { RtComSpeed(10, 1200); }), kErrIllegalArgument);
+}
+
+}  // namespace
