@@ -1,5 +1,5 @@
 // The coordinate area report: its tables and running area against the shoelace
-// and the Part's square, and the figure collection driven by answers.
+// and the 10 x 10 square, and the figure collection driven by answers.
 #include "area/coordinate_area_report.h"
 
 #include <gtest/gtest.h>

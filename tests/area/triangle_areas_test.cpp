@@ -1,5 +1,5 @@
 // Heron's formula against triangles placed by coordinates, and the Heron and
-// base-and-height commands driven by answers with the Part's examples.
+// base-and-height commands driven by answers with worked examples.
 #include "area/triangle_areas.h"
 
 #include <gtest/gtest.h>
@@ -64,7 +64,7 @@ TEST_F(TriangleAreaTest, HeronRowsRefusalsAndTheRunningTotal) {
 }
 
 TEST_F(TriangleAreaTest, BaseAndHeightRowsAndTotalsByTheRounding) {
-  // T 100: the Part's row; Enter at the height closes the land number with its
+  // T 100: the worked row; Enter at the height closes the land number with its
   // totals all the same; a land number without rows totals 0.
   EXPECT_EQ(RunUntil(TriangleArea, "100\nT1\n12.3456\n7.5\n\nT2\n10\n2\n5\n\nT3\n\nQ\n", ShowResultMenu),
             ShowResultMenu);

@@ -1,7 +1,7 @@
 // Command 6 in whole sessions on a fixture job: the coordinate area report of a
 // square in each style against its golden report (CP932, CR LF), the window's
 // "S=", the outline left as area lines and their deletion by choice 7, and the
-// Heron and base-and-height commands with the Part's examples.
+// Heron and base-and-height commands with worked examples.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
