@@ -8,6 +8,7 @@
 #include "core/sound.h"
 #include "points/point_input.h"
 #include "points/resolver.h"
+#include "route/aside.h"
 #include "route/route_menu.h"
 #include "runtime/console.h"
 #include "runtime/files.h"
@@ -25,15 +26,6 @@ constexpr double kEndCode = 9999;    // an R of this marks the end point
 constexpr double kLastIpNumber = 249;  // its rows 998-999 hold an end point at most
 
 std::string Bare(double n) { return RtTrim(RtNumText(n)); }
-
-// `text` at `column` of the cursor's row, the cursor back where it was.
-void PrintAside(int column, const std::string& text) {
-  const int row = RtCsrlin();
-  const int back = RtPos();
-  RtLocate(column, row);
-  RtPrintStr(text, false);
-  RtLocate(back, row);
-}
 
 // The point question of a row: the prompt, its default name at column 18, Enter
 // for the default; the row takes the point found and its name.
@@ -57,7 +49,7 @@ void AskRowPoint(App& app, int row, const std::string& prompt, double guide) {
 void AskRowValue(App& app, int row, const std::string& prompt, double guide,
                  const std::string& aside = "") {
   double& value = app.route.RouteValue(row);
-  if (!aside.empty()) PrintAside(44, aside);
+  if (!aside.empty()) route::PrintAside(44, aside);
   RtPrintStr(prompt, false);
   RtPrintTab(17);
   RtPrintNum(value, false);
@@ -110,7 +102,7 @@ IpAnswer AskIpNumber(App& app, int& row, double& shown) {
   route::State& r = app.route;
   for (;;) {
     RtPrintStr("", true);
-    PrintAside(48, "[S,K,Q]");
+    route::PrintAside(48, "[S,K,Q]");
     RtColor(5);
     RtPrintStr(" 入力 IP 番号  " + Bare(shown) + " ", false);
     RtColor(7);

@@ -9,6 +9,7 @@
 #include "core/constants.h"
 #include "core/routines.h"
 #include "core/sound.h"
+#include "route/aside.h"
 #include "route/plan_height.h"
 #include "runtime/console.h"
 #include "runtime/files.h"
@@ -20,14 +21,6 @@ namespace {
 
 constexpr int kLastVerticalIndex = 999;
 constexpr double kLastChangePoint = 332;  // indexes 996 to 998
-
-void PrintAside(int column, const std::string& text) {
-  const int row = RtCsrlin();
-  const int back = RtPos();
-  RtLocate(column, row);
-  RtPrintStr(text, false);
-  RtLocate(back, row);
-}
 
 void PrintChangePointLine(App& app, double number, double td, double z, double vcl) {
   RtPrintToFile(core::kPrintBuffer,
@@ -60,7 +53,7 @@ PointAnswer AskChangePoint(App& app, int& number) {
   RtTable<double>& t = app.route.VerticalTable;
   for (;;) {
     RtPrintStr("", true);
-    PrintAside(40, "[Q,S,K]");
+    route::PrintAside(40, "[Q,S,K]");
     RtColor(6);
     RtPrintStr("変化点NO." + RtNumText(number), false);
     app.input.GuideNumber = 335;
@@ -129,7 +122,7 @@ Jump InputChangePoints(App& app) {
       PrintChangePointLine(app, reportNumber, t(0), t(1), t(2));
       continue;
     }
-    PrintAside(40, "[END= 9999]");
+    route::PrintAside(40, "[END= 9999]");
     if (app.profile.ProfileMode == 1) app.input.ViewRedrawPending = 1;
     double& vcl = t(index + 2);
     AskValue(app, vcl, "曲長         VCL=", 74);

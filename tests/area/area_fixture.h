@@ -20,6 +20,14 @@ class AreaTest : public PointQuestionTest {
     app.settings.TN = 1000;
   }
 
+  // The 10 x 10 square A1 (0, 0), A2 (10, 0), A3 (10, 10), A4 (0, 10) as points 1-4.
+  void SetSquare() {
+    SetPoint(1, 0, 0, "A1");
+    SetPoint(2, 10, 0, "A2");
+    SetPoint(3, 10, 10, "A3");
+    SetPoint(4, 0, 10, "A4");
+  }
+
   // Runs `entry` on `script` and the entries it goes on to, until one leaves for
   // `stop` (returned or jumped to), which is returned; at most `hops` entries.
   Entry RunUntil(Entry entry, const std::string& script, Entry stop, int hops = 50) {

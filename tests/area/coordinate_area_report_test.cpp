@@ -87,10 +87,7 @@ class AreaReportTest : public AreaTest {
  protected:
   void SetUp() override {
     AreaTest::SetUp();
-    SetPoint(1, 0, 0, "A1");
-    SetPoint(2, 10, 0, "A2");
-    SetPoint(3, 10, 10, "A3");
-    SetPoint(4, 0, 10, "A4");
+    SetSquare();
   }
   // The report of one typed figure in `style`, then "Q" to the area menu.
   std::vector<std::string> Report(const std::string& style, const std::string& vertices) {

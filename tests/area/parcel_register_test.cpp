@@ -24,10 +24,7 @@ class ParcelRegisterTest : public AreaTest {
  protected:
   void SetUp() override {
     AreaTest::SetUp();
-    SetPoint(1, 0, 0, "A1");
-    SetPoint(2, 10, 0, "A2");
-    SetPoint(3, 10, 10, "A3");
-    SetPoint(4, 0, 10, "A4");
+    SetSquare();
     area::State& a = app.area;
     a.LabelX.Dimension(2000);
     a.LabelY.Dimension(2000);
