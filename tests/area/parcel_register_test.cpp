@@ -137,3 +137,19 @@ TEST_F(ParcelRegisterTest, TotalsAreCutToHundredthsParcelByParcel) {
 }
 
 }  // namespace
+
+TEST_F(ParcelRegisterTest, AClickOnAParcelLabelAnswersTheLandNumber) {
+  RegisterBoth();
+  ASSERT_EQ(app.area.LabelText(0), "12");
+  // The view position of the label of 12, in the view's own units.
+  const ui::ViewState& v = app.view;
+  const double viewX = (app.area.LabelY(0) - v.ViewOriginY) / v.ViewScale;
+  const double viewY = v.ViewHeight - (app.area.LabelX(0) - v.ViewOriginX) / (v.ViewScale * v.VerticalRatio);
+  app.area.CumulativeParcelArea = 0;
+  app.area.CumulativeParcelCount = 0;
+  ForgetTranscript();
+  // The click offers "12"; Enter takes it and the parcel is reloaded.
+  Report("!click view " + std::to_string(viewX) + " " + std::to_string(viewY) + "\n\n");
+  EXPECT_EQ(CountContaining("S=       100.0000000"), 1);
+  EXPECT_EQ(app.area.LotNumberPickEnabled, 0);
+}
