@@ -63,6 +63,16 @@ bool LevelValuesFit(double distance, double reading) {
   return columns::DecimalWindowFits(distance, 3, 7) && columns::DecimalWindowFits(reading, 2, 7);
 }
 
+// The set-up's display line (record 0) stands ready as the next record, with no
+// attribute yet; the ding says the set-up is taken.
+void PlaceDisplayLineAsNextRecord(App& app) {
+  fieldbook::State& f = app.fieldbook;
+  const double next = app.traverse.FieldBookRecordIndex + 1;
+  f.FieldBookRecord(next) = f.FieldBookRecord(0);
+  f.FieldBookAttribute(next) = "";
+  PlaySound(app, "ding.wav");
+}
+
 }  // namespace
 
 void ChooseFieldBookMode(App& app) {
@@ -143,10 +153,7 @@ void EnterLevelBacksight(App& app) {
   FormatObservationFields(app);
   f.FieldBookRecord(0) =
       fieldbook::LevelReadingRecord("^", f.LevelBacksightName, f.DistanceColumn, f.ObservationHeightField);
-  const double next = app.traverse.FieldBookRecordIndex + 1;
-  f.FieldBookRecord(next) = f.FieldBookRecord(0);
-  f.FieldBookAttribute(next) = "";
-  PlaySound(app, "ding.wav");
+  PlaceDisplayLineAsNextRecord(app);
 }
 
 void SetUpFieldBookStation(App& app) {
@@ -175,10 +182,7 @@ void SetUpFieldBookStation(App& app) {
   f.FieldBookBacksightName = columns::PadTo(f.FieldBookBacksightName, 17);
   f.InstrumentHeightText = columns::PadTo(f.InstrumentHeightText, 7);
   f.FieldBookRecord(0) = fieldbook::StationRecord(f.TypedStationName, f.FieldBookBacksightName, f.InstrumentHeightText);
-  const double next = app.traverse.FieldBookRecordIndex + 1;
-  f.FieldBookRecord(next) = f.FieldBookRecord(0);
-  f.FieldBookAttribute(next) = "";
-  PlaySound(app, "ding.wav");
+  PlaceDisplayLineAsNextRecord(app);
 }
 
 void EnterObservationValues(App& app) {
