@@ -1,7 +1,8 @@
 // Command 6 in whole sessions on a fixture job: the coordinate area report of a
 // square in each style against its golden report (CP932, CR LF), the window's
 // "S=", the outline left as area lines and their deletion by choice 7, and the
-// Heron and base-and-height commands with worked examples.
+// Heron and base-and-height commands with worked examples, and the coordinate
+// triangles' labels in the view.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -98,3 +99,36 @@ TEST(AreaSession, HeronAndTriangleAreasGiveThePartsExamples) {
 }
 
 }  // namespace
+
+TEST(AreaSession, CoordinateTrianglesLabelTheirTrianglesAndTheLandNumberInTheView) {
+  // The square fitted into the view; the coordinate triangles of a new parcel
+  // T1, its perimeter and two triangles, with a picture taken while the second
+  // triangle's label is fresh (End redraws) and one after the parcel is stored.
+  const TempFolder data, windows, io;
+  const int status = fixture_points::Run(
+      "{END}ZE=\n!png view before.png\n"
+      "6\n3\n100\n1\nT1\nY\nP1\nP2\nP3\nP4\n\nP1\nP2\nP3\nP1\nP3\nP4\n{END}{NOENTER}\n"
+      "!png view triangles.png\n\nQ\n!png view stored.png\n\n",
+      kSquare, data, windows, io);
+  ASSERT_EQ(status, 0) << ReadHostFile(io / "err") << ReadHostFile(io / "out");
+  const fixture_points::Png before(data / "before.png"), triangles(data / "triangles.png"),
+      stored(data / "stored.png");
+  ASSERT_TRUE(before.Ok() && triangles.Ok() && stored.Ok());
+  const fixture_points::FittedView fit(kSquare, before);
+  constexpr int kTriangleColour = 8;
+  // ^1 and ^2 in their circles at the centroids of P1 P2 P3 and P1 P3 P4.
+  const struct {
+    double x, y;
+  } centroids[] = {{20.0 / 3, 10.0 / 3}, {10.0 / 3, 20.0 / 3}};
+  for (const auto& c : centroids) {
+    const int px = fit.PixelX(c.y), py = fit.PixelY(c.x);
+    EXPECT_EQ(before.CountAround(kTriangleColour, px, py, 8), 0);
+    EXPECT_GT(triangles.CountAround(kTriangleColour, px, py, 8), 20);
+  }
+  // The land number T1 at the mean of the perimeter's vertices, in the colour
+  // of height texts, once the parcel is stored.
+  constexpr int kLandNumberColour = 13;
+  const int px = fit.PixelX(5), py = fit.PixelY(5);
+  EXPECT_EQ(before.CountAround(kLandNumberColour, px, py, 15), 0);
+  EXPECT_GT(stored.CountAround(kLandNumberColour, px, py, 15), 10);
+}

@@ -37,24 +37,10 @@ TEST(ViewSession, EndFitsTheJobsPointsIntoTheView) {
   const Png after(data / "after.png");
   ASSERT_TRUE(after.Ok());
   ASSERT_EQ(after.Width(), before.Width());
-  // Where the fit puts each point: the extent, widened by a tenth, centred in
-  // the view (0.1 mm units, 96 pixels an inch).
-  const double unitsPerPixel = 254.0 / 96.0;
-  const double h = after.Height() * unitsPerPixel, w = after.Width() * unitsPerPixel;
-  double minX = 1e9, maxX = -1e9, minY = 1e9, maxY = -1e9;
-  for (const FixturePoint& p : kPoints) {
-    minX = std::min(minX, p.x);
-    maxX = std::max(maxX, p.x);
-    minY = std::min(minY, p.y);
-    maxY = std::max(maxY, p.y);
-  }
-  const double scale = std::max((maxX - minX) / h, (maxY - minY) / w) * double(1.1f);
-  const double originX = minX - (h * scale - (maxX - minX)) / 2;
-  const double originY = minY - (w * scale - (maxY - minY)) / 2;
+  const fixture_points::FittedView fit(kPoints, after);
   for (const FixturePoint& p : kPoints) {
     SCOPED_TRACE(p.name);
-    const int px = static_cast<int>((p.y - originY) / scale / unitsPerPixel);
-    const int py = static_cast<int>((h - (p.x - originX) / scale) / unitsPerPixel);
+    const int px = fit.PixelX(p.y), py = fit.PixelY(p.x);
     // The mark symbol over the point, the name to its upper right.
     EXPECT_GT(after.Count(kSymbol, px - 8, py - 8, px + 12, py + 12), 5);
     EXPECT_GT(after.Count(kName, px, py - 10, px + 30, py + 10), 5);
