@@ -7,6 +7,7 @@
 #include "core/routines.h"
 #include "core/sound.h"
 #include "fieldbook/book_file.h"
+#include "fieldbook/collector_files.h"
 #include "fieldbook/browser.h"
 #include "fieldbook/input_loop.h"
 #include "fieldbook/records.h"
@@ -59,7 +60,7 @@ Jump FieldBookMenu(App& app) {
     case 6:
       return {OpenFieldBookFileMenu};
     case 7:
-      return NotAvailableYet(app, " SD変換はまだ使えません");
+      return {FieldBookConversionMenu};
     case 8:
       return {FieldBookOptions};
     case 9:

@@ -39,17 +39,35 @@ int ReferenceOf(const std::string& record, size_t& start) {
   return static_cast<int>(std::lround(RtVal(record.substr(start, record.size() - 1 - start))));
 }
 
-void SayFileRefused(const std::string& path, const char* why) {
+[[noreturn]] void RepeatLastCommandJump() { JumpTo(EntryOf(Routines().RepeatLastCommand)); }
+
+void SaveFieldBookAs(App& app) {
+  ShowSaveFileDialog(app);
+  if (app.job.ChosenFilePath.empty()) RepeatLastCommandJump();
+  try {
+    WriteFieldBookFile(app);
+  } catch (const RtError&) {
+    fieldbook::SayFileRefused(app.job.ChosenFilePath, " に書けません。ファイルはそのままです");
+  }
+}
+
+void ReadChosenFieldBook(App& app, bool append) {
+  ShowOpenFileDialog(app);
+  if (app.job.ChosenFilePath.empty()) RepeatLastCommandJump();
+  ReadFieldBookFile(app, append);
+}
+
+}  // namespace
+
+void fieldbook::SayFileRefused(const std::string& path, const char* why) {
   RtColor(2);
   RtPrintStr(" " + path + why, true);
   RtColor(7);
 }
 
-// Every line of the file at `path`; false (and a message) when it cannot be
-// read or holds no line.
-bool ReadAllLines(const std::string& path, std::vector<std::string>& lines) {
+bool fieldbook::ReadAllLines(const std::string& path, std::vector<std::string>& lines) {
   if (!RtFileExists(path)) {
-    SayFileRefused(path, " が見つかりません。野帳はそのままです");
+    fieldbook::SayFileRefused(path, " が見つかりません。野帳はそのままです");
     return false;
   }
   try {
@@ -61,35 +79,15 @@ bool ReadAllLines(const std::string& path, std::vector<std::string>& lines) {
     RtClose(kBookFile);
   } catch (const RtError&) {
     RtClose(kBookFile);
-    SayFileRefused(path, " を読めません。野帳はそのままです");
+    fieldbook::SayFileRefused(path, " を読めません。野帳はそのままです");
     return false;
   }
   if (lines.empty()) {
-    SayFileRefused(path, " は空です。野帳はそのままです");
+    fieldbook::SayFileRefused(path, " は空です。野帳はそのままです");
     return false;
   }
   return true;
 }
-
-[[noreturn]] void RepeatLastCommandJump() { JumpTo(EntryOf(Routines().RepeatLastCommand)); }
-
-void SaveFieldBookAs(App& app) {
-  ShowSaveFileDialog(app);
-  if (app.job.ChosenFilePath.empty()) RepeatLastCommandJump();
-  try {
-    WriteFieldBookFile(app);
-  } catch (const RtError&) {
-    SayFileRefused(app.job.ChosenFilePath, " に書けません。ファイルはそのままです");
-  }
-}
-
-void ReadChosenFieldBook(App& app, bool append) {
-  ShowOpenFileDialog(app);
-  if (app.job.ChosenFilePath.empty()) RepeatLastCommandJump();
-  ReadFieldBookFile(app, append);
-}
-
-}  // namespace
 
 bool fieldbook::IsTraverseLayout(const std::string& record) {
   const std::string kind = KindOf(record);
@@ -173,10 +171,10 @@ bool ReadFieldBookFile(App& app, bool append) {
   fieldbook::State& f = app.fieldbook;
   const std::string path = app.job.ChosenFilePath;
   std::vector<std::string> lines;
-  if (!ReadAllLines(path, lines)) return false;
+  if (!fieldbook::ReadAllLines(path, lines)) return false;
   const double first = append ? f.FieldBookCount : 0;
   if (first + static_cast<double>(lines.size() - 1) > fieldbook::kRecordCapacity) {
-    SayFileRefused(path, " は野帳に入りきりません (9999件まで)。野帳はそのままです");
+    fieldbook::SayFileRefused(path, " は野帳に入りきりません (9999件まで)。野帳はそのままです");
     return false;
   }
   if (!append) ClearFieldBook(app);

@@ -49,6 +49,13 @@ struct BookLine {
 };
 BookLine ParseBookLine(const std::string& line, bool editorCopy);
 
+// A file refused: " " + path + why, in colour 2.
+void SayFileRefused(const std::string& path, const char* why);
+
+// Every line of the file at `path` (CR LF ends taken off); false, with a message
+// that the book stays as it was, when it is missing, unreadable or holds no line.
+bool ReadAllLines(const std::string& path, std::vector<std::string>& lines);
+
 }  // namespace fieldbook
 
 // Writes the book to DialogPath (ChosenFilePath); nothing at all for an empty

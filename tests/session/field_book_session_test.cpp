@@ -48,4 +48,34 @@ TEST(FieldBookSession, TraverseAndLevelRunAreRecordedAndSaved) {
   EXPECT_EQ(s.File("krnb.y"), expected.substr(0, expected.size() - 13) + "\r\n");
 }
 
+TEST(FieldBookSession, TheBookGoesOutToCollectorFilesAndComesBackFromTheSdFile) {
+  const scripted::SessionResult s = scripted::Krn(
+      // Station A, back-sight B, height 1.5, the sight to A1; then choice 7:
+      // the SD file and the SDR3P file, the SD file read back with its
+      // connection data, and the book saved as BACK.Y.
+      "10\n3\n0\nA\nB\n1.5\n123.4567\n90.1234\n45\n\nA1\nQ\n"
+      "7\n1\n!file OUT\n"
+      "7\n4\n!file OUT\n"
+      "7\n2\n!file OUT.SD\n1\n"
+      "6\n1\n!file BACK.Y\n");
+  ASSERT_EQ(s.status, 0) << s.errors << s.transcript;
+  const std::string stamp = "G00TS,26/12/10,09:30:00\r\n";
+  EXPECT_EQ(s.File("OUT.SD"),
+            "A00NM,1,SET3000 Ver 01-10,26/12/10,09:30:00,11311,102\r\n"
+            "B00NM,OUT,3,2111,\r\n"
+            "B10NM,1.00000000,0\r\n" +
+                stamp + "B20NM,:,SET3000,022222,1,0\r\n" + "C00TP,A,0.000,0.000,0.000, 1.500,\r\nC10NM,,,,0\r\n" +
+                "C20NM,1,1,\r\n" + stamp + stamp + "E10NM,A,B,,,\r\nD00TP,A,B,0.0000,0.0000\r\n" +
+                "E00TP,A,A1,R,45.0000,90.1234,123.456,1.500,,\r\n" + "\x03" + "00000\r\n");
+  const std::string s3p = s.File("OUT.S3P");
+  EXPECT_NE(s3p.find("\r\nK01        A" + std::string(16, ' ') + "1.500 B=P=C"), std::string::npos) << s3p;
+  EXPECT_NE(s3p.find("\r\nD27R0002   A1" + std::string(15, ' ') + "1.500    45.0000    90.1234    123.456"),
+            std::string::npos)
+      << s3p;
+  // The station comes back in the short form; the sight as it was.
+  const auto line44 = [](const std::string& record) { return (record + "        ").substr(0, 44) + "\r\n"; };
+  EXPECT_EQ(s.File("BACK.Y"),
+            "\r\n" + line44("*A        B         1.500  ") + line44("' 123.456  90.1234  45.0000  1.500 A1"));
+}
+
 }  // namespace
