@@ -43,9 +43,10 @@ std::string CutTo(const std::string& text, int n) {
 }
 
 // The station of a "*" record: the short form's windows as they stand (station
-// 9 bytes, back-sight 8, the instrument height 6, completed with "0" when the
-// record is short); of the long form, its own fields trimmed, the height placed
-// to the right of its 6 bytes.
+// 9 bytes, back-sight 8, the instrument height 6, completed with blanks when the
+// record is short, so that a height such as "15" never reads as "1500"); of the
+// long form, its own fields trimmed, the height placed to the right of its 6
+// bytes.
 struct StationWindows {
   std::string name, backsight, height;
 };
@@ -53,7 +54,7 @@ StationWindows StationWindowsOf(const std::string& record) {
   if (RtTrim(record).size() > kShortStationLimit)
     return {RtTrim(Columns(record, 2, 17)), RtTrim(Columns(record, 19, 34)),
             RightAlign(RtTrim(Columns(record, 36, 42)), 6)};
-  return {PadTo(Columns(record, 2, 10), 9), PadTo(Columns(record, 11, 18), 8), Columns(record + "00000", 20, 25)};
+  return {PadTo(Columns(record, 2, 10), 9), PadTo(Columns(record, 11, 18), 8), PadTo(Columns(record, 20, 25), 6)};
 }
 
 // The windows of a sight record: slope distance 2-10, vertical angle 11-19,
@@ -106,30 +107,19 @@ void ChooseCollectorFile(App& app, const char* extension, int guide, bool save) 
   if (app.job.ChosenFilePath.empty()) RepeatLastCommandJump();
 }
 
-// True when the file at `path` holds no byte (as the save dialog makes a new one).
-bool IsEmptyFile(const std::string& path) {
-  if (!RtFileExists(path)) return false;
-  try {
-    RtOpen(kCollectorFile, path, RtFileMode::Input);
-    const long length = RtLof(kCollectorFile);
-    RtClose(kCollectorFile);
-    return length == 0;
-  } catch (const RtError&) {
-    RtClose(kCollectorFile);
-    return false;
-  }
+// True when the book holds records to write; otherwise says so.
+bool BookToWrite(const App& app) {
+  if (app.fieldbook.FieldBookCount > 0) return true;
+  RtColor(2);
+  RtPrintStr(" 野帳にデータがありません。ファイルは書きません", true);
+  RtColor(7);
+  return false;
 }
 
 // Writes `lines` as the job's file with the chosen extension, in one safe step:
-// a file that cannot be written stays as it was. An empty book writes nothing
-// and removes only the empty file the dialog may have made.
+// a file that cannot be written stays as it was.
 Jump WriteCollectorFile(App& app, const std::vector<std::string>& lines) {
   const std::string path = files::JobFilePath(app);
-  if (lines.empty()) {
-    if (IsEmptyFile(path)) RtKill(path);
-    fieldbook::SayFileRefused(path, " : 野帳が空です。ファイルは書きません");
-    return {FieldBookMenu};
-  }
   RtClose(kCollectorFile);
   try {
     RtOpen(kCollectorFile, path, RtFileMode::Output);
@@ -253,11 +243,14 @@ SdRead ParseSdFile(const std::vector<std::string>& lines, const std::string& pat
       stationName = fields[i];
       height = fields[i + 4];
       openStation = newRecord(stationRecord(""), "");
+    } else if (code == "D00TP" && openStation == 0) {
+      ++read.dropped;  // no station block to close
     } else if (code == "D00TP") {
-      if (openStation == 0) openStation = newRecord("", "");
       read.records[openStation] = stationRecord(fields[i + 1]);
       openStation = 0;
-    } else if (code == "E00TP" && RtVal(fields[i + 5]) != 0) {
+    } else if (code == "E00TP" && RtVal(fields[i + 5]) == 0) {
+      ++read.dropped;  // no slope distance
+    } else if (code == "E00TP") {
       const std::string& name = fields[i + 1];
       const std::string record = "'" + RightAlign(fields[i + 5], 8) + RightAlign(fields[i + 4], 9) +
                                  RightAlign(fields[i + 3], 9) + RightAlign(fields[i + 6], 7) + " " +
@@ -295,6 +288,7 @@ Jump FieldBookConversionMenu(App& app) {
 }
 
 Jump WriteSdFile(App& app) {
+  if (!BookToWrite(app)) return {FieldBookMenu};
   ChooseCollectorFile(app, ".SD", kGuideSdWrite, true);
   const fieldbook::State& f = app.fieldbook;
   return WriteCollectorFile(app, fieldbook::SdFileLines(f.FieldBookRecord, f.FieldBookAttribute,
@@ -303,6 +297,7 @@ Jump WriteSdFile(App& app) {
 }
 
 Jump WriteSdr3pFile(App& app) {
+  if (!BookToWrite(app)) return {FieldBookMenu};
   ChooseCollectorFile(app, ".S3P", kGuideSdr3pWrite, true);
   const fieldbook::State& f = app.fieldbook;
   return WriteCollectorFile(
@@ -326,6 +321,7 @@ Jump ReadSdFile(App& app) {
     RepeatLastCommandJump();
   }
   for (const std::string& field : SdFields(lines)) RtPrintStr(field, true);
+  if (read.dropped > 0) RtPrintStr(" 読み込まなかった記録 " + std::to_string(read.dropped) + " 件", true);
   ClearFieldBook(app);
   fieldbook::State& f = app.fieldbook;
   for (size_t i = 0; i < read.records.size(); ++i) {

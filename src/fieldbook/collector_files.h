@@ -36,13 +36,17 @@ struct SdRead {
   std::vector<std::string> records;  // records[0] is the display line
   std::vector<std::string> attributes;
   std::string refusal;  // empty when the file was read whole
+  int dropped = 0;      // sights without a slope distance, "D00TP" without its "C00TP"
 };
 
 // Reads the SD file's lines. With `withConnections` false the collector's
 // attribute is a point code and gets "9" (no connection line) before it; true
 // takes it as a whole attribute. A station block gives a short-form station
-// record, an observation with a slope distance a sight record; any other field
-// is passed over. A record cut off by the end of the file, or more records than
+// record (as soon as its "C00TP" is read; its "D00TP" adds the back-sight), an
+// observation with a slope distance a sight record with every number
+// right-aligned in its whole column; the sights without a distance and a
+// "D00TP" without its block are counted as dropped; any other field is passed
+// over. A record cut off by the end of the file, or more records than
 // the book holds, refuse the file.
 SdRead ParseSdFile(const std::vector<std::string>& lines, const std::string& path, bool withConnections);
 
@@ -53,8 +57,8 @@ SdRead ParseSdFile(const std::vector<std::string>& lines, const std::string& pat
 Jump FieldBookConversionMenu(App& app);
 
 // The book written as an SD or SDR3P file named by the save dialog, then the
-// field-book menu. A cancelled dialog goes to RepeatLastCommand; an empty book
-// writes nothing and leaves an existing file as it was.
+// field-book menu. An empty book is said before any dialog and writes nothing;
+// a cancelled dialog goes to RepeatLastCommand.
 Jump WriteSdFile(App& app);
 Jump WriteSdr3pFile(App& app);
 

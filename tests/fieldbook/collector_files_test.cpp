@@ -132,14 +132,14 @@ TEST(Sdr3pFile, WritesFixedColumnRecordsWithD00BeforeEachFollowingStation) {
   }
 }
 
-TEST(Sdr3pFile, AShortStationRecordTakesItsHeightFromTheAppendedZeros) {
+TEST(Sdr3pFile, AShortStationRecordCompletesItsHeightWithBlanks) {
   RtTable<std::string> records;
   records.Dimension(3);
-  records(1) = "*ST2      P1        1.5";  // 23 bytes
+  records(1) = "*ST2      P1        15";  // 22 bytes: 15 m, never 1500
   records(2) = "*ST3";
   const std::vector<std::string> lines = fieldbook::Sdr3pFileLines(records, 2, "J", kClock);
   ASSERT_GE(lines.size(), 26u);
-  EXPECT_EQ(lines[4].substr(27, 6), " 1.500");
+  EXPECT_EQ(lines[4].substr(27, 6), " 15   ");
   // Two stations in a row: the first block's back-sight line, then "D00".
   EXPECT_EQ(lines[13].substr(0, 4), "D27R");
   EXPECT_EQ(lines[14], "D00        000");
@@ -160,8 +160,8 @@ TEST(SdFile, ReadsStationBlocksAndSightsIntoBookRecords) {
       "E00TP,ST1,P1,R,45.0000,90.1234,123.456,1.500,K9,",
       "E00TP,ST1,P2,R,45.0000,90.1234,0,1.500,,",  // no slope distance: dropped
       "E00TP,ST1,P3,L,5.1,270,1.5,0,,",            // short texts keep their columns
-      "D00TP,ST1,,0.0000,0.0000",                  // a block without its C00TP
-      kEtx,
+      "D00TP,ST1,,0.0000,0.0000",                  // a block without its C00TP: dropped
+      "E00TP,ST1,P4,R,1,90,2,0,,",                 // the last record, without the ETX line
   };
   const fieldbook::SdRead points = fieldbook::ParseSdFile(file, kPath, false);
   ASSERT_EQ(points.refusal, "");
@@ -170,9 +170,10 @@ TEST(SdFile, ReadsStationBlocksAndSightsIntoBookRecords) {
                                 "*ST1      BS1       1.500  ",
                                 "' 123.456  90.1234  45.0000  1.500 P1       ",
                                 "'     1.5      270      5.1      0 P3       ",
-                                "*ST1               1.500  ",
+                                "'       2       90        1      0 P4       ",
                             }));
-  EXPECT_EQ(points.attributes, (std::vector<std::string>{"", "", "9K9", "9", ""}));
+  EXPECT_EQ(points.attributes, (std::vector<std::string>{"", "", "9K9", "9", "9"}));
+  EXPECT_EQ(points.dropped, 2);
   const fieldbook::SdRead lines = fieldbook::ParseSdFile(file, kPath, true);
   EXPECT_EQ(lines.attributes, (std::vector<std::string>{"", "", "K9", "", ""}));
   // A sight's fields are where the book's readers take them.

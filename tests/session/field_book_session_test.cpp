@@ -50,15 +50,19 @@ TEST(FieldBookSession, TraverseAndLevelRunAreRecordedAndSaved) {
 
 TEST(FieldBookSession, TheBookGoesOutToCollectorFilesAndComesBackFromTheSdFile) {
   const scripted::SessionResult s = scripted::Krn(
-      // Station A, back-sight B, height 1.5, the sight to A1; then choice 7:
-      // the SD file and the SDR3P file, the SD file read back with its
-      // connection data, and the book saved as BACK.Y.
-      "10\n3\n0\nA\nB\n1.5\n123.4567\n90.1234\n45\n\nA1\nQ\n"
+      // Both writers on the empty book; station A, back-sight B, height 1.5,
+      // the sight to A1; then choice 7: the SD file and the SDR3P file, the SD
+      // file read back with its connection data, and the book saved as BACK.Y.
+      "10\n7\n1\n7\n4\n"
+      "3\n0\nA\nB\n1.5\n123.4567\n90.1234\n45\n\nA1\nQ\n"
       "7\n1\n!file OUT\n"
       "7\n4\n!file OUT\n"
       "7\n2\n!file OUT.SD\n1\n"
       "6\n1\n!file BACK.Y\n");
   ASSERT_EQ(s.status, 0) << s.errors << s.transcript;
+  int emptyBook = 0;
+  for (const std::string& line : s.Lines()) emptyBook += line.find(U8(u8" 野帳にデータがありません")) != std::string::npos;
+  EXPECT_EQ(emptyBook, 2) << s.transcript;
   const std::string stamp = "G00TS,26/12/10,09:30:00\r\n";
   EXPECT_EQ(s.File("OUT.SD"),
             "A00NM,1,SET3000 Ver 01-10,26/12/10,09:30:00,11311,102\r\n"
