@@ -99,6 +99,10 @@ struct State {
   double CircleSweptAngle = 0;
   // The label of the point the reverse traverse went to, for the guidance.
   std::string GuidanceTargetName;
+  // The ground height under the target and the target height of the last
+  // guidance pass that showed a height (the bench-mark set-up reads them).
+  double LastGuidanceHeight = 0;
+  double LastGuidanceTargetHeight = 0;
 };
 
 }  // namespace cogo

@@ -11,6 +11,7 @@
 #include "points/local_public.h"
 #include "points/point_input.h"
 #include "points/relative_entry.h"
+#include "points/registration.h"
 #include "runtime/console.h"
 #include "runtime/numtext.h"
 #include "runtime/text.h"
@@ -112,9 +113,7 @@ void Divide(App& app) {
 void RadialCrossSection(App& app) {
   app.points.CoordinateDisplayMode = -1;
   PrintLine("ﾎｳｼｬｵｳﾀﾞﾝ");
-  // The relative entry measures from the instrument station; one entry until
-  // its observation routines repeat it to the answer P.
-  EnterRelativePoint(app);
+  RelativeEntryLoop(app);
   app.points.CoordinateDisplayMode = 1;
   PrintLine("ﾓﾄﾞﾘﾏｼﾀ");
 }
@@ -131,8 +130,9 @@ bool RunCommand(App& app) {
     ReverseTraverse(app, "ﾜﾘｺﾐｷﾞｬｸﾄﾗ", -1);
   } else if (k == "K") {
     PrintLine("ｺｳｶｲ");
-    // TEMPORARY: the intersection of two sights needs the instrument link.
-    PrintLine(" 交会は器械との接続が必要で、まだ使えません");
+    Call(Routines().InputTargetHeight, app);
+    Call(Routines().ObserveIntersection, app);
+    if (!app.fieldbook.IntersectionAnswer.empty()) StorePoint(app);
   } else if (k == "+") {
     SwitchToLocalCoordinates(app);
   } else if (k == "C") {

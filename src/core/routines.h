@@ -49,6 +49,11 @@ struct ProgramRoutines {
   Routine SaveWorkingState = nullptr;
   Routine RestoreWorkingState = nullptr;
   Routine InputTargetHeight = nullptr;
+  Routine InputTargetDistance = nullptr;
+  Routine InputTargetAngles = nullptr;
+  Routine ComputeFromInstrumentReading = nullptr;
+  Routine ObserveIntersection = nullptr;
+  Routine MeasureTargetOnline = nullptr;
 
   // Transfer.
   Entry TransferMenu = nullptr;
@@ -59,6 +64,7 @@ struct ProgramRoutines {
   Routine PrintInverseReport = nullptr;
   Routine PrintDirectionDistanceReport = nullptr;
   Routine NormalizeAngleToDms = nullptr;
+  Routine PrintObservationLineBody = nullptr;
   Routine AdvanceStationAndReport = nullptr;
   Routine InputBacksightAngle = nullptr;
   Entry RunOpenReverseTraverse = nullptr;

@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr int kPortFile = 3;
+using fieldbook::kPortFile;
 constexpr const char* kLevelFormat = ":(f8n2X8,RD15000)";
 constexpr const char* kMeasureFormat = ":(f8n2X8,RD20000)";
 constexpr const char* kShortFormat = ":(f8n2X8,RD5000)";
@@ -70,6 +70,12 @@ bool TotalStationFailed(const App& app) {
   const std::string& reply = f.RecordBuffer(0);
   return f.MeasuredVerticalAngle == 0 || columns::Columns(reply, 1, 1) == "E" ||
          columns::Columns(reply, 17, 17) == "E" || app.shell.CommFailureFlag == 1;
+}
+
+bool AngleReadingFailed(const App& app) {
+  const fieldbook::State& f = app.fieldbook;
+  return app.shell.CommFailureFlag == 1 || f.RecordBuffer(0).find('E') != std::string::npos ||
+         f.ObservedVerticalAngle == 0;
 }
 
 bool LevelFailed(const App& app) {

@@ -40,11 +40,16 @@ void ReadInstrumentAngles(App& app);
 void SendTotalStationStop(App& app);
 void SendTrackingEnd(App& app);
 
-// The failure tests of the callers.
+// The failure tests of the callers. An angle reading failed when it timed out,
+// its reply holds an "E" anywhere, or its zenith angle is 0.
 bool TotalStationFailed(const App& app);
+bool AngleReadingFailed(const App& app);
 bool LevelFailed(const App& app);
 
 namespace fieldbook {
+
+// The file number of the instrument port while a conversation runs.
+inline constexpr int kPortFile = 3;
 
 // The values of a total-station reply: slope distance (metres, from whole
 // millimetres in columns 1-8), vertical and horizontal angle (dd.mmss, columns

@@ -120,6 +120,25 @@ struct State {
   // another (a registration's own stake-out report) restores its own copy and
   // leaves the outer one in place.
   std::vector<KeptWorkingState> KeptWorkingStates;
+
+  // ---- The online measurement of a target from the instrument station ----
+  // Horizontal distance of the sight before the scale factor, and its slope
+  // distance; the horizontal reading (dd.mmss) before it became the sight's
+  // azimuth in TargetHorizontalAngle; the height of the point under the target;
+  // the placed target.
+  double TargetDistance = 0;
+  double SlopeDistance = 0;
+  double ObservedHorizontalAngle = 0;
+  double TargetPointHeight = 0;
+  double MeasuredTargetX = 0;
+  double MeasuredTargetY = 0;
+  // The intersection of two sights: the forward-intersection kind (1 water
+  // surface, 2 two instruments, else wall surface), the first ray's reading
+  // from the base azimuth (dd.mmss) and the last "IH=" answer, upper-cased
+  // (empty: nothing was observed).
+  double IntersectionKind = 0;
+  double FirstRayAngle = 0;
+  std::string IntersectionAnswer;
 };
 
 }  // namespace fieldbook

@@ -101,6 +101,7 @@ void MeasureRelativePoint(App& app) {
   NextPointName(app);
   EnterRelativePoint(app);
   app.traverse.TargetHeight = app.cogo.SetupInstrumentHeight;
+  app.input.RawAnswer = "=";  // the callers' sign that the entry took the point
 }
 
 Step TakeAnswer(App& app) {

@@ -12,7 +12,9 @@
 #include "cogo/coordinate_menu.h"
 #include "cogo/reverse_traverse.h"
 #include "core/routines.h"
+#include "fieldbook/intersection_observations.h"
 #include "fieldbook/observation_fields.h"
+#include "fieldbook/online_target.h"
 #include "fieldbook/working_state.h"
 #include "files/coordinate_management.h"
 #include "files/result.h"
@@ -57,6 +59,11 @@ void InstallProgramRoutines() {
   r.SaveWorkingState = SaveWorkingState;
   r.RestoreWorkingState = RestoreWorkingState;
   r.InputTargetHeight = InputTargetHeight;
+  r.InputTargetDistance = InputTargetDistance;
+  r.InputTargetAngles = InputTargetAngles;
+  r.ComputeFromInstrumentReading = ComputeFromInstrumentReading;
+  r.ObserveIntersection = ObserveIntersection;
+  r.MeasureTargetOnline = MeasureTargetOnline;
 
   r.FlushPendingReportLine = FlushPendingReportLine;
   r.ReportTwoPointInverse = ReportTwoPointInverse;

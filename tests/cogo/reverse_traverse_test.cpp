@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "cogo/kind_fixture.h"
+#include "core/routines.h"
 #include "points/registration.h"
 #include "support/u8.h"
 
@@ -86,8 +89,8 @@ TEST_F(ReverseTraverseTest, NamesInTheReportLineAndZdThreeOrFour) {
 }
 
 // No height: no "fs="; far from the point before: no "l="; ZE 3 asks "f=",
-// which serves this report only; guidance says it is not available yet.
-TEST_F(ReverseTraverseTest, HeightsDistanceTargetHeightAndGuidance) {
+// which serves this report only.
+TEST_F(ReverseTraverseTest, HeightsDistanceAndTargetHeight) {
   ToPoint();
   app.points.WorkPointZ = 0;
   app.points.InputSavedPointX = 5000;
@@ -101,13 +104,76 @@ TEST_F(ReverseTraverseTest, HeightsDistanceTargetHeightAndGuidance) {
   ReverseTraverseToPoint(app);
   EXPECT_EQ(CountContaining("f= 1.5"), 1);
   EXPECT_EQ(app.traverse.TargetHeight, 1.5);
+}
 
-  ToPoint();
-  app.settings.ZE = 0;
-  app.view.GuidanceMode = 1;
+// Guidance from the station (0, 0), orientation 0, to the design point (10, 0):
+// typed horizontal distances with the reading, no height typed.
+class GuidanceTest : public ReverseTraverseTest {
+ protected:
+  void SetUp() override {
+    ReverseTraverseTest::SetUp();
+    if (Routines().PrintObservationLineBody == nullptr) Routines().PrintObservationLineBody = [](App&) {};
+    AtDesignPoint();
+  }
+  void AtDesignPoint() {
+    points::Store& p = app.points;
+    p.WorkPointX = 10, p.WorkPointY = 0, p.WorkPointZ = 0;
+    p.InputSavedPointX = 5000;
+    app.input.Answer = "D1";
+    app.view.GuidanceMode = 1;
+    app.settings.ZE = 0;
+    app.traverse.DistancePromptFlag = 1;
+  }
+};
+
+TEST_F(GuidanceTest, EachTargetShowsItsMoveToThePoint) {
+  const struct {
+    const char* answers;  // IL=, Iz= (Enter: 0, so "f=" follows), IH=, f=, the registration menu
+    const char* line;
+  } cases[] = {
+      {"9\n\n0\n\n\n", "H=  180-00-00  l=     1.000"},
+      {"14.142135623731\n\n45\n\n\n", "H=   45-00-00  l=    10.000"},
+      {"11\n\n0\n\n\n", "H=  359-59-59  l=     1.000"},
+      {"10\n\n0\n\n\n", "H=  270-00-00  l=     0.000"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    AtDesignPoint();
+    ForgetTranscript();
+    Answers(c.answers);
+    ReverseTraverseToPoint(app);
+    EXPECT_EQ(CountContaining(c.line), 1);
+  }
+}
+
+TEST_F(GuidanceTest, ChoiceOneRegistersTheTargetAndEnterEndsRepeatedPasses) {
+  const double count = app.points.PointCount;
+  Answers("11\n90\n0\n1\n\n\n");  // Iz= 90: no "f="
   ReverseTraverseToPoint(app);
-  EXPECT_TRUE(Printed(U8(u8" 誘導は器械との接続が必要で、まだ使えません")));
-  EXPECT_EQ(app.points.WorkPointZ, 99.8);
+  const points::Store& p = app.points;
+  EXPECT_EQ(p.PointCount, count + 1);
+  EXPECT_NEAR(p.PointX(static_cast<int>(p.StoredPointNumber)), 11, 1e-9);
+  EXPECT_EQ(app.input.Answer, "P");
+
+  // ZE 2: a pass after each target, the sighting line each time, until Enter.
+  AtDesignPoint();
+  app.settings.ZE = 2;
+  ForgetTranscript();
+  Answers("9\n90\n0\n11\n90\n0\n\n");
+  ReverseTraverseToPoint(app);
+  EXPECT_EQ(CountContaining(" BS --[ST]--> D1"), 3);
+  EXPECT_EQ(CountContaining("l=     1.000"), 2);
+  EXPECT_EQ(app.points.WorkPointX, 10);  // restored
+}
+
+TEST_F(GuidanceTest, TheLineOfSightHeightOverThePoint) {
+  // "V" at 80-00-00: cos 80 x 10 / sin 80 + 100 + 1.5, against the design 0.
+  Answers("v\n\nv\n80\n\n");  // Enter at IV= asks again
+  ReverseTraverseToPoint(app);
+  const double z = std::cos(80 * M_PI / 180) * 10 / std::sin(80 * M_PI / 180) + 101.5;
+  EXPECT_EQ(CountContaining(U8(u8" 天頂角を入力してください")), 1);
+  EXPECT_NEAR(app.fieldbook.TargetPointHeight, z, 1e-9);
+  EXPECT_EQ(CountContaining("Z= 103.263    z= 103.263"), 1);
 }
 
 TEST_F(ReverseTraverseTest, WithoutAStationSetUpItSaysSo) {

@@ -128,8 +128,23 @@ TEST_F(TraverseCommandTest, GradientOffsetsAndQuit) {
   RunAnswer(app, "c");
   EXPECT_EQ(app.cogo.OffsetPromptMode, "");
   EXPECT_EQ(RunAnswer(app, "q"), Routines().RepeatLastCommand);
+}
+
+// K: the crossing of the base line (north from (0, 0)) with a sight from the
+// station (0, -10) is registered; Enter at "IH=" observes and registers nothing.
+TEST_F(TraverseCommandTest, KRegistersTheCrossingOfTwoSights) {
+  app.cogo.InstrumentStationY = -10;
+  const double count = app.points.PointCount;
+  Answers("\n");
   EXPECT_EQ(RunAnswer(app, "K"), nullptr);
-  EXPECT_TRUE(Printed(U8(u8" 交会は器械との接続が必要で、まだ使えません")));
+  EXPECT_EQ(app.points.PointCount, count);
+  Answers("45\n80\n\n\n");
+  EXPECT_EQ(RunAnswer(app, "k"), nullptr);
+  ASSERT_EQ(app.points.PointCount, count + 1);
+  const int n = static_cast<int>(app.points.StoredPointNumber);
+  EXPECT_NEAR(app.points.PointX(n), 10, 5e-4);
+  EXPECT_NEAR(app.points.PointY(n), 0, 5e-4);
+  EXPECT_EQ(CountContaining(U8(u8"ｺｳｶｲ")), 2);
 }
 
 // H: from 350 to a second direction 10 the bisector is 360, not reduced; the

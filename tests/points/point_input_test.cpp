@@ -188,7 +188,7 @@ TEST_F(PointInputTest, QLeavesForTheResultMenu) {
 TEST_F(PointInputTest, EqualsMeasuresFromTheStationAndPutsTheTargetHeightBack) {
   app.cogo.SetupInstrumentHeight = 1.55;
   app.traverse.TargetHeight = 2;
-  Ask("=\n");
+  Ask("=\np\n");  // P at the distance ends the relative entry
   EXPECT_EQ(app.input.RawAnswer, "=");
   EXPECT_EQ(app.traverse.TargetHeight, 1.55);
 }
