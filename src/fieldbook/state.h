@@ -16,8 +16,8 @@ struct KeptWorkingState {
   double WorkPointZ = 0;
   double IncludedAngle = 0;
   double SecondLineSlope = 0;
-  double DirectionToWorkPoint = 0;
-  double DistanceToWorkPoint = 0;
+  double LegDirection = 0;
+  double HorizontalDistance = 0;
   double FromPointX = 0;
   double FromPointY = 0;
   double FromPointZ = 0;

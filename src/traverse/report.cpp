@@ -31,14 +31,14 @@ void WriteHeightPart(App& app) {
 
 void PrintDirectionDistanceReport(App& app) {
   traverse::State& t = app.traverse;
-  t.FormattedDirection = FormatAngleOf(app, app.points.DirectionToWorkPoint);
+  t.FormattedDirection = FormatAngleOf(app, app.points.LegDirection);
   const std::string included = FormatAngleOf(app, DmsToDegrees(t.IncludedAngle));
   // TEMPORARY: the column layout of the reverse traverses' report settings
   // (print mode above 1) comes with those traverses, the only commands that
   // choose it; until then every leg is written in the simple layout.
   RtPrintToFile(kPrintBuffer,
                 RtFormatUsing("               A=&         &  H=&         &  L=#######.###",
-                              {t.FormattedDirection, included, RoundDistance(app, app.points.DistanceToWorkPoint)}));
+                              {t.FormattedDirection, included, RoundDistance(app, app.points.HorizontalDistance)}));
   if (app.settings.ZE == 3) WriteHeightPart(app);
   RtPrintToFile(kPrintBuffer, "");
 }

@@ -17,7 +17,7 @@ struct State {
   double ObservationRunning = 0;
   double ZeroDirectionAngle = 0;
   // The leg of the last inverse. Its direction and distance are the point
-  // store's DirectionToWorkPoint and DistanceToWorkPoint (the orientation of a
+  // store's LegDirection and HorizontalDistance (the orientation of a
   // station set-up too), the station's height its FromPointZ. BackDirection is
   // the direction of the previous leg (180: none, the included angle is then
   // the direction itself); IncludedAngle the angle at the station from the
@@ -33,25 +33,20 @@ struct State {
   double InverseVerticalAngle = 0;
   double InverseGradient = 0;
   // A station set-up without orientation (Epsilon: horizontal angles are
-  // azimuths), and the vertical reading of the sight in hand (Epsilon: none).
+  // azimuths). The vertical reading of the sight in hand is the field book's
+  // MeasuredVerticalAngle (Epsilon: none).
   double UnorientedStation = 0;
-  double MeasuredVerticalAngle = 0;
   // Where an empty command of the radial observation loop goes: 1 the traverse
   // observation loop, 2 the stake-out menu, 3 the traverse kinds menu, 4 the
   // coordinate calculations menu.
   double ObservationReturnMenu = 0;
   double DistancePromptFlag = 1;
-  // The sight in hand: its vertical circle reading as typed (dd.mmss; 90 + VV
-  // when none was typed) and its reduced horizontal distance.
-  double VerticalReading = 90;
-  double ReducedDistance = 0;
   // The radial observation loop's last command, upper-cased; "*" registers the
   // last point again with a new target height.
   std::string ObservationCommand;
   // The report line being assembled column by column, and the report in progress.
   std::string ReportLine;
   double ReverseTraverseLegCount = 0;
-  double TraverseMenuChoice = 0;
   double PrintingReferencePoints = 0;
   // The field-book record being calculated and its observation.
   double FieldBookRecordIndex = 0;

@@ -10,12 +10,12 @@ void InputBacksightAngle(App& app) {
   ui::InputState& in = app.input;
   traverse::State& t = app.traverse;
   if (in.RawAnswer == "%") {
-    t.MeasuredVerticalAngle = app.shell.Epsilon;
+    app.fieldbook.MeasuredVerticalAngle = app.shell.Epsilon;
     RtPrintStr("ﾎｳｺｳｶｸ=", false);
     in.GuideNumber = 185;
     InputDirection(app);
     if (in.Answer.empty()) t.UnorientedStation = app.shell.Epsilon;
-    app.points.DirectionToWorkPoint = DmsToDegrees(in.AnswerValue);
+    app.points.LegDirection = DmsToDegrees(in.AnswerValue);
   }
   ReduceEccentricObservation(app);
   t.ObservationRunning = 0;

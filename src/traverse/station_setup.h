@@ -5,7 +5,7 @@ struct App;
 
 // Ends the base-point input of a set-up. When no back-sight point was given
 // (RawAnswer "%") it asks the direction angle "ﾎｳｺｳｶｸ=" (dd.mmss; the
-// orientation DirectionToWorkPoint := it in decimal degrees; Enter gives 0 and
+// orientation LegDirection := it in decimal degrees; Enter gives 0 and
 // marks the station unoriented: UnorientedStation := Epsilon). Then the
 // eccentric reduction (ReduceEccentricObservation) and ObservationRunning := 0.
 void InputBacksightAngle(App& app);

@@ -38,7 +38,7 @@ class ReverseTraverseTest : public KindTest {
 
 TEST_F(ReverseTraverseTest, ReportsFromTheStationAndPutsTheWorkBack) {
   points::Store& p = app.points;
-  p.FromPointX = 7, p.FromPointY = 8, p.DirectionToWorkPoint = 33, p.DistanceToWorkPoint = 44;
+  p.FromPointX = 7, p.FromPointY = 8, p.LegDirection = 33, p.HorizontalDistance = 44;
   ToPoint();
   ReverseTraverseToPoint(app);
   EXPECT_EQ(CountContaining(" BS --[ST]--> P1"), 1);
@@ -50,8 +50,8 @@ TEST_F(ReverseTraverseTest, ReportsFromTheStationAndPutsTheWorkBack) {
   EXPECT_TRUE(Holds(lines, kInverseLine));
   EXPECT_EQ(p.FromPointX, 7);
   EXPECT_EQ(p.FromPointY, 8);
-  EXPECT_EQ(p.DirectionToWorkPoint, 33);
-  EXPECT_EQ(p.DistanceToWorkPoint, 44);
+  EXPECT_EQ(p.LegDirection, 33);
+  EXPECT_EQ(p.HorizontalDistance, 44);
   EXPECT_EQ(p.WorkPointX, 30);
   EXPECT_EQ(p.WorkPointZ, 99.8);
 }
