@@ -27,7 +27,9 @@
 #include "traverse/new_point_start.h"
 #include "traverse/open_reverse_traverse.h"
 #include "traverse/report.h"
+#include "traverse/station_loop.h"
 #include "traverse/station_setup.h"
+#include "traverse/traverse_menu.h"
 
 void InstallProgramRoutines() {
   ProgramRoutines& r = Routines();
@@ -67,6 +69,8 @@ void InstallProgramRoutines() {
   r.InputBacksightAngle = InputBacksightAngle;
   r.RunOpenReverseTraverse = RunOpenReverseTraverse;
   r.AskNewPointStartNumber = AskNewPointStartNumber;
+  r.TraverseKindsMenu = TraverseKindsMenu;
+  r.TraverseObservationHeader = TraverseObservationHeader;
 
   r.AddPointToRunningArea = AddPointToRunningArea;
   r.LoadParcelVertexCyclic = LoadParcelVertexCyclic;

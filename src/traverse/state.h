@@ -60,6 +60,40 @@ struct State {
   RtTable<double> ReportColumnWidth{40};
   // The first number of the points a calculation computes from a start number.
   double NewPointStartNumber = 0;
+  // The observation set-up: the station's height used by the height
+  // computations, the instrument height given at the set-up (0 switches heights
+  // off for the whole run), the answer the back-sight question left (the
+  // back-sight's name or the typed direction angle) for the station record.
+  // Its instrument and target heights are the field book's, its orientation
+  // the point store's LegDirection, its position the from-point.
+  double ObservationStationHeight = 0;
+  double StationInstrumentHeight = 0;
+  std::string BacksightText;
+  // The sight reduced last from a slope distance: its horizontal reading
+  // (dd.mmss, which "*" takes again) and its computed height. Its azimuth is
+  // the coordinate calculations' PolarAzimuth, its horizontal distance the
+  // point store's HorizontalDistance.
+  double LastHorizontalAngle = 0;
+  double LastComputedHeight = 0;
+  std::string DistanceText;
+  // The name the last sight was registered or named under, and the instrument
+  // height column a turning record carries for the next station.
+  std::string StoredPointName;
+  std::string NextInstrumentHeightText;
+  // 1 once a sight of the present command has been registered, so that "*"
+  // has a point to correct.
+  double SightRegistered = 0;
+  // 1 when the sight in hand got a height (from its vertical reading or its
+  // height difference).
+  double SightHeightComputed = 0;
+  // The print fields of an observation line (its vertical reading is the
+  // field book's ObservedVerticalAngle, its target height TargetHeight) and the
+  // texts it made.
+  double ObservedHorizontalAngle = 0;
+  double SlopeDistance = 0;
+  std::string VerticalLabel;
+  std::string DistanceLabel;
+  std::string HorizontalAngleText;
   // The polygon section of the coordinate transformations: 1 while the open
   // reverse traverse writes profile points, ZE as it was before it forced 3,
   // and the number of the last profile point written.
