@@ -1,6 +1,5 @@
 #include "traverse/station_setup.h"
 
-#include <cmath>
 
 #include "core/app.h"
 #include "core/numeric.h"
@@ -30,8 +29,10 @@ void InputBacksightAngle(App& app) {
 }
 
 void InputInstrumentHeightIfNeeded(App& app) {
-  const double choice = app.job.SubmenuChoice;
-  if (choice - std::floor(choice) != 0) return;
+  // TEMPORARY: an eccentric set-up (a fraction in SubmenuChoice) has its
+  // heights asked by the eccentric reduction, which is not built yet; until
+  // then they are asked here as for any station, so that no height of an
+  // earlier command is carried into this one.
   app.fieldbook.ObservationInstrumentHeight = 0;
   InputInstrumentHeight(app);
 }

@@ -18,9 +18,9 @@ struct App;
 // (ReduceEccentricObservation) and ObservationRunning := 0.
 void InputBacksightAngle(App& app);
 
-// Nothing for an eccentric set-up (SubmenuChoice with a fraction, whose
-// heights the eccentric reduction asks); otherwise the instrument height
-// starts at 0 and InputInstrumentHeight asks it.
+// The instrument height starts at 0 and InputInstrumentHeight asks it. (An
+// eccentric set-up, SubmenuChoice with a fraction, is to have its heights
+// asked by the eccentric reduction instead, once that exists.)
 void InputInstrumentHeightIfNeeded(App& app);
 
 // ObservationStationHeight := the station's stored height, WorkPointZ := 0;
