@@ -37,7 +37,7 @@ void InputBaseLineAB(App& app) {
 
 void InputBasePoint(App& app) {
   points::Store& p = app.points;
-  p.DistanceToWorkPoint = 0;
+  p.HorizontalDistance = 0;
   app.traverse.ObservationRunning = 1;
   p.PointInputMode = 0;
   RtPrintStr("ｷｼﾞｭﾝﾃﾝ", true);
@@ -64,7 +64,7 @@ void InputBacksight(App& app) {
 void SetBaseLineAlongLeg(App& app) {
   const points::Store& p = app.points;
   cogo::State& c = app.cogo;
-  c.BaseAzimuth = p.DirectionToWorkPoint;
+  c.BaseAzimuth = p.LegDirection;
   c.BasePointX = p.FromPointX;
   c.BasePointY = p.FromPointY;
   c.BaseChainage = 0;
@@ -86,7 +86,7 @@ void InputParallelWidth(App& app) {
 void OffsetLineByWidth(App& app) {
   const points::Store& p = app.points;
   cogo::State& c = app.cogo;
-  const double across = p.DirectionToWorkPoint + 90;
+  const double across = p.LegDirection + 90;
   const double dx = c.OffsetWidth * CosDegrees(across);
   const double dy = c.OffsetWidth * SinDegrees(across);
   c.OffsetStartX = p.FromPointX + dx;
@@ -99,8 +99,8 @@ void OffsetLineByWidth(App& app) {
 void ComputePolarPoint(App& app) {
   points::Store& p = app.points;
   const double azimuth = app.cogo.PolarAzimuth;
-  p.WorkPointX = p.FromPointX + p.DistanceToWorkPoint * CosDegrees(azimuth);
-  p.WorkPointY = p.FromPointY + p.DistanceToWorkPoint * SinDegrees(azimuth);
+  p.WorkPointX = p.FromPointX + p.HorizontalDistance * CosDegrees(azimuth);
+  p.WorkPointY = p.FromPointY + p.HorizontalDistance * SinDegrees(azimuth);
   DrawLineToPoint(app);
 }
 

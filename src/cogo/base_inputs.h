@@ -3,7 +3,7 @@
 // sideways width, a polar point, an offset line and the angle of three points.
 //
 // Directions are decimal degrees from +X towards +Y; the leg in hand is the
-// point store's DirectionToWorkPoint and DistanceToWorkPoint; BackDirection and
+// point store's LegDirection and HorizontalDistance; BackDirection and
 // IncludedAngle are the inverse's (traverse::State). Every routine returns to
 // its caller, which tests RawAnswer for "%"; "Q" at a point question leaves
 // for the result menu from inside the point input.
@@ -32,28 +32,28 @@ void InputBasePoint(App& app);
 void InputBacksight(App& app);
 
 // "W=" (guide 35) through the input routine with the marker on the line from
-// the from-point along DirectionToWorkPoint, where a pick answers with its
+// the from-point along LegDirection, where a pick answers with its
 // offset from that line: OffsetWidth := the answer (Enter gives 0).
 void InputParallelWidth(App& app);
 // The base line along the leg in hand (from the from-point in the direction
-// DirectionToWorkPoint, no chainage, straight), with a pick in the view
+// LegDirection, no chainage, straight), with a pick in the view
 // answering the offset from it: what a width question marks.
 void SetBaseLineAlongLeg(App& app);
 
 // The from-point and the work point shifted by OffsetWidth to the right of
-// DirectionToWorkPoint into OffsetStartX/Y and OffsetEndX/Y; "  W=" and the
+// LegDirection into OffsetStartX/Y and OffsetEndX/Y; "  W=" and the
 // width as a line of the report.
 void OffsetLineByWidth(App& app);
 
-// The work point DistanceToWorkPoint from the from-point at PolarAzimuth (its
+// The work point HorizontalDistance from the from-point at PolarAzimuth (its
 // height as it was), drawn with the line from the from-point.
 void ComputePolarPoint(App& app);
 
 // The angle at B of the path A→B→C: A asked as the base line (InputBaseLineAB),
 // B by its inverse from A, whose leg goes into the report as B becomes the
 // from-point (AdvanceStationAndReport), then "Cﾃﾝ" by its inverse from B.
-// Afterwards BackDirection is the direction A→B, DirectionToWorkPoint and
-// DistanceToWorkPoint the leg B→C, IncludedAngle the angle at B from B→A
+// Afterwards BackDirection is the direction A→B, LegDirection and
+// HorizontalDistance the leg B→C, IncludedAngle the angle at B from B→A
 // clockwise to B→C and IntersectionAngle how far the path turns at B (both
 // dd.mmss, the turn 0 to 180). An abandoned A repeats the command in hand
 // (RepeatLastCommand): the menu that asked for the angle shows again. An

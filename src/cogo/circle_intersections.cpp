@@ -173,7 +173,7 @@ Jump CircleCircleIntersection(App& app) {
     if (Abandoned(app)) continue;  // no B: the base is asked anew
     RtSetLineStyle(kView, ui::kPenSolid);
     for (;;) {
-      if (p.DistanceToWorkPoint < kSamePlace) {
+      if (p.HorizontalDistance < kSamePlace) {
         Refuse(app, " 基線の両端が同じ位置で交点が決まりません");
         break;
       }
@@ -193,7 +193,7 @@ Jump CircleCircleIntersection(App& app) {
       area::State& sides = app.area;
       sides.SideA = ar;
       sides.SideB = br;
-      sides.SideC = p.DistanceToWorkPoint;
+      sides.SideC = p.HorizontalDistance;
       Call(Routines().ComputeSemiPerimeter, app);
       if (sides.SemiPerimeter < sides.LongestSide) {
         PlaySound(app, "chord.wav");

@@ -27,7 +27,7 @@ bool Abandoned(const App& app) { return app.input.RawAnswer == "%"; }
 // The cut point `distance` from B (the from-point) at `azimuth`.
 void PlaceCutPoint(App& app, double azimuth, double distance) {
   app.points.WorkPointZ = 0;
-  app.points.DistanceToWorkPoint = distance;
+  app.points.HorizontalDistance = distance;
   app.cogo.PolarAzimuth = azimuth;
   ComputePolarPoint(app);
 }
@@ -35,7 +35,7 @@ void PlaceCutPoint(App& app, double azimuth, double distance) {
 // The cuts of one corner, L after L; returns when a new corner is wanted.
 void CutCorner(App& app) {
   const double towardsA = app.traverse.BackDirection + 180;
-  const double towardsC = app.points.DirectionToWorkPoint;
+  const double towardsC = app.points.LegDirection;
   const double angleAtB = DmsToDegrees(app.traverse.IncludedAngle);
   const double deflection = DmsToDegrees(app.route.IntersectionAngle);
   for (;;) {
@@ -128,7 +128,7 @@ void FollowPolyline(App& app, Polyline line) {
   points::Store& p = app.points;
   for (;;) {
     const Polyline before = line;
-    const double legDirection = p.DirectionToWorkPoint;
+    const double legDirection = p.LegDirection;
     app.traverse.BackDirection = legDirection;
     Call(Routines().ReportTwoPointInverse, app);
     if (Abandoned(app)) {
@@ -137,7 +137,7 @@ void FollowPolyline(App& app, Polyline line) {
     }
     const plane::Point next{p.WorkPointX, p.WorkPointY};
     const double nextHeight = p.DesignatedPointZ;
-    const double nextDirection = p.DirectionToWorkPoint;
+    const double nextDirection = p.LegDirection;
     line.width = AskLegWidth(app, line.width, true);
     ShiftLeg(app, line);
     StoreShiftedCorner(app, before, line);
@@ -147,7 +147,7 @@ void FollowPolyline(App& app, Polyline line) {
     p.FromPointX = next.x;
     p.FromPointY = next.y;
     p.FromPointZ = nextHeight;
-    p.DirectionToWorkPoint = nextDirection;
+    p.LegDirection = nextDirection;
   }
 }
 
@@ -174,14 +174,14 @@ Jump ContinuousParallel(App& app) {
     if (Abandoned(app)) continue;
     line.endHeight = p.DesignatedPointZ;
     const plane::Point b{p.WorkPointX, p.WorkPointY};
-    const double legDirection = p.DirectionToWorkPoint;
+    const double legDirection = p.LegDirection;
     line.width = AskLegWidth(app, 0, false);
     ShiftLeg(app, line);
     StoreShiftedEnd(app, line.shiftedStart, line.width, line.startHeight);
     p.FromPointX = b.x;
     p.FromPointY = b.y;
     p.FromPointZ = line.endHeight;
-    p.DirectionToWorkPoint = legDirection;
+    p.LegDirection = legDirection;
     FollowPolyline(app, line);
   }
 }

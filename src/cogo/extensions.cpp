@@ -95,7 +95,7 @@ bool StakeAlongLine(App& app) {
   points::Store& p = app.points;
   cogo::State& c = app.cogo;
   for (;;) {
-    c.BaseAzimuth = p.DirectionToWorkPoint;
+    c.BaseAzimuth = p.LegDirection;
     c.BasePointX = p.FromPointX;
     c.BasePointY = p.FromPointY;
     c.BaseRadius = 0;
@@ -105,8 +105,8 @@ bool StakeAlongLine(App& app) {
     if (!c.TraverseCommand.empty()) {
       RunTraverseCommandWithGrade(app);
       if (c.TraverseCommandHandled == 1) continue;
-      p.WorkPointX = p.FromPointX + c.CommandDistance * CosDegrees(p.DirectionToWorkPoint);
-      p.WorkPointY = p.FromPointY + c.CommandDistance * SinDegrees(p.DirectionToWorkPoint);
+      p.WorkPointX = p.FromPointX + c.CommandDistance * CosDegrees(p.LegDirection);
+      p.WorkPointY = p.FromPointY + c.CommandDistance * SinDegrees(p.LegDirection);
       p.DesignatedPointZ = c.LineRunningHeight;
       StorePoint(app);
     } else {
@@ -120,7 +120,7 @@ bool StakeAlongLine(App& app) {
     }
     c.OffsetOriginX = c.BasePointX = p.WorkPointX;
     c.OffsetOriginY = c.BasePointY = p.WorkPointY;
-    c.BaseAzimuth = p.DirectionToWorkPoint + 90;
+    c.BaseAzimuth = p.LegDirection + 90;
     AskOffsets(app, StoreLineOffsetPoint);
   }
 }
@@ -160,7 +160,7 @@ bool StakeAlongArc(App& app) {
   for (;;) {
     c.BasePointX = p.FromPointX;
     c.BasePointY = p.FromPointY;
-    c.BaseAzimuth = p.DirectionToWorkPoint;
+    c.BaseAzimuth = p.LegDirection;
     c.BaseRadius = c.CircleRadius;
     c.BaseChainage = 0;
     ShowExtensionHeader(app);
@@ -179,7 +179,7 @@ bool StakeAlongArc(App& app) {
     }
     c.BasePointX = p.WorkPointX;
     c.BasePointY = p.WorkPointY;
-    c.BaseAzimuth = p.DirectionToWorkPoint + c.CircleSweptAngle + (c.CircleRadius > 0 ? 180 : 0);
+    c.BaseAzimuth = p.LegDirection + c.CircleSweptAngle + (c.CircleRadius > 0 ? 180 : 0);
     AskOffsets(app, StoreArcOffsetPoint);
   }
 }
@@ -188,7 +188,7 @@ bool StakeAlongArc(App& app) {
 bool AskRadius(App& app, plane::Point a, plane::Point b, double chord) {
   points::Store& p = app.points;
   cogo::State& c = app.cogo;
-  const double direction = p.DirectionToWorkPoint;
+  const double direction = p.LegDirection;
   app.input.RawAnswer = "%";
   RtPrintStr(" 3ﾃﾝﾒ (2+R= ENT)", true);
   app.input.GuideNumber = 45;
@@ -196,8 +196,8 @@ bool AskRadius(App& app, plane::Point a, plane::Point b, double chord) {
   InputPoint(app);
   if (!Abandoned(app)) {
     const std::optional<double> r = cogo::SignedRadiusThrough(a, b, {p.WorkPointX, p.WorkPointY});
-    p.DirectionToWorkPoint = direction;
-    p.DistanceToWorkPoint = chord;
+    p.LegDirection = direction;
+    p.HorizontalDistance = chord;
     if (!r) {
       Refuse(app, " 3点が一直線上にあり円になりません");
       return false;
@@ -230,7 +230,7 @@ Jump LineExtension(App& app) {
     if (Abandoned(app)) return Repeat();
     p.WorkPointZ = 0;
     c.ExtensionGradePercent = app.traverse.InverseGradient;
-    c.ReferenceLength = p.DistanceToWorkPoint;
+    c.ReferenceLength = p.HorizontalDistance;
   } while (!StakeAlongLine(app));
   return Repeat();
 }
@@ -266,7 +266,7 @@ Jump CircleExtension(App& app) {
       p.FromPointY = circle.centre.y;
       ComputeDirectionAndDistance(app);
       DrawLineToPoint(app);
-      c.CircleArcRadius = p.DistanceToWorkPoint;
+      c.CircleArcRadius = p.HorizontalDistance;
       c.ReferenceLength = cl;
     } else {
       // Centre mode: A is the centre, B on the circle; arcs counted from B.
@@ -285,7 +285,7 @@ void ShowExtensionHeader(App& app) {
   if (app.settings.ZE == 3) {
     RtPrintStr(RtStr(std::floor(c.ExtensionGradePercent * 10000) / 10000) + "%,", false);
   }
-  RtPrintStr(FormatAngleOf(app, app.points.DirectionToWorkPoint) + "ﾟ)", true);
+  RtPrintStr(FormatAngleOf(app, app.points.LegDirection) + "ﾟ)", true);
   c.LineRunningHeight = app.points.FromPointZ;
   c.PromptText = c.OffsetPromptMode + "L=";
 }
@@ -304,7 +304,7 @@ void StoreArcOffsetPoint(App& app) {
   if (c.TraverseCommandHandled != 0) return;
   points::Store& p = app.points;
   const double rho = c.CircleArcRadius + c.CommandDistance * SignOf(-c.CircleRadius);
-  const double direction = p.DirectionToWorkPoint + c.CircleSweptAngle;
+  const double direction = p.LegDirection + c.CircleSweptAngle;
   p.WorkPointX = p.FromPointX + rho * CosDegrees(direction);
   p.WorkPointY = p.FromPointY + rho * SinDegrees(direction);
   StorePoint(app);

@@ -56,5 +56,5 @@ void ShowExtensionHeader(App& app);
 void StoreLineOffsetPoint(App& app);
 // When the answer was a value: the point at CircleArcRadius + CommandDistance ×
 // sgn(-CircleRadius) from the centre (the from-point) in the direction
-// DirectionToWorkPoint + CircleSweptAngle, registered (StorePoint).
+// LegDirection + CircleSweptAngle, registered (StorePoint).
 void StoreArcOffsetPoint(App& app);

@@ -75,7 +75,7 @@ std::optional<ShiftedLine> InputShiftedLine(App& app, const char* title) {
   if (Abandoned(app)) return std::nullopt;
   InputParallelWidth(app);
   OffsetLineByWidth(app);
-  return ShiftedLine{{app.cogo.OffsetStartX, app.cogo.OffsetStartY}, app.points.DirectionToWorkPoint};
+  return ShiftedLine{{app.cogo.OffsetStartX, app.cogo.OffsetStartY}, app.points.LegDirection};
 }
 
 // A second point of the line, one metre along its direction.

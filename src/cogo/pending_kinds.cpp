@@ -1,13 +1,21 @@
-// TEMPORARY: the radial observation from the instrument station comes with
-// the stake-out commands.
+// The radial observation from the instrument station.
 #include "cogo/pending_kinds.h"
 
+#include "core/app.h"
 #include "core/routines.h"
 
-namespace {
-
-Jump NotAvailable() { return {EntryOf(Routines().CommandNotAvailable)}; }
-
-}  // namespace
-
-Jump MachineRadiation(App&) { return NotAvailable(); }
+Jump MachineRadiation(App& app) {
+  cogo::State& c = app.cogo;
+  fieldbook::State& f = app.fieldbook;
+  traverse::State& t = app.traverse;
+  c.RadiationStarted = 1;
+  app.points.LegDirection = c.InstrumentOrientation;
+  app.points.FromPointX = c.InstrumentStationX;
+  app.points.FromPointY = c.InstrumentStationY;
+  f.ObservationInstrumentHeight = c.SetupInstrumentHeight;
+  t.ObservationStationHeight = c.InstrumentStationZ;
+  f.ObservationTargetHeight = f.ObservationInstrumentHeight;
+  t.StationInstrumentHeight = f.ObservationInstrumentHeight;
+  t.DistancePromptFlag = 0;
+  return {EntryOf(Routines().TraverseObservationHeader)};
+}

@@ -1,9 +1,15 @@
-// The coordinate calculation whose routine is not built yet.
-// NOT AVAILABLE YET: each says so and goes to the result menu.
+// The radial observation from the instrument station of the stake-out and of
+// the coordinate calculations (kind 13).
 #pragma once
 
 #include "core/control.h"
 
 struct App;
 
-Jump MachineRadiation(App& app);  // kind 13
+// The instrument station (InstrumentStationX/Y/Z, InstrumentOrientation,
+// SetupInstrumentHeight) becomes the observation station, its instrument
+// height also the target height; the slope distance is asked first; the
+// radiation's field-book log is switched on (RadiationStarted := 1). Then the
+// traverse station loop from its header step, which returns by
+// ObservationReturnMenu (set by the menu that chose the kind).
+Jump MachineRadiation(App& app);

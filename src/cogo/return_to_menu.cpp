@@ -5,6 +5,7 @@
 
 Jump ReturnToCallingMenu(App& app) {
   const double menu = app.cogo.ReturnMenu;
-  if (menu == 1 || menu == 2 || menu == 3) return {EntryOf(Routines().CommandNotAvailable)};
+  if (menu == 3) return {EntryOf(Routines().TraverseKindsMenu)};
+  if (menu == 1 || menu == 2) return {EntryOf(Routines().CommandNotAvailable)};
   return {EntryOf(Routines().RepeatLastCommand)};
 }

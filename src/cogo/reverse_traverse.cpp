@@ -122,7 +122,7 @@ bool LineOfSightHeight(App& app) {
     RtPrintStr(" 天頂角を入力してください (0 と 180 は使えません)", true);
     return false;
   }
-  f.TargetPointHeight = CosDegrees(v) * std::fabs(p.DistanceToWorkPoint / SinDegrees(v)) + c.InstrumentStationZ +
+  f.TargetPointHeight = CosDegrees(v) * std::fabs(p.HorizontalDistance / SinDegrees(v)) + c.InstrumentStationZ +
                         c.SetupInstrumentHeight;
   RtPrintStr("Z=", false);
   RtPrintNum(RoundHeight(app, f.TargetPointHeight), false);

@@ -64,22 +64,22 @@ void PrintLine(std::string_view text) { RtPrintStr(text, true); }
 void NewBacksight(App& app) {
   InputBacksight(app);
   app.cogo.ExtensionGradePercent = app.traverse.InverseGradient;
-  app.cogo.ReferenceLength = app.points.DistanceToWorkPoint;
+  app.cogo.ReferenceLength = app.points.HorizontalDistance;
 }
 
 // H: the line turned onto the bisector of the angle from it to a second point.
 void Bisect(App& app) {
   points::Store& p = app.points;
   traverse::State& t = app.traverse;
-  const double d0 = p.DirectionToWorkPoint;
+  const double d0 = p.LegDirection;
   const double kept = t.IncludedAngle;
   RtPrintStr("H/2 ", false);
   InputBacksight(app);
-  t.IncludedAngle = p.DirectionToWorkPoint - d0;
+  t.IncludedAngle = p.LegDirection - d0;
   Call(Routines().NormalizeAngleToDms, app);
   const double half = DmsToDegrees(t.IncludedAngle) / 2;
   RtPrintStr("H/2=" + FormatAngleOf(app, half), false);
-  p.DirectionToWorkPoint = d0 + half;
+  p.LegDirection = d0 + half;
   t.IncludedAngle = kept;
 }
 
@@ -156,8 +156,8 @@ bool RunCommand(App& app) {
     c.ExtensionGradePercent = c.CommandDistance;
     app.settings.ZE = 3;
   } else if (k == "A") {
-    app.points.DirectionToWorkPoint =
-        cogo::TurnedDirection(app.points.DirectionToWorkPoint, c.TraverseCommandValue);
+    app.points.LegDirection =
+        cogo::TurnedDirection(app.points.LegDirection, c.TraverseCommandValue);
   } else {
     return false;
   }

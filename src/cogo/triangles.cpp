@@ -74,8 +74,8 @@ Jump OneSideOneAngle(App& app) {
     Call(Routines().ReportTwoPointInverse, app);
     // Without B the leg of before would stand for A-B.
     if (Abandoned(app)) continue;
-    const double azimuth = p.DirectionToWorkPoint;
-    const double base = p.DistanceToWorkPoint;
+    const double azimuth = p.LegDirection;
+    const double base = p.HorizontalDistance;
     const double side = Ask(app, "A-C L=", 33, InputDistance);
     const double angle = Ask(app, "<ACB H=", 34, InputDirectionH);
     const std::optional<plane::Point> point =

@@ -69,6 +69,8 @@ struct ProgramRoutines {
   Routine InputBacksightAngle = nullptr;
   Entry RunOpenReverseTraverse = nullptr;
   Routine AskNewPointStartNumber = nullptr;
+  Entry TraverseKindsMenu = nullptr;
+  Entry TraverseObservationHeader = nullptr;
 
   // Areas.
   Routine AddPointToRunningArea = nullptr;

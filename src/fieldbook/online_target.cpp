@@ -86,17 +86,17 @@ void InputTargetAngles(App& app) {
     if (!in.Answer.empty()) f.ObservedVerticalAngle = in.AnswerValue;
     f.VerticalAngleText = in.Answer;
     const double v = DmsToDegrees(f.ObservedVerticalAngle);
-    f.SlopeDistance = f.TargetDistance;
-    f.TargetDistance = std::fabs(SinDegrees(v)) * f.SlopeDistance;
+    app.traverse.SlopeDistance = f.TargetDistance;
+    f.TargetDistance = std::fabs(SinDegrees(v)) * app.traverse.SlopeDistance;
     if (HeightsComputed(app))
-      f.TargetPointHeight = CosDegrees(v) * f.SlopeDistance + c.InstrumentStationZ + c.SetupInstrumentHeight;
+      f.TargetPointHeight = CosDegrees(v) * app.traverse.SlopeDistance + c.InstrumentStationZ + c.SetupInstrumentHeight;
   } else if (c.SetupInstrumentHeight != 0) {
     if (!AskAngle(app, "Iz=", kGuideHeightDifference, false)) return;
     f.ObservedVerticalAngle = in.AnswerValue;
     f.VerticalAngleText = in.Answer;
     if (!in.Answer.empty()) f.TargetPointHeight = in.AnswerValue + c.InstrumentStationZ + c.SetupInstrumentHeight;
   }
-  f.TargetHorizontalAngle = DegreesToDms(app.points.DirectionToWorkPoint - c.InstrumentOrientation);
+  f.TargetHorizontalAngle = DegreesToDms(app.points.LegDirection - c.InstrumentOrientation);
   if (!AskAngle(app, "IH=", kGuideReading, true)) return;
   if (!in.Answer.empty()) f.TargetHorizontalAngle = in.AnswerValue;
   InputTargetHeightIfInclined(app);
@@ -122,9 +122,9 @@ void ComputeFromInstrumentReading(App& app) {
   if (!failed) {
     const double v = DmsToDegrees(f.MeasuredVerticalAngle);
     f.ObservedVerticalAngle = f.MeasuredVerticalAngle;
-    f.SlopeDistance = f.MeasuredDistance;
-    f.TargetDistance = std::fabs(SinDegrees(v)) * f.SlopeDistance;
-    f.TargetPointHeight = CosDegrees(v) * f.SlopeDistance + c.InstrumentStationZ + f.ObservationInstrumentHeight -
+    app.traverse.SlopeDistance = f.MeasuredDistance;
+    f.TargetDistance = std::fabs(SinDegrees(v)) * app.traverse.SlopeDistance;
+    f.TargetPointHeight = CosDegrees(v) * app.traverse.SlopeDistance + c.InstrumentStationZ + f.ObservationInstrumentHeight -
                           f.ObservationTargetHeight;
     f.TargetHorizontalAngle = f.MeasuredHorizontalAngle;
     app.traverse.TargetHeight = f.ObservationTargetHeight;
@@ -144,7 +144,7 @@ void ComputeFromInstrumentReading(App& app) {
 void ComputeTargetFromInstrument(App& app) {
   fieldbook::State& f = app.fieldbook;
   const cogo::State& c = app.cogo;
-  f.ObservedHorizontalAngle = f.TargetHorizontalAngle;
+  app.traverse.ObservedHorizontalAngle = f.TargetHorizontalAngle;
   const fieldbook::PlacedTarget t = fieldbook::PlaceTarget(c.InstrumentStationX, c.InstrumentStationY,
                                                            c.InstrumentOrientation, f.TargetHorizontalAngle,
                                                            f.TargetDistance, app.shell.ScaleFactor);
@@ -180,7 +180,7 @@ void MeasureTargetOnline(App& app) {
   app.shell.CommFailureFlag = good ? 0 : 1;
   if (!good) return;
   f.TargetHorizontalAngle = reading;
-  f.TargetDistance = app.points.DistanceToWorkPoint;
+  f.TargetDistance = app.points.HorizontalDistance;
   ComputeTargetFromInstrument(app);
 }
 
@@ -189,7 +189,7 @@ void ShowTrackingReadout(App& app) {
   const cogo::State& c = app.cogo;
   const double h = DmsToDegrees(f.TargetHorizontalAngle);
   const double v = DmsToDegrees(f.ObservedVerticalAngle);
-  const double designDistance = app.points.DistanceToWorkPoint;
+  const double designDistance = app.points.HorizontalDistance;
   const double slope = std::fabs(designDistance / SinDegrees(v + 1e-16));
   RtLocate(0, 2);
   RtColor(5);

@@ -16,8 +16,8 @@ struct KeptWorkingState {
   double WorkPointZ = 0;
   double IncludedAngle = 0;
   double SecondLineSlope = 0;
-  double DirectionToWorkPoint = 0;
-  double DistanceToWorkPoint = 0;
+  double LegDirection = 0;
+  double HorizontalDistance = 0;
   double FromPointX = 0;
   double FromPointY = 0;
   double FromPointZ = 0;
@@ -122,13 +122,12 @@ struct State {
   std::vector<KeptWorkingState> KeptWorkingStates;
 
   // ---- The online measurement of a target from the instrument station ----
-  // Horizontal distance of the sight before the scale factor, and its slope
-  // distance; the horizontal reading (dd.mmss) before it became the sight's
-  // azimuth in TargetHorizontalAngle; the height of the point under the target;
-  // the placed target.
+  // Horizontal distance of the sight before the scale factor (its slope
+  // distance and the reading before it became the sight's azimuth in
+  // TargetHorizontalAngle are the observation line's SlopeDistance and
+  // ObservedHorizontalAngle); the height of the point under the target; the
+  // placed target.
   double TargetDistance = 0;
-  double SlopeDistance = 0;
-  double ObservedHorizontalAngle = 0;
   double TargetPointHeight = 0;
   double MeasuredTargetX = 0;
   double MeasuredTargetY = 0;

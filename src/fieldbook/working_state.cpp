@@ -16,15 +16,15 @@ void SaveWorkingState(App& app) {
   // copy behind; the oldest such copies go so that the stack stays small.
   if (kept.size() >= 16) kept.erase(kept.begin());
   kept.push_back(
-      {p.WorkPointX, p.WorkPointY, p.WorkPointZ, t.IncludedAngle, p.SecondLineSlope, p.DirectionToWorkPoint,
-       p.DistanceToWorkPoint, p.FromPointX, p.FromPointY, p.FromPointZ, p.DesignatedPointZ, t.BackDirection,
+      {p.WorkPointX, p.WorkPointY, p.WorkPointZ, t.IncludedAngle, p.SecondLineSlope, p.LegDirection,
+       p.HorizontalDistance, p.FromPointX, p.FromPointY, p.FromPointZ, p.DesignatedPointZ, t.BackDirection,
        p.SecondLineEndX, p.SecondLineEndY, p.FirstLineStartY});
 
   t.BackDirection = c.InstrumentOrientation;
   p.FromPointZ = c.InstrumentStationZ;
   t.TargetHeight = c.SetupInstrumentHeight;
   p.DesignatedPointZ = p.WorkPointZ;
-  p.DirectionToWorkPoint = c.InstrumentOrientation;
+  p.LegDirection = c.InstrumentOrientation;
   p.FromPointX = c.InstrumentStationX;
   p.FromPointY = c.InstrumentStationY;
 }
@@ -42,8 +42,8 @@ void RestoreWorkingState(App& app) {
   p.WorkPointZ = k.WorkPointZ;
   t.IncludedAngle = k.IncludedAngle;
   p.SecondLineSlope = k.SecondLineSlope;
-  p.DirectionToWorkPoint = k.DirectionToWorkPoint;
-  p.DistanceToWorkPoint = k.DistanceToWorkPoint;
+  p.LegDirection = k.LegDirection;
+  p.HorizontalDistance = k.HorizontalDistance;
   p.FromPointX = k.FromPointX;
   p.FromPointY = k.FromPointY;
   p.FromPointZ = k.FromPointZ;

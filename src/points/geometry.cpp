@@ -41,8 +41,8 @@ void ComputeDirectionAndDistance(App& app) {
   points::Store& p = app.points;
   const plane::Leg leg =
       plane::LegOf(p.WorkPointX - p.FromPointX, p.WorkPointY - p.FromPointY, kDistanceFloor);
-  p.DistanceToWorkPoint = leg.distance;
-  p.DirectionToWorkPoint = leg.direction;
+  p.HorizontalDistance = leg.distance;
+  p.LegDirection = leg.direction;
 }
 
 void RestoreWorkPoint(App& app) {

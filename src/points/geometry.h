@@ -18,8 +18,8 @@ void ComputeLineSlopes(App& app);
 // from the from-point to SecondLineEnd. A zero denominator is run-time error 11.
 void ComputeSecondLineSlope(App& app);
 
-// DistanceToWorkPoint := horizontal distance from the from-point to the work
-// point plus 1e-20 (single precision); DirectionToWorkPoint := its direction
+// HorizontalDistance := horizontal distance from the from-point to the work
+// point plus 1e-20 (single precision); LegDirection := its direction
 // angle in decimal degrees from +X towards +Y, 0 to 360 (90 for a zero leg).
 void ComputeDirectionAndDistance(App& app);
 

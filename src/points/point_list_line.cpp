@@ -3,6 +3,7 @@
 // the plain labelled coordinates).
 #include "points/point_list_line.h"
 
+#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -147,7 +148,7 @@ void WriteFirstReversePoint(App& app) {
   traverse::State& t = app.traverse;
   t.ReverseTraverseLegCount = 1;
   RtPrintToFile(kPrintBuffer, t.ReportLine, false);
-  if (t.TraverseMenuChoice == 5) {
+  if (std::trunc(app.job.SubmenuChoice) == 5) {
     RtPrintToFile(kPrintBuffer, BlanksOfColumns5To8(app) + std::string(kBacksightMarker));
   } else {
     RtPrintToFile(kPrintBuffer, "");
@@ -188,7 +189,7 @@ void AppendObservationColumns(App& app) {
   std::string& line = app.traverse.ReportLine;
   AppendClosureColumn(app, kCalcEa);
   if (ColumnOn(app, kCalcDirection)) {
-    app.numbers.AngleToFormat = p.DirectionToWorkPoint;
+    app.numbers.AngleToFormat = p.LegDirection;
     FormatAngle(app);
     line += RightBytes("        " + app.numbers.FormattedAngle, Width(app, kCalcDirection));
   }
@@ -197,7 +198,7 @@ void AppendObservationColumns(App& app) {
                           Width(app, kCalcDistance));
   }
   if (ColumnOn(app, kCalcReducedDistance)) {
-    line += NumericColumn(RoundDistance(app, p.DistanceToWorkPoint),
+    line += NumericColumn(RoundDistance(app, p.HorizontalDistance),
                           Width(app, kCalcReducedDistance));
   }
   if (ColumnOn(app, kCalcDx)) line += NumericColumn(RoundedDx(app), Width(app, kCalcDx));

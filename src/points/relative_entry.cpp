@@ -50,7 +50,7 @@ void EnterRelativePoint(App& app) {
 }
 
 void RelativeEntryLoop(App& app) {
-  double& direction = app.points.DirectionToWorkPoint;
+  double& direction = app.points.LegDirection;
   const double kept = direction;
   do {
     direction = app.cogo.InstrumentOrientation;

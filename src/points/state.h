@@ -45,9 +45,12 @@ struct Store {
   double FromPointY = 0;
   double FromPointZ = 0;
   std::string FromPointName;
-  // The leg from the from-point to the work point.
-  double DistanceToWorkPoint = 0;
-  double DirectionToWorkPoint = 0;
+  // The leg from the from-point to the work point: its horizontal distance and
+  // direction angle. LegDirection is also the station set-up's BacksightAzimuth
+  // (the azimuth of the horizontal circle's zero), and HorizontalDistance the
+  // reduced distance of the sight in hand: one value each, whatever the use.
+  double HorizontalDistance = 0;
+  double LegDirection = 0;
   // Two lines of an intersection: the first through FirstLineStart and
   // FirstLineEnd, the second from the from-point through SecondLineEnd.
   double FirstLineStartX = 0;

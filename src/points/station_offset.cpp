@@ -22,8 +22,8 @@ void ConvertToStationOffset(App& app) {
 void PrintDistanceLine(App& app) {
   const traverse::State& t = app.traverse;
   // The reading is compared as typed (dd.mmss) with that of a horizontal sight.
-  if (t.VerticalReading == 90 + app.settings.VV || t.DistancePromptFlag != 0) return;
-  const double distance = RoundDistance(app, t.ReducedDistance);
+  if (app.fieldbook.MeasuredVerticalAngle == 90 + app.settings.VV || t.DistancePromptFlag != 0) return;
+  const double distance = RoundDistance(app, app.points.HorizontalDistance);
   RtPrintUsingNum("L=######.###", {distance}, true);
   if (app.settings.ZD <= 2) RtPrintToFile(core::kPrintBuffer, RtFormatUsing("               L=#######.###", {distance}));
 }

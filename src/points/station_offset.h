@@ -10,8 +10,8 @@ struct App;
 void ConvertToStationOffset(App& app);
 
 // The reduced horizontal distance of the sight in hand, when it was inclined (a
-// VerticalReading other than 90 + VV) and its distance was not typed as a
-// horizontal one (DistancePromptFlag 0): "L=" and RoundDistance(ReducedDistance)
+// MeasuredVerticalAngle other than 90 + VV) and its distance was not typed as a
+// horizontal one (DistancePromptFlag 0): "L=" and RoundDistance(HorizontalDistance)
 // as a line of the main window, and with ZD 2 or less indented by 15 blanks as a
 // line of the print buffer.
 void PrintDistanceLine(App& app);

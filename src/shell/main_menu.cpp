@@ -26,6 +26,7 @@
 #include "runtime/numtext.h"
 #include "runtime/windows.h"
 #include "shell/program.h"
+#include "traverse/traverse_menu.h"
 #include "ui/input.h"
 #include "ui/layout.h"
 #include "ui/navigator.h"
@@ -45,7 +46,7 @@ constexpr Entry kShowProfileSettingsMenu = CommandNotAvailable;
 
 // Main-menu commands 1 to 13. A command whose subsystem is not built yet says so.
 constexpr std::array<Entry, 13> kCommands = {
-    CommandNotAvailable,  // 1 traverse
+    TraverseMenu,         // 1 traverse
     VariousCoordinateMenu,  // 2 various coordinates
     RouteMenu,            // 3 route
     CommandNotAvailable,  // 4 machine point

@@ -29,7 +29,9 @@
 #include "traverse/new_point_start.h"
 #include "traverse/open_reverse_traverse.h"
 #include "traverse/report.h"
+#include "traverse/station_loop.h"
 #include "traverse/station_setup.h"
+#include "traverse/traverse_menu.h"
 
 void InstallProgramRoutines() {
   ProgramRoutines& r = Routines();
@@ -70,10 +72,13 @@ void InstallProgramRoutines() {
   r.PrintInverseReport = PrintInverseReport;
   r.PrintDirectionDistanceReport = PrintDirectionDistanceReport;
   r.NormalizeAngleToDms = NormalizeAngleToDms;
+  r.PrintObservationLineBody = PrintObservationLineBody;
   r.AdvanceStationAndReport = AdvanceStationAndReport;
   r.InputBacksightAngle = InputBacksightAngle;
   r.RunOpenReverseTraverse = RunOpenReverseTraverse;
   r.AskNewPointStartNumber = AskNewPointStartNumber;
+  r.TraverseKindsMenu = TraverseKindsMenu;
+  r.TraverseObservationHeader = TraverseObservationHeader;
 
   r.AddPointToRunningArea = AddPointToRunningArea;
   r.LoadParcelVertexCyclic = LoadParcelVertexCyclic;

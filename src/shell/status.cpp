@@ -91,6 +91,7 @@ void ResetRunState(App& app) {
   app.shell.PlanViewFlag = 0;
   app.traverse.CumulativeSlopeDistance = 0;
   app.traverse.CumulativeDistance = 0;
+  app.traverse.UnorientedStation = 0;
   app.traverse.TargetHeight = app.cogo.SetupInstrumentHeight;
   app.points.WorkPointX = 0;
   app.points.WorkPointY = 0;

@@ -26,7 +26,7 @@ void PrintHeightPart(App& app) {
   points::Store& p = app.points;
   traverse::State& t = app.traverse;
   p.WorkPointZ = p.DesignatedPointZ;
-  const double level = RoundDistance(app, p.DistanceToWorkPoint);
+  const double level = RoundDistance(app, p.HorizontalDistance);
   t.HeightDifference = RoundHeight(app, p.WorkPointZ) - RoundHeight(app, p.FromPointZ) -
                        app.cogo.SetupInstrumentHeight + t.TargetHeight;
   t.InverseSlopeDistance = RoundDistance(app, std::sqrt(t.HeightDifference * t.HeightDifference + level * level));
@@ -60,10 +60,10 @@ void PrintInverseReport(App& app) {
   traverse::State& t = app.traverse;
   ComputeLegAndIncludedAngle(app);
   RtColor(kReadoutColour);
-  t.FormattedDirection = FormatAngleOf(app, app.points.DirectionToWorkPoint);
+  t.FormattedDirection = FormatAngleOf(app, app.points.LegDirection);
   t.IncludedAngleText = FormatAngleOf(app, DmsToDegrees(t.IncludedAngle));
   RtPrintUsingNum(" A=&         &  H=&         &  L=######.###",
-                  {t.FormattedDirection, t.IncludedAngleText, RoundDistance(app, app.points.DistanceToWorkPoint)}, true);
+                  {t.FormattedDirection, t.IncludedAngleText, RoundDistance(app, app.points.HorizontalDistance)}, true);
   if (app.settings.ZE == 3) PrintHeightPart(app);
   RtColor(kNormalColour);
 }
@@ -72,7 +72,7 @@ void ComputeLegAndIncludedAngle(App& app) {
   ComputeDirectionAndDistance(app);
   DrawLineToPoint(app);
   traverse::State& t = app.traverse;
-  t.IncludedAngle = app.points.DirectionToWorkPoint + 1260 - t.BackDirection;
+  t.IncludedAngle = app.points.LegDirection + 1260 - t.BackDirection;
   NormalizeAngleToDms(app);
 }
 
@@ -89,6 +89,6 @@ void AdvanceStationAndReport(App& app) {
   p.FromPointX = p.WorkPointX;
   p.FromPointY = p.WorkPointY;
   p.FromPointZ = p.DesignatedPointZ;
-  app.traverse.BackDirection = p.DirectionToWorkPoint;
+  app.traverse.BackDirection = p.LegDirection;
   PrintDirectionDistanceReport(app);
 }

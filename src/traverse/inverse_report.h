@@ -2,7 +2,7 @@
 // (the from-point) to a designated point, shown in the main window, and the
 // move of the station onto that point with the leg written into the report.
 //
-// The leg's values are shared: DirectionToWorkPoint and DistanceToWorkPoint of
+// The leg's values are shared: LegDirection and HorizontalDistance of
 // the point store, BackDirection, IncludedAngle and the height values of
 // traverse::State; callers read them right after the call.
 #pragma once
@@ -23,7 +23,7 @@ void ReportTwoPointInverse(App& app);
 // running totals as a third.
 void PrintInverseReport(App& app);
 
-// DirectionToWorkPoint and DistanceToWorkPoint of the leg, the leg drawn in the
+// LegDirection and HorizontalDistance of the leg, the leg drawn in the
 // view (DrawLineToPoint), IncludedAngle := the direction + 1260 - BackDirection
 // as dd.mmss from 0 up to 360.
 void ComputeLegAndIncludedAngle(App& app);

@@ -227,7 +227,7 @@ void AppendFromPointReadout(App& app) {
   if (in.PointerY - s.FromPointY < 0) angle = 360 - angle;
   if (in.InputDirectionHFlag == 1) {
     in.ReadoutAngleLabel = "H=";
-    angle -= s.DirectionToWorkPoint;  // the back-sight direction of the caller
+    angle -= s.LegDirection;  // the back-sight direction of the caller
   }
   angle = NormalizeDegrees(angle);
   FormatAngle(app);

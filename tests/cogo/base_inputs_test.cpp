@@ -19,8 +19,8 @@ TEST_F(BaseInputTest, BasePointWithABacksightPointOrATypedDirection) {
   Answers("ST\nBS\n");
   InputBasePoint(app);
   EXPECT_EQ(app.points.FromPointX, 10);
-  EXPECT_DOUBLE_EQ(app.points.DirectionToWorkPoint, 90);
-  EXPECT_NEAR(app.points.DistanceToWorkPoint, 50, 1e-12);
+  EXPECT_DOUBLE_EQ(app.points.LegDirection, 90);
+  EXPECT_NEAR(app.points.HorizontalDistance, 50, 1e-12);
   EXPECT_EQ(app.points.StationPointNumber, 1);
   EXPECT_EQ(app.traverse.ObservationRunning, 0);
   EXPECT_EQ(CountContaining(U8(u8"ﾎｳｺｳｶｸ=")), 0);
@@ -28,8 +28,8 @@ TEST_F(BaseInputTest, BasePointWithABacksightPointOrATypedDirection) {
   // Enter at the back-sight: the direction angle 90.3000 is 90.5 degrees.
   Answers("ST\n\n90.3000\n");
   InputBasePoint(app);
-  EXPECT_DOUBLE_EQ(app.points.DirectionToWorkPoint, 90.5);
-  EXPECT_EQ(app.points.DistanceToWorkPoint, 0);
+  EXPECT_DOUBLE_EQ(app.points.LegDirection, 90.5);
+  EXPECT_EQ(app.points.HorizontalDistance, 0);
   EXPECT_EQ(CountContaining(U8(u8"ﾊﾞｯｸ [ﾎｳｺｳｲﾝ= ENT]")), 2);
 }
 
@@ -51,7 +51,7 @@ TEST_F(BaseInputTest, OffsetLineShiftsToTheRightOfTheDirection) {
   for (const auto& c : cases) {
     points::Store& p = app.points;
     p.FromPointX = 1, p.FromPointY = 1, p.WorkPointX = 11, p.WorkPointY = 1;
-    p.DirectionToWorkPoint = c.direction;
+    p.LegDirection = c.direction;
     app.cogo.OffsetWidth = c.width;
     OffsetLineByWidth(app);
     EXPECT_NEAR(app.cogo.OffsetStartX, 1 + c.dx, 1e-12) << c.direction << " " << c.width;
@@ -110,7 +110,7 @@ TEST_F(BaseInputTest, BaseLineHandsOnTheHeightOfAOnlyInThreeDimensions) {
 TEST_F(BaseInputTest, PolarPoint) {
   points::Store& p = app.points;
   p.FromPointX = 10, p.FromPointY = 20, p.WorkPointZ = 4;
-  p.DistanceToWorkPoint = 5;
+  p.HorizontalDistance = 5;
   app.cogo.PolarAzimuth = 90;
   ComputePolarPoint(app);
   EXPECT_NEAR(p.WorkPointX, 10, 1e-12);

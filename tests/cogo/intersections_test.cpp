@@ -114,7 +114,7 @@ TEST_F(IntersectionTest, FourPointParallel) {
 TEST_F(IntersectionTest, AParallelWhoseSecondBasePointIsNotGivenStartsAgain) {
   Place({{"ST", 0, 0, 0}, {"BN", 100, 0, 0}});
   app.job.SubmenuChoice = 5;
-  app.points.DirectionToWorkPoint = 90;  // a direction of before, not to be used
+  app.points.LegDirection = 90;  // a direction of before, not to be used
   EXPECT_EQ(Run(FourPointParallel, "ST\nBN\n2\n\n\n"), VariousCoordinateMenu);
   EXPECT_EQ(RegisteredCount(), 0);
   EXPECT_EQ(app.traverse.ObservationRunning, 0);

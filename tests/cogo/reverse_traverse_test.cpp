@@ -8,7 +8,6 @@
 #include <cmath>
 
 #include "cogo/kind_fixture.h"
-#include "core/routines.h"
 #include "points/registration.h"
 #include "support/u8.h"
 
@@ -41,7 +40,7 @@ class ReverseTraverseTest : public KindTest {
 
 TEST_F(ReverseTraverseTest, ReportsFromTheStationAndPutsTheWorkBack) {
   points::Store& p = app.points;
-  p.FromPointX = 7, p.FromPointY = 8, p.DirectionToWorkPoint = 33, p.DistanceToWorkPoint = 44;
+  p.FromPointX = 7, p.FromPointY = 8, p.LegDirection = 33, p.HorizontalDistance = 44;
   ToPoint();
   ReverseTraverseToPoint(app);
   EXPECT_EQ(CountContaining(" BS --[ST]--> P1"), 1);
@@ -53,8 +52,8 @@ TEST_F(ReverseTraverseTest, ReportsFromTheStationAndPutsTheWorkBack) {
   EXPECT_TRUE(Holds(lines, kInverseLine));
   EXPECT_EQ(p.FromPointX, 7);
   EXPECT_EQ(p.FromPointY, 8);
-  EXPECT_EQ(p.DirectionToWorkPoint, 33);
-  EXPECT_EQ(p.DistanceToWorkPoint, 44);
+  EXPECT_EQ(p.LegDirection, 33);
+  EXPECT_EQ(p.HorizontalDistance, 44);
   EXPECT_EQ(p.WorkPointX, 30);
   EXPECT_EQ(p.WorkPointZ, 99.8);
 }
@@ -112,7 +111,6 @@ class GuidanceTest : public ReverseTraverseTest {
  protected:
   void SetUp() override {
     ReverseTraverseTest::SetUp();
-    if (Routines().PrintObservationLineBody == nullptr) Routines().PrintObservationLineBody = [](App&) {};
     AtDesignPoint();
   }
   void AtDesignPoint() {

@@ -68,12 +68,12 @@ TEST_F(TraverseCommandTest, TurnsConvertsAndDivides) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.answer);
-    app.points.DirectionToWorkPoint = 10;
+    app.points.LegDirection = 10;
     app.cogo.ReferenceLength = 100;
     app.cogo.ExtensionGradePercent = 10;
     Answers(c.script);
     EXPECT_EQ(RunAnswer(app, c.answer), nullptr);
-    EXPECT_NEAR(app.points.DirectionToWorkPoint, c.direction, 1e-9);
+    EXPECT_NEAR(app.points.LegDirection, c.direction, 1e-9);
     if (c.handled == 0) {
       EXPECT_NEAR(app.cogo.CommandDistance, c.distance, 1e-9);
     }
@@ -151,11 +151,11 @@ TEST_F(TraverseCommandTest, KRegistersTheCrossingOfTwoSights) {
 // included angle is kept.
 TEST_F(TraverseCommandTest, BisectTheAngleToASecondDirection) {
   Place({{"ST", 0, 0, 0}});
-  app.points.DirectionToWorkPoint = 350;
+  app.points.LegDirection = 350;
   app.traverse.IncludedAngle = 12.3456;
   Answers("\n10\n");  // no back-sight point, the direction 10
   RunAnswer(app, "h");
-  EXPECT_DOUBLE_EQ(app.points.DirectionToWorkPoint, 360);
+  EXPECT_DOUBLE_EQ(app.points.LegDirection, 360);
   EXPECT_EQ(app.traverse.IncludedAngle, 12.3456);
   EXPECT_EQ(app.cogo.TraverseCommandHandled, 1);
   EXPECT_EQ(CountContaining("H/2=   10-00-00"), 1);

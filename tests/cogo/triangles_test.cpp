@@ -33,7 +33,7 @@ TEST_F(TriangleTest, OneSideOneAngle) {
 
 TEST_F(TriangleTest, OneSideOneAngleWithoutBStartsAgain) {
   Place({{"A", 0, 0, 0}, {"B", 100, 0, 0}});
-  app.points.DistanceToWorkPoint = 100;  // a leg of before, not to be used
+  app.points.HorizontalDistance = 100;  // a leg of before, not to be used
   EXPECT_EQ(Run(OneSideOneAngle, "A\n\n\n"), VariousCoordinateMenu);
   EXPECT_EQ(CountContaining("A-C L="), 0);
   EXPECT_EQ(RegisteredCount(), 0);

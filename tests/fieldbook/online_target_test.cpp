@@ -60,7 +60,7 @@ class TypedTargetTest : public ::testing::Test {
     c.InstrumentStationY = 200;
     c.InstrumentStationZ = 50;
     c.InstrumentOrientation = 30;
-    app->points.DirectionToWorkPoint = 75;
+    app->points.LegDirection = 75;
     app->traverse.DistancePromptFlag = 0;
   }
   void Measure(const std::string& answers) {
@@ -79,11 +79,11 @@ TEST_F(TypedTargetTest, ASlopeDistanceWithZenithAngleGivesDistanceAndHeight) {
   Measure("100\n80\n45\n1.2\n");
   const double h = 100 * std::sin(80 * M_PI / 180);
   EXPECT_NEAR(f().TargetDistance, h, 1e-9);
-  EXPECT_NEAR(f().SlopeDistance, 100, 1e-12);
+  EXPECT_NEAR(app->traverse.SlopeDistance, 100, 1e-12);
   EXPECT_NEAR(f().TargetPointHeight, 100 * std::cos(80 * M_PI / 180) + 50.3, 1e-9);
   EXPECT_NEAR(f().MeasuredTargetX, 100 + h * std::cos(75 * M_PI / 180), 1e-9);
   EXPECT_NEAR(f().MeasuredTargetY, 200 + h * std::sin(75 * M_PI / 180), 1e-9);
-  EXPECT_EQ(f().ObservedHorizontalAngle, 45);
+  EXPECT_EQ(app->traverse.ObservedHorizontalAngle, 45);
   EXPECT_EQ(app->traverse.TargetHeight, 1.2);
 }
 
@@ -96,7 +96,7 @@ TEST_F(TypedTargetTest, EnterKeepsTheHorizontalSightAndTheReadingTowardsTheLastI
   EXPECT_EQ(f().ObservedVerticalAngle, 90);
   EXPECT_EQ(f().VerticalAngleText, "");
   EXPECT_EQ(f().TargetPointHeight, 0);
-  EXPECT_NEAR(f().ObservedHorizontalAngle, 45, 1e-12);
+  EXPECT_NEAR(app->traverse.ObservedHorizontalAngle, 45, 1e-12);
   EXPECT_NEAR(f().MeasuredTargetX, 100 + 25 * std::cos(75 * M_PI / 180), 1e-9);
   EXPECT_EQ(app->traverse.TargetHeight, 2);
 }

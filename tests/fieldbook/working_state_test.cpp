@@ -20,7 +20,7 @@ TEST(WorkingState, TheStationStandsInAndEverythingComesBack) {
   c.InstrumentOrientation = 45;
   c.SetupInstrumentHeight = 1.5;
   p.WorkPointX = 1, p.WorkPointY = 2, p.WorkPointZ = 3;
-  t.IncludedAngle = 4, p.SecondLineSlope = 5, p.DirectionToWorkPoint = 6, p.DistanceToWorkPoint = 7;
+  t.IncludedAngle = 4, p.SecondLineSlope = 5, p.LegDirection = 6, p.HorizontalDistance = 7;
   p.FromPointX = 8, p.FromPointY = 9, p.FromPointZ = 10, p.DesignatedPointZ = 11, t.BackDirection = 12;
   p.SecondLineEndX = 13, p.SecondLineEndY = 14, p.FirstLineStartY = 15;
   t.TargetHeight = 1.8;
@@ -30,18 +30,18 @@ TEST(WorkingState, TheStationStandsInAndEverythingComesBack) {
   EXPECT_EQ(p.FromPointY, 200);
   EXPECT_EQ(p.FromPointZ, 50);
   EXPECT_EQ(t.BackDirection, 45);
-  EXPECT_EQ(p.DirectionToWorkPoint, 45);
+  EXPECT_EQ(p.LegDirection, 45);
   EXPECT_EQ(t.TargetHeight, 1.5);
   EXPECT_EQ(p.DesignatedPointZ, 3);  // the work point's height
   EXPECT_EQ(p.WorkPointX, 1);        // the work point stays
 
   p.WorkPointX = p.WorkPointY = p.WorkPointZ = -1;
-  t.IncludedAngle = p.SecondLineSlope = p.DistanceToWorkPoint = p.SecondLineEndX = p.SecondLineEndY = -1;
+  t.IncludedAngle = p.SecondLineSlope = p.HorizontalDistance = p.SecondLineEndX = p.SecondLineEndY = -1;
   p.FirstLineStartY = -1;
   t.TargetHeight = 2;
   RestoreWorkingState(app);
   const double kept[] = {p.WorkPointX,      p.WorkPointY,          p.WorkPointZ,         t.IncludedAngle,
-                         p.SecondLineSlope, p.DirectionToWorkPoint, p.DistanceToWorkPoint, p.FromPointX,
+                         p.SecondLineSlope, p.LegDirection, p.HorizontalDistance, p.FromPointX,
                          p.FromPointY,      p.FromPointZ,          p.DesignatedPointZ,   t.BackDirection,
                          p.SecondLineEndX,  p.SecondLineEndY,      p.FirstLineStartY};
   for (int i = 0; i < 15; ++i) EXPECT_EQ(kept[i], i + 1) << i;

@@ -50,10 +50,10 @@ TEST(ComputeDirectionAndDistance, EveryQuadrantAndAxis) {
     p.WorkPointX = p.FromPointX + c.dx;
     p.WorkPointY = p.FromPointY + c.dy;
     ComputeDirectionAndDistance(app);
-    EXPECT_NEAR(p.DirectionToWorkPoint, c.direction, c.tolerance) << c.what;
-    EXPECT_NEAR(p.DistanceToWorkPoint, c.distance, 1e-9) << c.what;
-    EXPECT_GE(p.DirectionToWorkPoint, 0) << c.what;
-    EXPECT_LT(p.DirectionToWorkPoint, 360) << c.what;
+    EXPECT_NEAR(p.LegDirection, c.direction, c.tolerance) << c.what;
+    EXPECT_NEAR(p.HorizontalDistance, c.distance, 1e-9) << c.what;
+    EXPECT_GE(p.LegDirection, 0) << c.what;
+    EXPECT_LT(p.LegDirection, 360) << c.what;
   }
 }
 
@@ -62,10 +62,10 @@ TEST(ComputeDirectionAndDistance, TheXAxisValuesToTheDigitsOfTheArcCosine) {
   points::Store& p = app.points;
   p.WorkPointX = 250;
   ComputeDirectionAndDistance(app);
-  EXPECT_EQ(std::floor(p.DirectionToWorkPoint * 1e9), 181185);  // 0.000181185...
+  EXPECT_EQ(std::floor(p.LegDirection * 1e9), 181185);  // 0.000181185...
   p.WorkPointX = -250;
   ComputeDirectionAndDistance(app);
-  EXPECT_EQ(std::floor(p.DirectionToWorkPoint * 1e9), 179999818814);  // 179.999818814...
+  EXPECT_EQ(std::floor(p.LegDirection * 1e9), 179999818814);  // 179.999818814...
 }
 
 TEST(ComputeDirectionAndDistance, ALegAHairBelowPlusXIsJustUnder360) {
@@ -75,8 +75,8 @@ TEST(ComputeDirectionAndDistance, ALegAHairBelowPlusXIsJustUnder360) {
   p.WorkPointY = -0.001;
   ComputeDirectionAndDistance(app);
   // Near the axis the arc cosine's guard dominates: 359.99981, not 359.99994.
-  EXPECT_GT(p.DirectionToWorkPoint, 359.9998);
-  EXPECT_LT(p.DirectionToWorkPoint, 359.99982);
+  EXPECT_GT(p.LegDirection, 359.9998);
+  EXPECT_LT(p.LegDirection, 359.99982);
 }
 
 TEST(ComputeDirectionAndDistance, AZeroLegIsTheSmallAddendAt90Degrees) {
@@ -85,8 +85,8 @@ TEST(ComputeDirectionAndDistance, AZeroLegIsTheSmallAddendAt90Degrees) {
   p.FromPointX = p.WorkPointX = 512.25;
   p.FromPointY = p.WorkPointY = -77.5;
   ComputeDirectionAndDistance(app);
-  EXPECT_EQ(p.DistanceToWorkPoint, 9.999999682655225e-21);
-  EXPECT_DOUBLE_EQ(p.DirectionToWorkPoint, 90);
+  EXPECT_EQ(p.HorizontalDistance, 9.999999682655225e-21);
+  EXPECT_DOUBLE_EQ(p.LegDirection, 90);
 }
 
 TEST(ComputeDirectionAndDistance, ReadsOnlyTheFromPointAndTheWorkPoint) {
@@ -99,7 +99,7 @@ TEST(ComputeDirectionAndDistance, ReadsOnlyTheFromPointAndTheWorkPoint) {
   EXPECT_EQ(p.WorkPointX, 3);
   EXPECT_EQ(p.WorkPointY, 4);
   EXPECT_EQ(p.FromPointX, 0);
-  EXPECT_EQ(p.DistanceToWorkPoint, 5);
+  EXPECT_EQ(p.HorizontalDistance, 5);
 }
 
 class LineSlopesTest : public ::testing::Test {

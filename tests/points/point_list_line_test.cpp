@@ -208,7 +208,7 @@ class ReverseTraverseLineTest : public PointListLineTest {
 };
 
 TEST_F(ReverseTraverseLineTest, TheFirstPointOfARadiationIsTheBacksight) {
-  app.traverse.TraverseMenuChoice = 5;
+  app.job.SubmenuChoice = 5;
   app.traverse.ReverseTraverseLegCount = 0;
   SetPoint(123, "T.1", 1234.56789, -2345.6789, 12.3456);
   CheckPointListMode(app);
@@ -232,12 +232,12 @@ TEST_F(ReverseTraverseLineTest, TheMarkerFollowsTheColumnsOfFiveToEightThatAreOn
       {"direction hidden", 5, {8}, Blanks(29) + "   (後視点)"},
       {"five to eight hidden", 5, {5, 6, 7, 8}, "   (後視点)"},
       {"open traverse", 4, {}, ""},
-      {"contour crossings", 5.2, {}, ""},
+      {"contour crossings", 5.2, {}, Blanks(41) + "   (後視点)"},
   };
   for (const Case& c : cases) {
     Reopen();
     for (int column : c.hidden) app.traverse.ReportColumnOn(column) = -1;
-    app.traverse.TraverseMenuChoice = c.choice;
+    app.job.SubmenuChoice = c.choice;
     app.traverse.ReverseTraverseLegCount = 0;
     SetPoint(1, "A", 1, 2, 0);
     PrintPointListLine(app);

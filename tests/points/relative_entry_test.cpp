@@ -7,7 +7,6 @@
 #include <cmath>
 #include <string>
 
-#include "core/routines.h"
 #include "points/point_question.h"
 #include "shell/program.h"
 
@@ -19,7 +18,6 @@ class RelativeEntryTest : public PointQuestionTest {
  protected:
   void SetUp() override {
     InstallProgramRoutines();
-    if (Routines().PrintObservationLineBody == nullptr) Routines().PrintObservationLineBody = [](App&) {};
     PointQuestionTest::SetUp();
     UseNumberedPoints(30);
     points::Store& p = app.points;
@@ -36,11 +34,11 @@ class RelativeEntryTest : public PointQuestionTest {
 };
 
 TEST_F(RelativeEntryTest, PAtTheFirstDistanceEndsTheLoopWithNothingStored) {
-  app.points.DirectionToWorkPoint = 123;
+  app.points.LegDirection = 123;
   Answers("p\n");
   RelativeEntryLoop(app);
   EXPECT_EQ(p().PointCount, 30);
-  EXPECT_EQ(p().DirectionToWorkPoint, 123);
+  EXPECT_EQ(p().LegDirection, 123);
 }
 
 TEST_F(RelativeEntryTest, TypedSightsAreRegisteredAndTheNextReadingProposedIsZero) {

@@ -65,9 +65,9 @@ TEST_F(DistanceLineTest, PrintsTheReducedDistanceOfAnInclinedSight) {
     ResetPrintBuffer(app);
     app.settings.VV = c.vv;
     app.settings.ZD = c.zd;
-    app.traverse.VerticalReading = c.reading;
+    app.fieldbook.MeasuredVerticalAngle = c.reading;
     app.traverse.DistancePromptFlag = c.promptFlag;
-    app.traverse.ReducedDistance = 123.4565;  // rounded half up to 1/T
+    app.points.HorizontalDistance = 123.4565;  // rounded half up to 1/T
     PrintDistanceLine(app);
     EXPECT_EQ(Printed("L=   123.457"), c.screen);
     EXPECT_EQ(PrintBuffer(), c.buffer ? std::string(15, ' ') + "L=    123.457\r\n" : "");

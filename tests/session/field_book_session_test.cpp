@@ -2,9 +2,16 @@
 // run with its running heights, and the book saved through the file menu.
 #include <gtest/gtest.h>
 
-#include <string>
+#include <stdlib.h>
 
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/point_names.h"
 #include "scripted/session.h"
+#include "support/pty_peer.h"
+#include "support/text_lines.h"
 #include "support/u8.h"
 
 namespace {
@@ -80,6 +87,68 @@ TEST(FieldBookSession, TheBookGoesOutToCollectorFilesAndComesBackFromTheSdFile) 
   const auto line44 = [](const std::string& record) { return (record + "        ").substr(0, 44) + "\r\n"; };
   EXPECT_EQ(s.File("BACK.Y"),
             "\r\n" + line44("*A        B         1.500  ") + line44("' 123.456  90.1234  45.0000  1.500 A1"));
+}
+
+// The instrument on port 1 (a pseudo-terminal peer): three measured sights, a
+// garbage reply refused; the book out to SD and SDR3P files and back.
+TEST(FieldBookSession, MeasuredSightsGoOutToCollectorFilesAndComeBack) {
+  PtyPeer peer({"00123456 0901234 0450000", std::nullopt, "00050000 1800000 0100000", std::nullopt,
+                "00050000 1800001 1800000", std::nullopt, "ERR?", std::nullopt});
+  setenv("KRN_COM1", peer.device().c_str(), 1);
+  const scripted::SessionResult s = scripted::Krn(
+      "10\n3\n0\nA\nB\n0\n@\nM1\n@\nM2\n@\nM3\n@\nQ\n"
+      "7\n1\n!file OUT\n7\n4\n!file OUT\n"
+      "7\n2\n!file OUT.SD\n0\n6\n1\n!file CODES.Y\n"
+      "7\n2\n!file OUT.SD\n1\n6\n1\n!file LINES.Y\n"
+      "7\n5\n!file OUT.S3P\n6\n1\n!file S3P.Y\n");
+  unsetenv("KRN_COM1");
+  ASSERT_EQ(s.status, 0) << s.errors << s.transcript;
+  // Byte columns of the SDR3P sight lines: code, sequence, name, the readings.
+  const auto columns = [](const std::string& line, int first, int last) {
+    return line.substr(first - 1, last - first + 1);
+  };
+  std::vector<std::string> sights;
+  const std::vector<std::string> s3p = LinesOf(s.File("OUT.S3P"));
+  for (const std::string& line : s3p)
+    if (line.starts_with("D27") && columns(line, 12, 19) != "B       ") sights.push_back(line);
+  ASSERT_EQ(sights.size(), 3u) << s.File("OUT.S3P");
+  const struct {
+    const char* code;
+    const char* name;
+    const char* horizontal;
+    const char* vertical;
+    const char* distance;
+  } expected[] = {{"D27R0002", "M1      ", " 45.0000 ", " 90.1234 ", " 123.456 "},
+                  {"D27R0003", "M2      ", " 10.0000 ", "180.0000 ", "  50.000 "},
+                  {"D27L0004", "M3      ", "180.0000 ", "180.0001 ", "  50.000 "}};
+  for (size_t i = 0; i < sights.size(); ++i) {
+    EXPECT_EQ(columns(sights[i], 1, 8), expected[i].code);
+    EXPECT_EQ(columns(sights[i], 12, 19), expected[i].name);
+    EXPECT_EQ(columns(sights[i], 37, 45), expected[i].horizontal);
+    EXPECT_EQ(columns(sights[i], 48, 56), expected[i].vertical);
+    EXPECT_EQ(columns(sights[i], 59, 67), expected[i].distance);
+  }
+  // The station's block follows the header directly; one D00 and the ETX end it.
+  EXPECT_EQ(columns(s3p[4], 1, 3), "K01");
+  EXPECT_EQ(s3p[s3p.size() - 2], "D00        000");
+  const std::string sd = s.File("OUT.SD");
+  EXPECT_NE(sd.find("E00TP,A,M2,R,10.0000,180.0000,50.000,0.000,"), std::string::npos) << sd;
+  EXPECT_NE(sd.find("E00TP,A,M3,L,180.0000,180.0001,50.000,0.000,"), std::string::npos) << sd;
+  // Read back without and with connection data: the attributes differ by the
+  // "9" put before a point code.
+  const std::vector<std::string> codes = LinesOf(s.File("CODES.Y")), lines = LinesOf(s.File("LINES.Y"));
+  ASSERT_EQ(codes.size(), 5u) << s.File("CODES.Y");
+  ASSERT_EQ(lines.size(), 5u);
+  for (size_t i = 2; i < codes.size(); ++i) {
+    EXPECT_EQ(codes[i].substr(0, 44), lines[i].substr(0, 44));
+    EXPECT_EQ(codes[i].substr(44), "9" + lines[i].substr(44));
+  }
+  EXPECT_EQ(codes[2].substr(0, 37), "' 123.456  90.1234  45.0000  0.000 M1");
+  // The SDR3P file comes back line for line (the first line is the display
+  // line, which the field-book file does not keep).
+  const std::vector<std::string> loaded = LinesOf(s.File("S3P.Y"));
+  ASSERT_EQ(loaded.size(), s3p.size());
+  for (size_t i = 1; i < s3p.size(); ++i) EXPECT_EQ(TrimTrailingBlanks(loaded[i]), TrimTrailingBlanks(s3p[i])) << i;
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ TEST_F(InverseTest, TheIncludedAngleIsCountedFromTheLegBefore) {
   Answers("\n");
   ReportTwoPointInverse(app);
   EXPECT_EQ(app.input.RawAnswer, "%");
-  EXPECT_DOUBLE_EQ(app.points.DirectionToWorkPoint, 270);
+  EXPECT_DOUBLE_EQ(app.points.LegDirection, 270);
 }
 
 // Heights 10 and 12 over 100 m, VV 90: 2 per cent, slope 100.020, 1-08-44.
@@ -93,7 +93,7 @@ TEST_F(InverseTest, DirectionAngleWhenNoBacksightPointWasGiven) {
     app.input.RawAnswer = "%";
     Answers(std::string(c.answer) + "\n");
     InputBacksightAngle(app);
-    EXPECT_NEAR(app.points.DirectionToWorkPoint, c.direction, 1e-9) << c.answer;
+    EXPECT_NEAR(app.points.LegDirection, c.direction, 1e-9) << c.answer;
     EXPECT_EQ(app.traverse.UnorientedStation, c.unoriented) << c.answer;
     EXPECT_EQ(app.traverse.ObservationRunning, 0);
   }
@@ -101,10 +101,10 @@ TEST_F(InverseTest, DirectionAngleWhenNoBacksightPointWasGiven) {
 
   // A back-sight point given: no question, its direction stays.
   app.input.RawAnswer.clear();
-  app.points.DirectionToWorkPoint = 45;
+  app.points.LegDirection = 45;
   app.job.SubmenuChoice = 5.1;
   InputBacksightAngle(app);
-  EXPECT_EQ(app.points.DirectionToWorkPoint, 45);
+  EXPECT_EQ(app.points.LegDirection, 45);
   EXPECT_EQ(CountContaining(U8(u8"ﾎｳｺｳｶｸ=")), 2);
   EXPECT_TRUE(Printed(U8(u8" 偏心観測の補正はまだ使えません")));
 }

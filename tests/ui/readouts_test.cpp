@@ -226,7 +226,7 @@ TEST_F(ReadoutsTest, HorizontalAngleIsTakenFromTheReferenceDirectionIntoZeroTo36
       {1e300, 1000, 2010, -1},   // far outside: still ends, somewhere in the circle
   };
   for (const Case& c : cases) {
-    app.points.DirectionToWorkPoint = c.reference;
+    app.points.LegDirection = c.reference;
     const std::string caption = CaptionAt(c.x, c.y);
     EXPECT_NE(caption.find("  H="), std::string::npos);
     const double angle = app.numbers.AngleToFormat;
