@@ -6,9 +6,5 @@
 
 struct App;
 
-// Route menu 3: the single clothoid calculation.
-Jump ClothoidCalculation(App& app);
-// Route menu 4: the curve-elements screen.
-Jump CurveElements(App& app);
 // Series-route menu 3-5: the route computation, its conversion and width stakes.
 Jump ComputeRoute(App& app);

@@ -14,6 +14,8 @@
 #include "files/result.h"
 #include "route/alignment_file.h"
 #include "route/ip_input.h"
+#include "route/clothoid_calculation.h"
+#include "route/curve_elements.h"
 #include "route/pending.h"
 #include "route/vertical_curve.h"
 #include "runtime/console.h"
