@@ -48,8 +48,10 @@ ClothoidElements ClothoidElementsOf(double a, double r, double direction, const 
   e.tangent = c.tangent;
   e.polarDirection = c.polar + direction;
   e.sigma = ArcCosDegrees(c.x / c.chord);
-  e.shift = RoundToFactor(r * CosDegrees(e.tangent) + std::fabs(e.y) - r, k.distance);
-  e.centreX = RoundToFactor(e.x - r * SinDegrees(std::fabs(e.tangent)), k.coordinate);
+  const double shift = r * CosDegrees(e.tangent) + std::fabs(e.y) - r;
+  const double centreX = e.x - r * SinDegrees(std::fabs(e.tangent));
+  e.shift = k.distance > 0 ? RoundToFactor(shift, k.distance) : shift;
+  e.centreX = k.coordinate > 0 ? RoundToFactor(centreX, k.coordinate) : centreX;
   e.centreY = e.shift + r;
   const double kk = e.y * TanDegrees(90 - e.tangent);
   e.longTangent = e.x - kk;

@@ -13,7 +13,8 @@ struct App;
 
 namespace route {
 
-// The rounding factors of the settings the elements are rounded with.
+// The rounding factors of the settings the elements are rounded with; a
+// distance or coordinate factor of 0 leaves ΔR and XM unrounded.
 struct Rounding {
   double distance = 1000;    // T
   double coordinate = 1000;  // TN

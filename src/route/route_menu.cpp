@@ -16,7 +16,7 @@
 #include "route/ip_input.h"
 #include "route/clothoid_calculation.h"
 #include "route/curve_elements.h"
-#include "route/pending.h"
+#include "route/route_computation.h"
 #include "route/vertical_curve.h"
 #include "runtime/console.h"
 #include "runtime/files.h"

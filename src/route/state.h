@@ -93,6 +93,11 @@ struct State {
   double EntryPolarDirection = 0;
   double ClothoidShift = 0;
   double ClothoidCentreX = 0;
+  // The run: the IP whose curve is in hand, 1 while the end point is placed,
+  // the ordinal of the next registered point.
+  double IpNumber = 0;
+  double RouteEndReached = 0;
+  double RoutePointOrdinal = 1;
   // The curve-elements screen's step: 1 minute and metre, -1 second and centimetre.
   double StepUnit = 1;
 
