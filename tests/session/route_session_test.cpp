@@ -1,59 +1,97 @@
-// A route typed in a headless session, saved as a route file equal to the
-// golden file, and read back in a fresh session.
+// The route commands in whole sessions: the curve-elements screen with a
+// symmetric and an asymmetric clothoid curve, and a route of a clothoid curve
+// and a simple curve computed, registered and converted into a profile.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <filesystem>
+#include <sstream>
 #include <string>
+#include <vector>
 
-#include "scripted/session.h"
+#include "session/fixture_points.h"
+#include "support/u8.h"
 
 namespace {
 
-using scripted::Files;
-using scripted::Krn;
-using scripted::SessionResult;
+constexpr double kPi = 3.14159265358979323846;
 
-const Files kJob = {{"J.PRN",
-                     "A1      0.000   0.000   0.000 05\r\n"
-                     "A2      100.000   100.000   0.000 05\r\n"
-                     "A3      100.000   300.000   0.000 05\r\n"
-                     "A4      300.000   400.000   0.000 05\r\n"
-                     "\x1a"}};
-
-std::string Golden() { return ReadHostFile(std::string(KRN_TEST_DATA) + "/route/ROUTE.RSN"); }
-
-TEST(RouteSession, TypedRouteIsWrittenAsTheGoldenFile) {
-  // Route menu 6, IP input: first IP number, start A1, IP 1 (A2, R, A1, A2),
-  // IP 2 (A3 ...), the end A4 with 9999; the four settings; back to the route
-  // menu, the grade line of three change points; the route file written.
-  const std::string script =
-      "3\n6\n1\n\nA1\n\nA2\n150\n60\n70\n\nA3\n200\n0\n0\n\nA4\n9999\n"
-      "2\n1234.5678\n25\n1\n100\n\n"
-      "5\n1\n\n0\n100\n\n100\n101\n60\n\n200\n100\n9999\n\n"
-      "7\n1\n!file ROUTE.RSN\n\n";
-  const SessionResult session = Krn(script, {"./J.PRN"}, kJob);
-  ASSERT_EQ(session.status, 0) << session.errors << session.transcript;
-  EXPECT_EQ(session.File("ROUTE.RSN"), Golden()) << session.transcript;
+bool Has(const std::string& transcript, const std::string& text) {
+  return transcript.find(text) != std::string::npos;
 }
 
-TEST(RouteSession, RouteFileReadInAFreshSessionGivesTheSameRoute) {
-  Files files = kJob;
-  files.emplace_back("ROUTE.RSN", Golden());
-  // Read it, walk the IPs with Enter, show the settings, the plan height at 100.
-  const std::string script = "3\n7\n2\n!file ROUTE.RSN\n6\n1\n" + std::string(15, '\n') +
-                             "2\n\n\n\n\n\n5\n2\n100\n\n\n\n\n";
-  const SessionResult session = Krn(script, {"./J.PRN"}, files);
-  ASSERT_EQ(session.status, 0) << session.errors << session.transcript;
-  for (const char8_t* line : {u8"ｽﾀｰﾄ点＝          A1 ?                      [M,L,J,I,Q] 4",
-                              u8"IP.1 の点＝       A2 ?                      [M,L,J,I,Q] 4",
-                              u8"半径   Ｒ＝       150 ?                     [END= 9999]",
-                              u8"ﾊﾟﾗﾒｰﾀ  Ａ１＝    60 ?", u8"ﾊﾟﾗﾒｰﾀ  Ａ２＝    70 ?",
-                              u8"IP.3 の点＝       A4 ?                      [M,L,J,I,Q] 4",
-                              u8"始点追加距離=   1234.5678 ?", u8"測点間隔    =   25 ?",
-                              u8"中心+縦勾[0,1]  1 ?", u8"距離丸[1000,100,10]  100 ?",
-                              u8"(Z= 100.85   L= 0 )"}) {
-    const std::string text(reinterpret_cast<const char*>(line));
-    EXPECT_TRUE(session.HasLine(text)) << text << "\n" << session.transcript;
+TEST(RouteSession, CurveElementsScreenShowsSymmetricAndAsymmetricCurves) {
+  const TempFolder data, windows, io;
+  // IA 30, R 200, A1 = A2 = 100; Enter for a new input pass with A2 80; Q.
+  const int status = fixture_points::Run("3\n4\n30\n200\n100\n100\n\n\n\n\n80\nQ{NOENTER}\n", {{0, 0, "P1", "91"}},
+                                         data, windows, io);
+  const std::string transcript = ReadHostFile(io / "out");
+  ASSERT_EQ(status, 0) << ReadHostFile(io / "err") << transcript;
+  EXPECT_TRUE(Has(transcript, "T1=     78.716  T2=     78.716  cL=   154.720")) << transcript;
+  EXPECT_TRUE(Has(transcript, "Nc=      7.595")) << transcript;
+  EXPECT_TRUE(Has(transcript, "T1=     78.100  T2=     70.260  cL=   145.720")) << transcript;
+  EXPECT_TRUE(Has(transcript, "XM=     15.997")) << transcript;
+}
+
+struct Saved {
+  std::string name;
+  double x = 0, y = 0;
+};
+
+std::vector<Saved> ReadSaved(const std::string& text) {
+  std::vector<Saved> points;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    std::istringstream fields(line);
+    Saved s;
+    if (fields >> s.name >> s.x >> s.y) points.push_back(s);
   }
+  return points;
+}
+
+TEST(RouteSession, RouteWithAClothoidAndASimpleCurveIsRegisteredAndSaved) {
+  const TempFolder data, windows, io;
+  // North to IP1 (right 30 degrees, R 200, A1 100, A2 80), to IP2 (left 30
+  // degrees, R 150), north to the end.
+  const double ip2x = 400 + 400 * std::cos(kPi / 6), ip2y = 400 * std::sin(kPi / 6);
+  const std::vector<fixture_points::FixturePoint> job = {
+      {0, 0, "S", "91"}, {400, 0, "IP1", "91"}, {ip2x, ip2y, "IP2", "91"}, {ip2x + 300, ip2y, "E", "91"}};
+  // Route menu, series route, IP input; compute with the proposed start
+  // number; then the file menu saves the job.
+  const int status = fixture_points::Run(
+      "3\n6\n1\n\n1\n\n2\n200\n100\n80\n\n3\n150\n0\n0\n\n4\n9999\n"
+      "3\n\n"
+      "\n\n5\n4\n1\n!file OUT.PRN\n",
+      job, data, windows, io);
+  const std::string transcript = ReadHostFile(io / "out");
+  ASSERT_EQ(status, 0) << ReadHostFile(io / "err") << transcript;
+  const std::vector<Saved> saved = ReadSaved(ReadHostFile(data / "OUT.PRN"));
+  auto find = [&](const std::string& name) {
+    for (const Saved& s : saved) {
+      if (s.name == name) return s;
+    }
+    ADD_FAILURE() << name << " not saved";
+    return Saved{};
+  };
+  // Stations on the first straight, 20 m apart.
+  for (int n = 0; n <= 15; ++n) {
+    const Saved s = find("NO." + std::to_string(n));
+    EXPECT_NEAR(s.x, 20 * n, 1e-3) << n;
+    EXPECT_NEAR(s.y, 0, 1e-3) << n;
+  }
+  // The simple curve at IP2: BC and EC a tangent length R tan 15 either side.
+  const double tl = 150 * std::tan(kPi / 12);
+  const Saved bc = find("BC.2");
+  EXPECT_NEAR(bc.x, ip2x - tl * std::cos(kPi / 6), 1e-3);
+  EXPECT_NEAR(bc.y, ip2y - tl * std::sin(kPi / 6), 1e-3);
+  const Saved ec = find("EC.2");
+  EXPECT_NEAR(ec.x, ip2x + tl, 1e-3);
+  EXPECT_NEAR(ec.y, ip2y, 1e-3);
+  // The clothoid curve's main points are there; the end point once more.
+  for (const char* name : {"KA1-1", "KE1-1", "KE1-2", "KA1-2", "SP.2"}) find(name);
+  int ends = 0;
+  for (const Saved& s : saved) ends += s.name == "E";
+  EXPECT_EQ(ends, 2);
 }
 
 }  // namespace
