@@ -10,9 +10,9 @@ namespace {
 
 TEST(StationList, RowsByRounding) {
   EXPECT_EQ(route::StationListRow("NO.5", 20, 100, 1234.5678, -98.7654, 0, 19.867, 1000, false),
-            "NO.5         20.000   100.000    1234.568     -98.765    19.867");
+            "NO.5        20.000   100.000    1234.568     -98.765    19.867");
   EXPECT_EQ(route::StationListRow("NO.5", 20, 100, 1, 2, 12.3456, 20, 100, true),
-            "NO.5         20.00    100.00        1.000       2.000    12.346    20.00");
+            "NO.5        20.00    100.00        1.000       2.000    12.346    20.00");
   // A long name: its first ten characters, then 11 to 16 straight after.
   EXPECT_EQ(route::StationListRow("ENDPOINT-LONG", 0, 0, 0, 0, 0, 0, 10, false),
             "ENDPOINT-LONG   0.0       0.0         0.000       0.000     0.0");

@@ -28,7 +28,7 @@ TEST(RouteSession, CurveElementsScreenShowsSymmetricAndAsymmetricCurves) {
   const std::string transcript = ReadHostFile(io / "out");
   ASSERT_EQ(status, 0) << ReadHostFile(io / "err") << transcript;
   EXPECT_TRUE(Has(transcript, "T1=     78.716  T2=     78.716  cL=   154.720")) << transcript;
-  EXPECT_TRUE(Has(transcript, "Nc=      7.595")) << transcript;
+  EXPECT_TRUE(Has(transcript, "Nc=     7.595")) << transcript;
   EXPECT_TRUE(Has(transcript, "T1=     78.100  T2=     70.260  cL=   145.720")) << transcript;
   EXPECT_TRUE(Has(transcript, "XM=     15.997")) << transcript;
 }
@@ -92,6 +92,27 @@ TEST(RouteSession, RouteWithAClothoidAndASimpleCurveIsRegisteredAndSaved) {
   int ends = 0;
   for (const Saved& s : saved) ends += s.name == "E";
   EXPECT_EQ(ends, 2);
+}
+
+TEST(RouteSession, ClothoidCalculationRegistersItsPoints) {
+  const TempFolder data, windows, io;
+  // Base point B, direction 0, A 100, R 200: KE and M; L 25 and W 5 there;
+  // Enter at W and L, Q at the next base point; then the job saved.
+  const int status = fixture_points::Run(
+      "3\n3\nB\n\n0\n100\n200\n\n\n\n\n25\n\n\n5\n\n\n\n\nQ\n"
+      "\n5\n4\n1\n!file OUT.PRN\n",
+      {{1000, 2000, "B", "91"}}, data, windows, io);
+  const std::string transcript = ReadHostFile(io / "out");
+  ASSERT_EQ(status, 0) << ReadHostFile(io / "err") << transcript;
+  const std::vector<Saved> saved = ReadSaved(ReadHostFile(data / "OUT.PRN"));
+  ASSERT_EQ(saved.size(), 5u) << transcript;
+  const double expected[][2] = {{1000, 2000}, {1049.922, 2002.081}, {1024.987, 2200.521}, {1024.998, 2000.260},
+                                {1024.841, 2005.258}};
+  for (int k = 0; k < 5; ++k) {
+    EXPECT_NEAR(saved[k].x, expected[k][0], 1e-3) << k;
+    EXPECT_NEAR(saved[k].y, expected[k][1], 1e-3) << k;
+  }
+  EXPECT_TRUE(Has(transcript, U8(u8"ﾀｳ= 7.0943"))) << transcript;
 }
 
 }  // namespace
