@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "route/route_walk.h"
 #include "session/fixture_points.h"
 #include "support/u8.h"
 
@@ -113,6 +114,103 @@ TEST(RouteSession, ClothoidCalculationRegistersItsPoints) {
     EXPECT_NEAR(saved[k].y, expected[k][1], 1e-3) << k;
   }
   EXPECT_TRUE(Has(transcript, U8(u8"ﾀｳ= 7.0943"))) << transcript;
+}
+
+// The route of the run above as IP input lines.
+const char* kRouteInput = "3\n6\n1\n\n1\n\n2\n200\n100\n80\n\n3\n150\n0\n0\n\n4\n9999\n";
+
+std::vector<fixture_points::FixturePoint> RouteJob() {
+  const double ip2x = 400 + 400 * std::cos(kPi / 6), ip2y = 400 * std::sin(kPi / 6);
+  return {{0, 0, "S", "91"}, {400, 0, "IP1", "91"}, {ip2x, ip2y, "IP2", "91"}, {ip2x + 300, ip2y, "E", "91"}};
+}
+
+std::vector<std::string> FilesIn(const TempFolder& folder) {
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(folder.path())) names.push_back(e.path().filename());
+  return names;
+}
+
+TEST(RouteSession, PlanProfileConversionIsSavedAndReloaded) {
+  const TempFolder data, windows, io;
+  // Conversion 2 (plan profile), the proposed start number; the job in memory
+  // not saved, the profile saved under the proposed name and read back.
+  const int status = fixture_points::Run(std::string(kRouteInput) + "4\n2\n\nN\n!ok\n", RouteJob(), data, windows, io);
+  const std::string transcript = ReadHostFile(io / "out");
+  ASSERT_EQ(status, 0) << ReadHostFile(io / "err") << transcript;
+  std::string prn, sen;
+  for (const std::string& name : FilesIn(data)) {
+    if (name.find(U8(u8"縦断")) == std::string::npos) continue;
+    if (name.ends_with(".PRN")) prn = ReadHostFile(data / name);
+    if (name.ends_with(".SEN")) sen = ReadHostFile(data / name);
+  }
+  ASSERT_FALSE(prn.empty()) << transcript;
+  const std::vector<Saved> saved = ReadSaved(prn);
+  ASSERT_GT(saved.size(), 20u);
+  // Lower-case names, X the plan height (no vertical alignment: 0), Y the chainage.
+  EXPECT_EQ(saved[0].name, "no.0");
+  EXPECT_NEAR(saved[0].y, 0, 1e-3);
+  EXPECT_EQ(saved[5].name, "no.5");
+  EXPECT_NEAR(saved[5].y, 100, 1e-3);
+  EXPECT_NE(prn.find("92"), std::string::npos);
+  // The profile line starts at its first point.
+  EXPECT_FALSE(sen.empty());
+}
+
+TEST(RouteSession, WidthStakesOnAStraightAClothoidAndAnArcWithAPlusPoint) {
+  const TempFolder data, windows, io;
+  // From NO.3: W 3, Enter; plus point L 12.5 with W -3 there, Enter, Enter;
+  // Enter through NO.4-NO.16 and KA1-1; NO.17 on the entry clothoid W 2;
+  // NO.18, KE1-1; NO.19 on the arc W 2; Q. Each stored point takes two Enters.
+  std::string script = std::string(kRouteInput) + "5\nNO.3\n3\n\n\n\n12.5\n\n\n-3\n\n\n\n\n";
+  for (int n = 4; n <= 16; ++n) script += "\n\n";
+  script += "\n2\n\n\n\n\n";   // KA1-1; NO.17
+  script += "\n\n\n";          // NO.18, KE1-1
+  script += "2\n\n\nQ\n";      // NO.19
+  script += "\n\n5\n4\n1\n!file OUT.PRN\n";
+  const int status = fixture_points::Run(script, RouteJob(), data, windows, io);
+  const std::string transcript = ReadHostFile(io / "out");
+  ASSERT_EQ(status, 0) << ReadHostFile(io / "err") << transcript;
+  const std::vector<Saved> saved = ReadSaved(ReadHostFile(data / "OUT.PRN"));
+  ASSERT_EQ(saved.size(), 4u + 5u) << transcript;
+  // On the north straight: W 3 east of NO.3, the plus point 12.5 further, W -3 west of it.
+  EXPECT_NEAR(saved[4].x, 60, 1e-3);
+  EXPECT_NEAR(saved[4].y, 3, 1e-3);
+  EXPECT_NEAR(saved[5].x, 72.5, 1e-3);
+  EXPECT_NEAR(saved[5].y, 0, 1e-3);
+  EXPECT_NEAR(saved[6].x, 72.5, 1e-3);
+  EXPECT_NEAR(saved[6].y, -3, 1e-3);
+  // NO.19 on the arc of the right turn: R - 2 from the centre; NO.17's stake
+  // 2 m from the centre line, to the right of north-ish travel.
+  route::RouteInput in;
+  for (const auto& f : RouteJob()) {
+    route::RouteNode n;
+    n.x = f.x;
+    n.y = f.y;
+    n.name = f.name;
+    in.nodes.push_back(n);
+  }
+  in.nodes[1].r = 200;
+  in.nodes[1].a1 = 100;
+  in.nodes[1].a2 = 80;
+  in.nodes[2].r = 150;
+  const route::RouteWalk walk = route::WalkRoute(in);
+  for (const route::WalkEvent& e : walk.events) {
+    if (e.kind != route::WalkEvent::Point) continue;
+    const route::WalkPoint& q = e.point;
+    const route::ElementState& el = q.element;
+    if (q.name == "NO.17") {
+      ASSERT_EQ(el.kind, 3);
+      const double normal = (el.clothoidBase + 90 + el.clothoidTangent) * kPi / 180;
+      EXPECT_NEAR(saved[7].x, q.x + 2 * std::cos(normal), 1e-3);
+      EXPECT_NEAR(saved[7].y, q.y + 2 * std::sin(normal), 1e-3);
+    }
+    if (q.name == "NO.19") {
+      ASSERT_EQ(el.kind, 2);
+      EXPECT_NEAR(std::hypot(saved[8].x - el.centreX, saved[8].y - el.centreY), 198, 1e-3);
+      EXPECT_NEAR(std::hypot(saved[8].x - q.x, saved[8].y - q.y), 2, 1e-3);
+    }
+  }
+  EXPECT_TRUE(Has(transcript, "NO.3 L= 12.5")) << transcript;
 }
 
 }  // namespace
