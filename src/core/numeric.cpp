@@ -127,6 +127,8 @@ double ArcCosDegrees(double x) {
   return (Pi / 2 - std::atan(RtDivide(x, divisor))) * 180 / Pi;
 }
 
+double RoundToFactor(double x, double k) { return RoundToStep(x, k, kRoundingGuard); }
+
 double RoundDistance(const App& app, double x) {
   return RoundToStep(x, app.settings.T, kRoundingGuard);
 }

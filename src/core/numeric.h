@@ -53,6 +53,8 @@ double RoundDistance(const App& app, double x);
 double RoundRouteValue(const App& app, double x);
 double RoundCoordinate(const App& app, double x);
 double RoundHeight(const App& app, double x);
+// The same to the step 1/k of a factor k given by value (0 is error 11).
+double RoundToFactor(double x, double k);
 // The same to 0.0001.
 double RoundTo4Decimals(double x);
 // To 0.000001 without the sign guard: halves go up (-0.0000005 gives 0).

@@ -31,6 +31,9 @@ struct KeptWorkingState {
 struct State {
   double FieldBookMode = 0;  // 0 traverse, 1 level, 2 level with distance
   double FieldBookCount = 0;  // the last record of the book; 0 = empty
+  // The horizontal angle (dd.mmss) of the set-up's first sight from the
+  // base-line azimuth; a route run sets it to 0.
+  double FirstRayAngle = 0;
   // 1: every point registered after the radial observation has been used also
   // logs its observation in the book (at the record of its own number).
   double ZJ = 0;

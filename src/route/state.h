@@ -36,6 +36,71 @@ struct State {
   RtTable<std::string> RouteLabel{999};
   RtTable<double> VerticalTable{999};
 
+  // The route walk and its geometry (directions in degrees from +X towards +Y;
+  // offsets positive to the right of increasing chainage; a clothoid parameter
+  // positive turning right; an arc's swept angle negative on a right turn).
+  double RouteElementKind = 1;  // 1 straight, 2 arc, 3 entry clothoid, 4 exit clothoid
+  double ElementDirection = 0;
+  double StraightOriginX = 0;
+  double StraightOriginY = 0;
+  double DistanceAlongElement = 0;
+  double StationStep = 0;
+  double StationNumber = 0;
+  double StationChainage = 0;
+  std::string RoutePointName;
+  std::string LastRoutePointName;
+  double CircleCentreX = 0;
+  double CircleCentreY = 0;
+  double CurveRadius = 0;
+  double ArcSweptAngle = 0;
+  double ArcStartChainage = 0;
+  double ArcCentralAngle = 0;
+  double ArcLength = 0;
+  double ClothoidA1 = 0;
+  double ClothoidA2 = 0;
+  double ClothoidParameter = 0;
+  double ClothoidOriginX = 0;
+  double ClothoidOriginY = 0;
+  double ClothoidBaseDirection = 0;
+  double ClothoidArcLength = 0;
+  double ClothoidTangentAngle = 0;
+  double ClothoidChord = 0;
+  double ClothoidPolarDirection = 0;
+  double ExitClothoidStartChainage = 0;
+  double ExitClothoidEndChainage = 0;
+  // The offset of a stake (or a plus point's distance), signed in place by the
+  // arc and exit-clothoid routines; the centre-line point stakes are set from.
+  double StationOffset = 0;
+  double StakeStationX = 0;
+  double StakeStationY = 0;
+  // The width stakes: where a run starts offering points, and a typed chainage.
+  std::string WidthStakeStartName;
+  double WidthStakeChainageState = 0;
+  // The elements of the curve in hand: tangent lengths T1, T2, total length,
+  // the arc's TL and SL, "IA" or "θ", the entry clothoid's values (the exit
+  // clothoid's are the Clothoid… values above, with its shift and XM).
+  double CurveTangent1 = 0;
+  double CurveTangent2 = 0;
+  double TotalCurveLength = 0;
+  double TangentLength = 0;
+  double SecantLength = 0;
+  std::string CurveLabel;
+  double EntryTangentAngle = 0;
+  double EntryShift = 0;
+  double EntryCentreX = 0;
+  double EntryArcLength = 0;
+  double EntryChord = 0;
+  double EntryPolarDirection = 0;
+  double ClothoidShift = 0;
+  double ClothoidCentreX = 0;
+  // The run: the IP whose curve is in hand, 1 while the end point is placed,
+  // the ordinal of the next registered point.
+  double IpNumber = 0;
+  double RouteEndReached = 0;
+  double RoutePointOrdinal = 1;
+  // The curve-elements screen's step: 1 minute and metre, -1 second and centimetre.
+  double StepUnit = 1;
+
   // What the plan height at ProfileChainage leaves for its callers: the grades
   // either side of the change point where the walk stopped, that point's curve
   // (BC, EC, VCL), its index 3j, and x into the curve when inside one.

@@ -16,7 +16,9 @@
 #include "points/point_question.h"
 #include "route/alignment_file.h"
 #include "route/ip_input.h"
-#include "route/pending.h"
+#include "route/clothoid_calculation.h"
+#include "route/curve_elements.h"
+#include "route/route_computation.h"
 #include "route/vertical_curve.h"
 #include "shell/program.h"
 
