@@ -31,9 +31,6 @@ struct KeptWorkingState {
 struct State {
   double FieldBookMode = 0;  // 0 traverse, 1 level, 2 level with distance
   double FieldBookCount = 0;  // the last record of the book; 0 = empty
-  // The horizontal angle (dd.mmss) of the set-up's first sight from the
-  // base-line azimuth; a route run sets it to 0.
-  double FirstRayAngle = 0;
   // 1: every point registered after the radial observation has been used also
   // logs its observation in the book (at the record of its own number).
   double ZJ = 0;
@@ -136,8 +133,8 @@ struct State {
   double MeasuredTargetY = 0;
   // The intersection of two sights: the forward-intersection kind (1 water
   // surface, 2 two instruments, else wall surface), the first ray's reading
-  // from the base azimuth (dd.mmss) and the last "IH=" answer, upper-cased
-  // (empty: nothing was observed).
+  // from the base azimuth (dd.mmss; a route run sets it to 0) and the last
+  // "IH=" answer, upper-cased (empty: nothing was observed).
   double IntersectionKind = 0;
   double FirstRayAngle = 0;
   std::string IntersectionAnswer;

@@ -68,7 +68,7 @@ void LeaveSeries(App& app, const route::ClothoidPoint& c, double base) {
 void ClothoidCoordinates(App& app) {
   const route::State& r = app.route;
   LeaveSeries(app, route::ClothoidSeriesOf(r.ClothoidParameter, r.ClothoidArcLength),
-              app.points.DirectionToWorkPoint);
+              app.points.LegDirection);
 }
 
 void RouteClothoidPoint(App& app) {

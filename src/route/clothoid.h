@@ -43,7 +43,7 @@ GroundPoint AlongOf(double x, double y, double direction, double distance);
 }  // namespace route
 
 // The series at ClothoidArcLength for ClothoidParameter with base LegDirection
-// (DirectionToWorkPoint): WorkPointX/Y local, ClothoidChord, ClothoidTangentAngle,
+// (LegDirection): WorkPointX/Y local, ClothoidChord, ClothoidTangentAngle,
 // ClothoidPolarDirection (+ the base); ArcSweptAngle := l. No guard for A = 0.
 void ClothoidCoordinates(App& app);
 // The same with the 0.00001 m bias and base ClothoidBaseDirection; A = 0 gives

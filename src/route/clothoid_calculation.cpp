@@ -68,7 +68,7 @@ void ComputeClothoidPointAndStore(App& app, const Clothoid& c) {
   route::State& r = app.route;
   points::Store& p = app.points;
   r.ClothoidParameter = c.a;
-  p.DirectionToWorkPoint = c.direction;
+  p.LegDirection = c.direction;
   ClothoidCoordinates(app);
   const route::GroundPoint g =
       route::ClothoidLayoutPointOf(c.x, c.y, c.direction, c.a, r.ClothoidArcLength, r.StationOffset);
@@ -130,7 +130,7 @@ Jump ClothoidCalculation(App& app) {
     ShowGuide(app);
     InputBasePoint(app);
     if (app.input.RawAnswer == "%") return {EntryOf(Routines().RepeatLastCommand)};
-    Clothoid c{p.FromPointX, p.FromPointY, p.DirectionToWorkPoint, 0, 0};
+    Clothoid c{p.FromPointX, p.FromPointY, p.LegDirection, 0, 0};
     p.WorkPointZ = 0;
     AskNonZero(app, "[右＋,左－] ﾊﾟﾗﾒ-ﾀ=", 66, false, false, c.a);
     AskNonZero(app, "R=", 67, false, false, c.r);

@@ -247,7 +247,7 @@ void ShowCurveElements(App& app) {
   const double ia = r.IntersectionAngle;
   const route::CurveElementsResult e =
       route::CurveElementsOf(ia, r.CurveRadius, r.ClothoidA1, r.ClothoidA2, app.traverse.IncludedAngle,
-                             r.ElementDirection, app.points.DirectionToWorkPoint, route::RoundingOf(app));
+                             r.ElementDirection, app.points.LegDirection, route::RoundingOf(app));
   route::LeaveResults(app, ia, e);
   if (r.ClothoidA1 == 0 && r.ClothoidA2 == 0) {
     r.CurveLabel = "IA";

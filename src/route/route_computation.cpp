@@ -232,7 +232,7 @@ class Run {
     r.ClothoidA1 = c.a1;
     r.ClothoidA2 = c.a2;
     r.ElementDirection = c.directionIn;
-    app_.points.DirectionToWorkPoint = c.directionOut;
+    app_.points.LegDirection = c.directionOut;
     app_.points.WorkPointZ = 0;
     app_.cogo.LineRunningHeight = 0;
     const std::string head = "IP." + RtStr(c.ipNumber);
