@@ -19,6 +19,7 @@
 #include "runtime/console.h"
 #include "runtime/errors.h"
 #include "runtime/files.h"
+#include "runtime/folders.h"
 #include "runtime/numtext.h"
 #include "runtime/text.h"
 #include "ui/input.h"
@@ -451,11 +452,27 @@ Jump WriteSimaFile(App& app) {
 Jump ChooseAndReadSimaFile(App& app) {
   files::JobFiles& job = app.job;
   const std::string jobName = app.settings.ZA;
+  const std::string jobFolder = app.shell.JobFolder;
+  const std::string extension = job.FileExtension;
+  const std::string workingFolder = RtCurDir();
   ShowOpenFileDialog(app);
   if (job.ChosenFilePath.empty()) return {CoordinateManagementMenu};
   // An appending read keeps the job's name: its later saves go to its own files.
   if (RtWhole(job.FileMenuChoice) == 4) job.KeptJobName = jobName;
-  return {ReadSimaFile};
+  try {
+    return ReadSimaFile(app);
+  } catch (const RtError&) {
+    // A file that could not be read leaves the job as it was, its name included.
+    app.settings.ZA = jobName;
+    app.shell.JobFolder = jobFolder;
+    job.FileExtension = extension;
+    try {
+      RtChdir(workingFolder);
+    } catch (const RtError&) {
+      // A working folder removed meanwhile: the job's path still names the job.
+    }
+    throw;
+  }
 }
 
 Jump ReadSimaFile(App& app) {
