@@ -403,6 +403,10 @@ Jump SimaFileMenu(App& app) {
 Jump WriteSimaFile(App& app) {
   ShowSaveFileDialog(app);
   if (app.job.ChosenFilePath.empty()) return {CoordinateManagementMenu};
+  return WriteSimaJobFiles(app);
+}
+
+Jump WriteSimaJobFiles(App& app) {
   const double choice = app.job.SubmenuChoice;
   const bool withParcels = !IsCoordinatesOnly(choice) && choice != 2;
   const points::Store& p = app.points;

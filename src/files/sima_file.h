@@ -26,6 +26,8 @@ Jump SimaFileMenu(App& app);
 // reported and every file stays as it was. Ends in the coordinate management
 // menu with every file closed and the print buffer open for appending again.
 Jump WriteSimaFile(App& app);
+// WriteSimaFile after its dialog: the files of JobFolder + ZA.
+Jump WriteSimaJobFiles(App& app);
 
 // The open dialog (job name kept for an appending read), then ReadSimaFile; a
 // cancelled dialog changes nothing and goes back to the menu.

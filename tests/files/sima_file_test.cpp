@@ -6,11 +6,16 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "support/sima_records.h"
+
 namespace {
+
+using sima_records::CheckedPoint;
+using sima_records::CheckSimaRecords;
+using sima_records::SplitAtCommas;
 
 using files::ParseSimaLines;
 using files::SimaParcelSectionOf;
@@ -19,53 +24,6 @@ using files::SimaRead;
 using files::SimaVertexWarning;
 
 std::string Blanks(int n) { return std::string(n, ' '); }
-
-// ---- An independent reader: whole records and the fields of each ----
-
-// The fields of a line split at every comma, blanks around each removed.
-std::vector<std::string> SplitAtCommas(const std::string& line) {
-  std::vector<std::string> fields;
-  std::string field;
-  std::istringstream in(line);
-  while (std::getline(in, field, ',')) {
-    const size_t a = field.find_first_not_of(' ');
-    const size_t b = field.find_last_not_of(' ');
-    fields.push_back(a == std::string::npos ? "" : field.substr(a, b - a + 1));
-  }
-  if (!line.empty() && line.back() == ',') fields.emplace_back();
-  return fields;
-}
-
-struct CheckedPoint {
-  std::string name;
-  double x, y, z;
-};
-
-// Checks every line of a SIMA file: it ends in a comma and holds the number of
-// fields its record type has (the empty field behind the last comma counted).
-// Returns the A01 points; a failure names the line.
-std::vector<CheckedPoint> CheckSimaRecords(const std::vector<std::string>& lines) {
-  const std::vector<std::pair<std::string, size_t>> fieldCounts = {
-      {"G00", 3}, {"A00", 1}, {"A01", 6}, {"A99", 1}, {"D00", 4}, {"B01", 3},
-      {"E00", 1}, {"E01", 7}, {"E99", 1}, {"D99", 1}};
-  std::vector<CheckedPoint> points;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const std::string& line = lines[i];
-    EXPECT_TRUE(!line.empty() && line.back() == ',') << "line " << i + 1 << ": " << line;
-    const std::vector<std::string> fields = SplitAtCommas(line);
-    bool known = false;
-    for (const auto& [code, count] : fieldCounts) {
-      if (fields.front() != code) continue;
-      known = true;
-      EXPECT_EQ(fields.size() - 1, count) << "line " << i + 1 << ": " << line;
-    }
-    EXPECT_TRUE(known) << "line " << i + 1 << ": " << line;
-    if (fields.front() == "A01" && fields.size() == 7) {
-      points.push_back({fields[2], std::stod(fields[3]), std::stod(fields[4]), std::stod(fields[5])});
-    }
-  }
-  return points;
-}
 
 // ---- The points section ----
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "scripted/session.h"
+#include "support/sima_records.h"
 #include "support/u8.h"
 
 namespace {
@@ -107,6 +108,23 @@ TEST(SimaSession, AJobFromTheCommandLineIsWrittenBackReadAgainAndWrittenUnchange
   EXPECT_EQ(session.File("OUT2.csv"), kSurveyTable);
   EXPECT_FALSE(session.File("OUT.SEN").empty());
   EXPECT_TRUE(HasLineContaining(session, U8(u8"仕事名 =OUT2 "))) << session.transcript;
+
+  // The golden file and the files written pass the test's own reader, with the
+  // coordinates the job was given.
+  const std::vector<sima_records::CheckedPoint> given = {
+      {"1", 100, 200, 10},  {"2", 110, 200, 10.5}, {"K3", 110, 210, 0}, {"測点Ａ", 100, 210, -1.25},
+      {"ABCDEFGHIJKLMNOP", -50.5, -1234.56789, 0}, {"ABCDEFGHIJKLMNOPQRST", 50, 60, 0}};
+  for (const std::string& text : {JobFiles().front().second, session.File("OUT.SIM"), session.File("OUT2.SIM")}) {
+    const std::vector<sima_records::CheckedPoint> points =
+        sima_records::CheckSimaRecords(sima_records::LinesOf(text));
+    ASSERT_EQ(points.size(), given.size());
+    for (size_t i = 0; i < given.size(); ++i) {
+      EXPECT_EQ(points[i].name, given[i].name);
+      EXPECT_EQ(points[i].x, given[i].x);
+      EXPECT_EQ(points[i].y, given[i].y);
+      EXPECT_EQ(points[i].z, given[i].z);
+    }
+  }
 }
 
 TEST(SimaSession, CoordinatesOnlyAndABlockLeaveTheParcelsOut) {
@@ -175,6 +193,24 @@ TEST(SimaSession, AFileWithoutItsTableOrPointsReadsAsAnEmptyJob) {
   // The blank lines after A99 went to the parcel file, and are not written back.
   EXPECT_EQ(session.File("OUT.SIM"), Join({"G00,1,OUT,", "A00,", "A99,"}));
   EXPECT_FALSE(std::filesystem::exists(*session.dataFolder / "OUT.csv"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SimaSession, PointsPastTheTableStopTheReadBeforeAnythingIsStored) {
+  std::string text = "G00,1,BIG,\r\nA00,\r\n";
+  for (int i = 1; i <= 10000; ++i) text += "A01," + std::to_string(i) + ",P" + std::to_string(i) + ",1,2,3,\r\n";
+  text += "A99,\r\n";
+  // The 10000th point stands on line 10002; the job keeps the points it had.
+  const SessionResult session =
+      Krn("5\n5\n3\n!file BIG.SIM\n\n5\n5\n1.1\n!file PTS.SIM\n", {"./JOB.SIM"},
+          {{"JOB.SIM", Join(WithJob("JOB", kPointRecords))}, {"BIG.SIM", text}});
+  ASSERT_EQ(session.status, 0) << session.errors;
+  EXPECT_TRUE(HasLineContaining(session, U8(u8" BIG.SIM の 10002 行目: 点数または結線数が上限を超えます")))
+      << session.transcript;
+  EXPECT_EQ(session.File("PTS.SIM"), Join(WithJob("PTS", kPointRecords)));
 }
 
 }  // namespace
