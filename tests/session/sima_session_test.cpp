@@ -214,3 +214,20 @@ TEST(SimaSession, PointsPastTheTableStopTheReadBeforeAnythingIsStored) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SimaSession, AParcelFileThatCannotBeCutLeavesTheOldFiles) {
+  // The parcel lines read from BAD.SIM hold a "D00" without its comma.
+  const SessionResult session =
+      Krn("5\n5\n1\n!file OUT.SIM\n\n", {"./BAD.SIM"},
+          {{"BAD.SIM", Join(WithJob("BAD", Concat(kPointRecords, {"D00, 1 ,1,1,", "D99,", "D00 2"})))},
+           {"OUT.SIM", "old\r\n"},
+           {"OUT.SEN", "old lines\r\n"}});
+  ASSERT_EQ(session.status, 0) << session.errors;
+  EXPECT_TRUE(HasLineContaining(session, U8(u8" K.D の 3 行目: 画地の行(D00)が読めません"))) << session.transcript;
+  EXPECT_EQ(session.File("OUT.SIM"), "old\r\n");
+  EXPECT_EQ(session.File("OUT.SEN"), "old lines\r\n");
+}
+
+}  // namespace
