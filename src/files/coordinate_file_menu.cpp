@@ -53,8 +53,9 @@ constexpr double kChoiceRead = 3;
   RtRaise(kErrFileNotOpen);
 }
 
-// Opens the job file as file 1 for reading, or reports why it cannot be read.
-void OpenJobFileToRead(const App& app) {
+}  // namespace
+
+void files::OpenJobFileToRead(const App& app) {
   const std::string path = files::JobFilePath(app);
   if (RtFolderExists(path)) ReportUnreadableJobFile(app, " はフォルダです。");
   try {
@@ -65,6 +66,10 @@ void OpenJobFileToRead(const App& app) {
   }
   ReportUnreadableJobFile(app, " が見つかりません。");
 }
+
+namespace {
+
+using files::OpenJobFileToRead;
 
 // The job loading. The file is read whole before anything of the job in memory
 // changes, so a missing or bad file leaves the points, the lines and the parcel

@@ -49,6 +49,11 @@ Jump LoadCoordinateFile(App& app);
 void ClearAllData(App& app);
 
 namespace files {
+// Opens the job file in hand (JobFolder + ZA + FileExtension) as file 1 for
+// reading, or says why it cannot be read (missing, a folder, not readable) with
+// its name and raises the file-not-open error; nothing was changed.
+void OpenJobFileToRead(const App& app);
+
 // The parcels of the previous job are gone: the parcel work file "K.D" is made
 // anew, empty.
 void EmptyParcelWorkFile(const App& app);

@@ -12,6 +12,7 @@
 #include "files/coordinate_file_menu.h"
 #include "files/file_dialogs.h"
 #include "files/result.h"
+#include "files/sima_file.h"
 #include "points/block_deletion.h"
 #include "points/coordinate_input.h"
 #include "points/coordinate_list.h"
@@ -189,10 +190,4 @@ Jump ClearMemory(App& app) {
   app.settings.ZA = "";
   PlaySound(app, "recycle.wav");
   return {ShowResultMenu};
-}
-
-Jump SimaFileMenu(App&) {
-  // TEMPORARY: the SIMA files are not built yet.
-  RtPrintStr(" このコマンドはまだ使えません", true);
-  return {CoordinateManagementMenu};
 }

@@ -41,9 +41,7 @@ Jump OpenSettingsScreen(App& app);
 // "recycle.wav" and goes to the result menu; any other answer to
 // RepeatLastCommand.
 Jump ClearMemory(App& app);
-// TEMPORARY: choice 5, the SIMA file menu, comes with the SIMA files; until
-// then it says that it is not available yet and shows this menu again.
-Jump SimaFileMenu(App& app);
+// Choice 5, the SIMA file menu: files/sima_file.h.
 
 // The editor on a file chosen in the open dialog (FileExtension from the
 // caller), waiting for it to end; returns. The dialog's split of the chosen

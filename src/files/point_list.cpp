@@ -110,6 +110,8 @@ std::string ReasonOf(int errorNumber) {
       return "数値が大きすぎます";
     case kErrSubscript:
       return "点数または結線数が上限を超えます";
+    case kErrReadPastEnd:
+      return "ファイルが途中で切れています";
     default:
       return "読めない行です";
   }
@@ -127,10 +129,18 @@ void ReportBadLine(const App& app, int lineNumber, int errorNumber) {
   RtColor(7);
 }
 
-[[noreturn]] void RaiseBadLine(const App& app, int lineNumber, int errorNumber) {
+}  // namespace
+
+[[noreturn]] void files::RaiseBadJobFileLine(const App& app, int lineNumber, int errorNumber) {
   ReportBadLine(app, lineNumber, errorNumber);
   RtCloseAll();
   RtRaise(errorNumber);
+}
+
+namespace {
+
+[[noreturn]] void RaiseBadLine(const App& app, int lineNumber, int errorNumber) {
+  files::RaiseBadJobFileLine(app, lineNumber, errorNumber);
 }
 
 // ---- Writing ----

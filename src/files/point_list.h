@@ -32,6 +32,11 @@ void ShowLoadingMessage(App& app);
 
 namespace files {
 
+// Tells in the main window which line of the job file in hand stopped its read
+// and why (by the error: 5, 6, 9, 13, 54 a file cut short), and that the job
+// was left as it was; closes every file and raises the error.
+[[noreturn]] void RaiseBadJobFileLine(const App& app, int lineNumber, int errorNumber);
+
 // One point of a point-list file.
 struct PointListEntry {
   std::string name;

@@ -39,7 +39,8 @@ struct JobFiles {
   double ListPointNumber = 1;
   double PointListDelimiterMode = 0;
   double TruncatedNameCount = 0;
-  double FirstReadPointNumber = 1;
+  // The job's name while an appending SIMA read chooses the file to append.
+  std::string KeptJobName;
   double ConnectionFileFound = 0;
   // The first point and line-table entry a save writes to the connection-line file.
   double FirstPointToSave = 1;

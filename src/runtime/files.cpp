@@ -428,24 +428,50 @@ std::string RtChannel::ReadLine() {
   return line;
 }
 
-std::string RtChannel::ReadField() {
-  while (Peek() == ' ') Get();
+namespace {
+
+// One comma field from a source of bytes (peek and get give -1 at its end), as
+// RtInputVars reads it; `atComma` tells whether a comma ended it.
+template <class PeekFn, class GetFn>
+std::string ReadCommaFieldFrom(PeekFn peek, GetFn get, bool* atComma) {
+  while (peek() == ' ') get();
   auto endsField = [](int c, bool quoted) {
     return c == -1 || c == '\r' || c == '\n' || (quoted ? c == '"' : c == ',');
   };
-  const bool quoted = Peek() == '"';
-  if (quoted) Get();
+  const bool quoted = peek() == '"';
+  if (quoted) get();
   std::string field;
-  while (!endsField(Peek(), quoted)) field += static_cast<char>(Get());
+  while (!endsField(peek(), quoted)) field += static_cast<char>(get());
   if (quoted) {
-    if (Peek() == '"') Get();
-    while (!endsField(Peek(), false)) Get();  // what follows the closing quote
+    if (peek() == '"') get();
+    while (!endsField(peek(), false)) get();  // what follows the closing quote
   } else {
     field.erase(field.find_last_not_of(' ') + 1);
   }
-  if (Get() == '\r' && Peek() == '\n') Get();  // the comma or the line end
+  const int end = get();  // the comma or the line end
+  if (end == '\r' && peek() == '\n') get();
+  if (atComma != nullptr) *atComma = end == ',';
   return field;
 }
+
+}  // namespace
+
+std::string RtChannel::ReadField() {
+  return ReadCommaFieldFrom([this] { return Peek(); }, [this] { return Get(); }, nullptr);
+}
+
+namespace rt {
+
+std::vector<std::string> CommaFieldsOfLine(std::string_view line) {
+  std::vector<std::string> fields;
+  size_t pos = 0;
+  auto peek = [&] { return pos < line.size() ? static_cast<unsigned char>(line[pos]) : -1; };
+  auto get = [&] { return pos < line.size() ? static_cast<unsigned char>(line[pos++]) : -1; };
+  for (bool comma = true; comma;) fields.push_back(ReadCommaFieldFrom(peek, get, &comma));
+  return fields;
+}
+
+}  // namespace rt
 
 FileTable::~FileTable() {
   for (std::unique_ptr<RtChannel>& channel : channels) {

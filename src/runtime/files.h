@@ -23,6 +23,7 @@
 #include <source_location>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class RtChannel;
 struct FileTable;
@@ -123,6 +124,12 @@ bool RtIsReadOnlyFolder(std::string_view path);
 bool RtSameFile(std::string_view a, std::string_view b);
 
 namespace rt {
+
+// The comma fields of one line (without its line end), each as RtInputVars reads
+// it from a file: blanks before and after removed, a quoted field without its
+// quotes. A comma at the end gives a last, empty field; an empty line one empty
+// field.
+std::vector<std::string> CommaFieldsOfLine(std::string_view line);
 
 // Puts a channel of another kind (a serial port) on number n: error 52 for a bad
 // number, 55 when the number is already open.

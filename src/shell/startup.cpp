@@ -15,6 +15,7 @@
 #include "files/coordinate_file_menu.h"
 #include "files/file_dialogs.h"
 #include "files/result.h"
+#include "files/sima_file.h"
 #include "runtime/console.h"
 #include "runtime/dialogs.h"
 #include "runtime/errors.h"
@@ -396,17 +397,8 @@ void SetStartScale(App& app) { app.view.ViewScale = double(0.7f); }
 
 // ---- The file on the command line ----
 
-// The SIMA reader comes with its own subsystem; until then a SIMA file named on
-// the command line is reported and the program starts without it.
-Jump ReportUnreadableFile(std::string_view kind, const std::string& path) {
-  RtMessageBox(std::string(kind) + "の読込はまだできません: " + path, kProgramCaption,
-               kButtonsOk, kIconInformation, kMain);
-  return {ShowResultMenu};
-}
-
-Jump EnterSimaReader(App& app) {
-  return ReportUnreadableFile("SIMAファイル", app.shell.CommandLine);
-}
+// A SIMA file is read as the job, its points from number 1 on.
+Jump EnterSimaReader(App&) { return {ReadSimaFile}; }
 
 // Any other file is a point list: the points are stored from number 1 on.
 Jump EnterCoordinateFileReader(App&) { return {LoadCoordinateFile}; }
@@ -430,7 +422,7 @@ Jump StartWithCommandLineFile(App& app) {
   SplitCommandLineFile(app);
   app.job.FileMenuChoice = 0;
   if (RtUcase(app.job.FileExtension) == ".SIM") {
-    app.job.FirstReadPointNumber = 1;
+    app.job.ListPointNumber = 1;
     return EnterSimaReader(app);
   }
   return EnterCoordinateFileReader(app);

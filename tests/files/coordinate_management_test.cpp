@@ -1,6 +1,7 @@
 // The coordinate management menu: its dispatch, the new job, the loading of a
 // saved report into the print buffer, and the editor and file manager it starts.
 #include "files/coordinate_management.h"
+#include "files/sima_file.h"
 
 #include <gtest/gtest.h>
 

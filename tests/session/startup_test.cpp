@@ -74,9 +74,9 @@ TEST(StartupSession, WithoutFileShowsTitleAndWritesThePointerFile) {
 }
 
 TEST(StartupSession, TitleRowsOnTheScreen) {
-  // Start-up shows a message box for a file it cannot read yet: the screen of
-  // start-up is still there while it waits.
-  const SessionResult session = Krn("!screen\n!ok\n", {"sub/SITE.SIM"});
+  // Start-up reports a SIMA file that is missing and waits for Enter: the
+  // screen of start-up is still there while it waits.
+  const SessionResult session = Krn("!screen\n\n", {"sub/SITE.SIM"});
   EXPECT_EQ(session.status, 0) << session.errors;
   const std::vector<std::string> rows = FirstScreen(session);
   ASSERT_EQ(rows.size(), 39u) << session.transcript;
@@ -95,13 +95,13 @@ TEST(StartupSession, FileOnTheCommandLine) {
     std::string message;  // a message box, or a line of the transcript; empty: neither
     std::string jobName;
   };
-  const std::string sima = U8(u8"[message] SIMAファイルの読込はまだできません: ");
   const std::vector<Case> cases = {
-      {"sub/SITE.SIM", sima + "sub/SITE.SIM -> OK", "SITE"},
-      {"\"sub/site.sim\"", sima + "sub/site.sim -> OK", "site"},
+      // A SIMA file is read as the job; a missing one is said like a point list.
+      {"sub/SITE.SIM", U8(u8" SITE.SIM が見つかりません。"), "SITE"},
+      {"\"sub/site.sim\"", U8(u8" site.sim が見つかりません。"), "site"},
       // Only a pair of quotes is taken off: a name may begin with one.
       {"\"sub/A.PRN", U8(u8" A.PRN が見つかりません。"), "A"},
-      {"./sub/A.B.sim", sima + "./sub/A.B.sim -> OK", "A.B"},
+      {"./sub/A.B.sim", U8(u8" A.B.sim が見つかりません。"), "A.B"},
       // A point list is read; a missing one is said and the program goes on.
       {"sub/SITE.PRN", U8(u8" SITE.PRN が見つかりません。"), "SITE"},
       {"SITE.PRN", U8(u8" SITE.PRN が見つかりません。"), "SITE"},  // in the start folder
@@ -349,17 +349,17 @@ TEST(StartupTerminal, AnswerTypedAtThePromptIsNotWrittenAgain) {
 TEST(StartupTerminal, DataFolderFromThePointerFile) {
   const TempFolder elsewhere;
   WriteHostFile(elsewhere / "KRN2000.DEF", "ZD= 3 \r\n");
-  // A SIMA file, which start-up cannot read yet: its message box holds the
-  // program while the work files are checked.
+  // A missing SIMA file: its report holds the program while the work files are
+  // checked.
   TerminalSession session({"sub/SITE.SIM"}, {{"KRN2000.DEF", "ZD= 4 \r\n"}},
                           {{"KRN2000.INI", elsewhere.path() + "/\r\n"}});
   ASSERT_TRUE(session.Started());
-  ASSERT_TRUE(session.WaitFor("(a message box is waiting")) << session.Output();
+  ASSERT_TRUE(session.WaitFor(U8(u8"SITE.SIM が見つかりません。"))) << session.Output();
   // The work files are made in the data folder the pointer file names.
   EXPECT_TRUE(Exists(elsewhere / "PRINTR.DAT"));
   EXPECT_TRUE(Exists(elsewhere / "K.D"));
   EXPECT_FALSE(Exists(session.data / "K.D"));
-  session.Type("!ok");
+  session.Type("");
   ASSERT_TRUE(session.WaitFor(kMenuPrompt + " ")) << session.Output();
   EXPECT_NE(session.Output().find("ZD= 3 "), std::string::npos) << session.Output();
   // The pointer file is read, not written.
