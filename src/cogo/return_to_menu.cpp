@@ -5,6 +5,8 @@
 
 Jump ReturnToCallingMenu(App& app) {
   const double menu = app.cogo.ReturnMenu;
-  if (menu == 1 || menu == 2 || menu == 3) return {EntryOf(Routines().CommandNotAvailable)};
+  if (menu == 2) return {EntryOf(Routines().ParcelDivisionMenu)};
+  // TEMPORARY: the cross-section conversion and traverse-kinds menus come later.
+  if (menu == 1 || menu == 3) return {EntryOf(Routines().CommandNotAvailable)};
   return {EntryOf(Routines().RepeatLastCommand)};
 }
