@@ -77,7 +77,7 @@ TEST(DivisionGeometry, TheTestParcelsRunClockwise) {
   EXPECT_GT(area::SignedArea(kRectangle), 0);
   EXPECT_GT(area::SignedArea(kQuadrilateral), 0);
   // The square of the outline routines anticlockwise gives -1.
-  EXPECT_DOUBLE_EQ(area::SignedArea({{0, 0}, {0, 1}, {1, 1}, {1, 0}}), -1);
+  EXPECT_DOUBLE_EQ(area::SignedArea(std::vector<PlanePoint>{{0, 0}, {0, 1}, {1, 1}, {1, 0}}), -1);
 }
 
 TEST(DivisionGeometry, ACutAtAnOffsetEqualsTheClip) {
@@ -91,7 +91,7 @@ TEST(DivisionGeometry, ACutAtAnOffsetEqualsTheClip) {
       {&kRectangle, {0, 0}, 0, 0.5},
       {&kRectangle, {3, -4}, 30, 2},     // an oblique base line off the parcel
       {&kQuadrilateral, {0, 0}, 10, 12},
-      {&kQuadrilateral, {-10, 50}, 135, -20},
+      {&kQuadrilateral, {-10, 50}, 135, -10},
       {&kQuadrilateral, {5, 5}, 250, 3},
   };
   for (const Case& c : cases) {
@@ -105,8 +105,9 @@ TEST(DivisionGeometry, ACutAtAnOffsetEqualsTheClip) {
   }
   const area::Cut half = area::CutAtOffset(Parcel(kRectangle), {0, 0}, 0, 5);
   EXPECT_NEAR(half.area, 100, 1e-9);
-  ExpectNear(area::FromFrame(half.first, {0, 0}, 0), {0, 5}, 1e-9);
-  ExpectNear(area::FromFrame(half.second, {0, 0}, 0), {20, 5}, 1e-9);
+  // From vertex 0 clockwise, the east side (20, y) is crossed first.
+  ExpectNear(area::FromFrame(half.first, {0, 0}, 0), {20, 5}, 1e-9);
+  ExpectNear(area::FromFrame(half.second, {0, 0}, 0), {0, 5}, 1e-9);
 }
 
 TEST(DivisionGeometry, ACutNotStrictlyInsideTheOffsetsFails) {
