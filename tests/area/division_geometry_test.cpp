@@ -1,13 +1,15 @@
-// The cuts of the parcel division against an oracle of the test's own: the
+// The cuts of the parcel division against the clip oracle of the tests: the
 // parcel clipped to the half-plane on the low-offset side of the line
 // (Sutherland-Hodgman) and measured by the shoelace; the offset or direction
-// for a wanted area found by the test's own bisection.
+// for a wanted area found by its own bisection.
 #include "area/division_geometry.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
+
+#include "support/clip_oracle.h"
 
 namespace {
 
@@ -16,47 +18,23 @@ using area::PlanePoint;
 
 constexpr double kPi = 3.14159265358979323846;
 
-// Offset of p from the line through `base` at `azimuth` (degrees from +X
-// towards +Y), positive to the right.
-double OffsetOf(PlanePoint p, PlanePoint base, double azimuth) {
-  const double a = azimuth * kPi / 180;
-  return -(p.x - base.x) * std::sin(a) + (p.y - base.y) * std::cos(a);
+// The oracle works on its own points.
+std::vector<clip_oracle::P> Oracle(const std::vector<PlanePoint>& poly) {
+  std::vector<clip_oracle::P> o;
+  for (const PlanePoint& p : poly) o.push_back({p.x, p.y});
+  return o;
 }
-
-double Shoelace(const std::vector<PlanePoint>& f) {
-  double s = 0;
-  for (size_t i = 0; i < f.size(); ++i) {
-    const PlanePoint& p = f[i];
-    const PlanePoint& q = f[(i + 1) % f.size()];
-    s += p.x * q.y - q.x * p.y;
-  }
-  return std::fabs(s) / 2;
-}
+PlanePoint Plane(clip_oracle::P p) { return {p.x, p.y}; }
 
 struct Clip {
-  double area = 0;
-  PlanePoint rising, falling;  // where the boundary, in vertex order, goes up and down through the line
+  double area;
+  PlanePoint rising, falling;
 };
-
 Clip ClipBelow(const std::vector<PlanePoint>& poly, PlanePoint base, double azimuth, double cut) {
-  Clip c;
-  std::vector<PlanePoint> kept;
-  for (size_t i = 0; i < poly.size(); ++i) {
-    const PlanePoint p = poly[i];
-    const PlanePoint q = poly[(i + 1) % poly.size()];
-    const double op = OffsetOf(p, base, azimuth) - cut;
-    const double oq = OffsetOf(q, base, azimuth) - cut;
-    if (op <= 0) kept.push_back(p);
-    if ((op <= 0) != (oq <= 0)) {
-      const double t = op / (op - oq);
-      const PlanePoint x{p.x + t * (q.x - p.x), p.y + t * (q.y - p.y)};
-      kept.push_back(x);
-      (op <= 0 ? c.rising : c.falling) = x;
-    }
-  }
-  c.area = Shoelace(kept);
-  return c;
+  const clip_oracle::Clip c = clip_oracle::ClipBelow(Oracle(poly), {base.x, base.y}, azimuth, cut);
+  return {c.area, Plane(c.rising), Plane(c.falling)};
 }
+double Shoelace(const std::vector<PlanePoint>& f) { return clip_oracle::Shoelace(Oracle(f)); }
 
 std::vector<DivisionVertex> Parcel(const std::vector<PlanePoint>& points) {
   std::vector<DivisionVertex> v;
@@ -123,18 +101,8 @@ TEST(DivisionGeometry, TheStoppingRuleCutsToThousandths) {
   EXPECT_FALSE(area::MeetsTarget(99.9999, 100.0004));
 }
 
-// The offset whose low side has `target`, by the test's own bisection.
 double OracleOffset(const std::vector<PlanePoint>& parcel, PlanePoint base, double azimuth, double target) {
-  double lo = 1e10, hi = -1e10;
-  for (const PlanePoint& p : parcel) {
-    lo = std::min(lo, OffsetOf(p, base, azimuth));
-    hi = std::max(hi, OffsetOf(p, base, azimuth));
-  }
-  for (int k = 0; k < 200; ++k) {
-    const double mid = (lo + hi) / 2;
-    (ClipBelow(parcel, base, azimuth, mid).area < target ? lo : hi) = mid;
-  }
-  return (lo + hi) / 2;
+  return clip_oracle::OffsetFor(Oracle(parcel), {base.x, base.y}, azimuth, target);
 }
 
 TEST(DivisionGeometry, TheParallelDivisionByAreaFindsTheClipsOffset) {
@@ -162,13 +130,8 @@ TEST(DivisionGeometry, TheParallelDivisionByAreaFindsTheClipsOffset) {
   }
 }
 
-// The direction through `base` whose left side has `target`.
 double OracleDirection(const std::vector<PlanePoint>& parcel, PlanePoint base, double lo, double hi, double target) {
-  for (int k = 0; k < 200; ++k) {
-    const double mid = (lo + hi) / 2;
-    (ClipBelow(parcel, base, mid, 0).area < target ? lo : hi) = mid;
-  }
-  return (lo + hi) / 2;
+  return clip_oracle::DirectionFor(Oracle(parcel), {base.x, base.y}, lo, hi, target);
 }
 
 TEST(DivisionGeometry, TheOnePointDivisionFindsTheClipsDirection) {
