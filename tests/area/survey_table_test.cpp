@@ -209,3 +209,97 @@ TEST(SurveyItems, TheListSceneGivesTwoLinesOfItems) {
 }
 
 }  // namespace
+
+#include <fstream>
+
+#include "area/area_fixture.h"
+#include "area/area_menu.h"
+
+namespace {
+
+class SurveyTableMenuTest : public AreaTest {
+ protected:
+  void SetUp() override {
+    AreaTest::SetUp();
+    area::State& a = app.area;
+    a.LabelX.Dimension(2000);
+    a.LabelY.Dimension(2000);
+    a.LabelText.Dimension(4000);
+    a.SurveyTable.Dimension(2000);
+    for (int row = 0; row <= 2000; ++row) a.SurveyTable(row).Dimension(16);
+  }
+  std::string Csv() { return app.shell.DataFolder + "K.csv"; }
+  std::string ReadCsv() {
+    std::ifstream in(Csv(), std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  void Menu(const std::string& script) { EXPECT_EQ(RunUntil(SurveyTableMenu, script, AreaMenu, 60), AreaMenu); }
+};
+
+TEST_F(SurveyTableMenuTest, TheTemplateIsWrittenAndReadBack) {
+  Menu("1\n\n\n");  // template, the spreadsheet, the read, the display switch
+  std::string expected;
+  for (const std::string& line : area::SurveyTemplateLines(Csv())) expected += line + "\r\n";
+  EXPECT_EQ(ReadCsv(), expected);
+  EXPECT_NE(expected.find(Csv()), std::string::npos);
+  // Read as written: the heading line takes the first field of the next one.
+  EXPECT_EQ(app.area.SurveyTable(3)(16), "*");
+  // "n" at the delete question keeps the file.
+  std::ofstream(Csv(), std::ios::binary) << "x\r\n";
+  Menu("1\nn\n\n");
+  EXPECT_EQ(ReadCsv(), "x\r\n");
+}
+
+TEST_F(SurveyTableMenuTest, AFixtureTableReadSortedAndWrittenEqualsItsGolden) {
+  std::ofstream(Csv(), std::ios::binary)
+      << "ｸﾞﾗﾌｨｯｸ,,,,*,,,,,,,*,,,,,'\r\n"
+         "出力図中,,,,*,,*,,*,,,*,,,,,'\r\n"
+         "出力表中,,,*,*,*,*,*,,,*,*,,,,,'\r\n"
+         "出有＼項,町村,大字,字,地番,公簿地目,現況地目,公簿面積,実測面積,用途,住所,所有者,備考１,立会者住所,立会者,備考２,\r\n"
+         "*,,,,10,宅地,,123.4,80,元地,,,,,,,aa1\r\n"
+         ",,,,1-10,畑,,5,,元地,,,,,,,aa2\r\n"
+         ",,,, 2,畑,,不明,123.456,元地,,,,,,,aa3\r\n"
+         ",,,,1,畑,,250,,元地,\"東京,港\",,,,,,aa4\r\n"
+         ",,,,1-2,畑,,,,元地,,,,,,,aa5\r\n";
+  Menu("3\n1\n\n\n");     // read, then the display switch
+  Menu("3\n3\n3\n2\n\n");  // sort, write
+  EXPECT_EQ(app.area.SurveyTableRowCount, 9);
+  EXPECT_EQ(ReadCsv(),
+            "ｸﾞﾗﾌｨｯｸ,,,, *,,,,,,,*,,,,,'\r\n"
+            "出力図中,,,, *,,*,,*,,,*,,,,,'\r\n"
+            "出力表中,,,*, *,*,*,*,,,*,*,,,,,'\r\n"
+            "出有＼項,町村,大字,字, 地番,公簿地目,現況地目,公簿面積,実測面積,用途,住所,所有者,備考１,立会者住所,立会者,備考２,\r\n"
+            ",,,, 1,畑,,250,,元地,\"東京,港\",,,,,,aa4\r\n"
+            ",,,, 1-2,畑,,,,元地,,,,,,,aa5\r\n"
+            ",,,, 1-10,畑,, 5.00,,元地,,,,,,,aa2\r\n"
+            ",,,, 2,畑,,不明, 123.46,元地,,,,,,,aa3\r\n"
+            "*,,,, 10,宅地,, 123.40, 80.00,元地,,,,,,,aa1\r\n");
+}
+
+TEST_F(SurveyTableMenuTest, AMissingFileAndATableNotReadAreSaidSo) {
+  Menu("3\n1\n\n");
+  EXPECT_EQ(CountContaining(U8(u8"土地調査表のファイルがありません")), 1);
+  Menu("3\n2\n\n\n\n");
+  EXPECT_EQ(CountContaining(U8(u8"土地調査表が読込まれていません")), 1);
+  EXPECT_FALSE(RtFileExists(Csv()));
+}
+
+TEST_F(SurveyTableMenuTest, AParcelsAreaIsStoredAsItsMeasuredArea) {
+  std::ofstream(Csv(), std::ios::binary) << "a,,,,,,,,,,,,,,,,\r\nb,,,,,,,,,,,,,,,,\r\nc,,,,,,,,,,,,,,,,\r\n"
+                                            "h,,,,,,,,,,,,,,,,\r\n,,,,12,,,,,元地,,,,,,,aa1\r\n";
+  Menu("3\n1\n\n1\n");  // read, filter 1
+  area::State& a = app.area;
+  a.CurrentLotNumber = "@12";
+  a.SurveyLotNumber = "@12";
+  a.ParcelArea = 123.45;
+  StoreMeasuredAreaInSurveyTable(app);
+  EXPECT_EQ(a.SurveyTable(4)(8), "123.45");
+  a.ParcelLabelFilter = 0;
+  a.ParcelArea = 1;
+  StoreMeasuredAreaInSurveyTable(app);
+  EXPECT_EQ(a.SurveyTable(4)(8), "123.45");
+}
+
+}  // namespace
