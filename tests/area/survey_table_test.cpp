@@ -5,12 +5,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "area/area_fixture.h"
+#include "area/area_menu.h"
+#include "area/parcel_file.h"
 #include "area/survey_extract.h"
 #include "area/survey_items.h"
+#include "files/result.h"
 #include "runtime/text.h"
 #include "support/u8.h"
 
@@ -210,10 +216,6 @@ TEST(SurveyItems, TheListSceneGivesTwoLinesOfItems) {
 
 }  // namespace
 
-#include <fstream>
-
-#include "area/area_fixture.h"
-#include "area/area_menu.h"
 
 namespace {
 
@@ -300,6 +302,44 @@ TEST_F(SurveyTableMenuTest, AParcelsAreaIsStoredAsItsMeasuredArea) {
   a.ParcelArea = 1;
   StoreMeasuredAreaInSurveyTable(app);
   EXPECT_EQ(a.SurveyTable(4)(8), "123.45");
+}
+
+}  // namespace
+
+
+namespace {
+
+TEST_F(SurveyTableMenuTest, TheExtractWritesTheMatchingRecords) {
+  std::ofstream(Csv(), std::ios::binary)
+      << "出有＼項,町村,大字,字,地番,公簿地目,現況地目,公簿面積,実測面積,用途,住所,所有者,備考１,立会者住所,立会者,備考２,\r\n"
+         ",,,,12-3,宅地,,150.5,,元地,aa町,,,,,,aa1\r\n"
+         ",,,,7,畑,,,80,元地,,,,,,,aa2\r\n"
+         ",,,,12-3,畑,,3,,用地,,,,,,,";  // the last record without its marker
+  EXPECT_EQ(RunUntil(ExtractSurveyTable, "3\n4\n12-3\n\n\n", AreaMenu, 60), AreaMenu);
+  const std::vector<std::string> lines = ReportLines();
+  EXPECT_TRUE(Holds(lines, ",,,, 12-3,宅地,, 150.50,,元地,aa町,,,,,,"));
+  EXPECT_TRUE(Holds(lines, ",,,, 12-3,畑,, 3.00,,用地,,,,,,,"));
+  EXPECT_FALSE(Holds(lines, ",,,, 7,畑,, 0.00,80,元地,,,,,,,"));
+}
+
+// Item 16: the rows of the table read, in the order of the parcel file.
+TEST_F(SurveyTableMenuTest, TheExtractInParcelOrderWritesTheTablesRows) {
+  std::ofstream(app.shell.DataFolder + "K.D", std::ios::binary)
+      << area::ParcelHeadRecord(1, "7", "1") << "\r\nD99,\r\n"
+      << area::ParcelHeadRecord(2, "12-3", "1") << "\r\nD99,\r\n";
+  std::vector<area::SurveyRow> rows(4, area::SurveyRow(17));
+  rows[0][0] = "x";
+  rows.push_back(DataRow("12-3", "宅地", " 150.50"));
+  rows.push_back(DataRow("7"));
+  rows.push_back(DataRow("7", "畑"));
+  SetSurveyTableRows(app, rows);
+  EXPECT_EQ(RunUntil(ExtractSurveyTable, "1\n16\n", ShowResultMenu, 60), ShowResultMenu);
+  const std::vector<std::string> ordered = ReportLines();
+  const auto seven = std::find(ordered.begin(), ordered.end(), "     7            aa1 ");
+  const auto twelve = std::find(ordered.begin(), ordered.end(), "     12-3 宅地   150.50         aa1 ");
+  EXPECT_NE(seven, ordered.end());
+  EXPECT_NE(twelve, ordered.end());
+  EXPECT_LT(seven, twelve);
 }
 
 }  // namespace
