@@ -131,9 +131,14 @@ std::string SurveyRowKey(const SurveyRow& row) {
 }
 
 void SortSurveyRows(std::vector<SurveyRow>& rows) {
+  // Each row's key is made once and travels with its row.
+  std::vector<std::string> keys(rows.size());
+  for (size_t i = kSurveyFirstDataRow; i < rows.size(); ++i) keys[i] = SurveyRowKey(rows[i]);
   for (size_t i = kSurveyFirstDataRow; i < rows.size(); ++i) {
     for (size_t j = i + 1; j < rows.size(); ++j) {
-      if (!(SurveyRowKey(rows[i]) < SurveyRowKey(rows[j]))) std::swap(rows[i], rows[j]);
+      if (keys[i] < keys[j]) continue;
+      std::swap(rows[i], rows[j]);
+      std::swap(keys[i], keys[j]);
     }
   }
 }
