@@ -5,6 +5,8 @@
 
 #include "area/coordinate_area_report.h"
 #include "area/coordinate_triangles.h"
+#include "area/parcel_division.h"
+#include "area/survey_table.h"
 #include "area/triangle_areas.h"
 #include "cogo/extensions.h"
 #include "core/app.h"
@@ -23,20 +25,19 @@ constexpr int kAreaTableCapacity = 2000;
 constexpr int kSurveyTableLastColumn = 16;
 constexpr double kAreaLineLayer = 6;
 
-// Choices reached through the routine table, and those not built yet.
+// Choices reached through the routine table.
 Jump ConnectAreaLines(App&) { return {EntryOf(Routines().ConnectPoints)}; }
-Jump NotAvailableYet(App&) { return {EntryOf(Routines().CommandNotAvailable)}; }
 
 constexpr std::array<Entry, 9> kChoices = {
     HeronArea,             // 1 ﾍﾛﾝ
     TriangleArea,          // 2 三斜
     CoordinateTriangleArea,  // 3 座標三斜
     CoordinateAreaReport,  // 4 座標面積
-    NotAvailableYet,       // 5 分割編集: the parcel division is not built yet
+    SelectParcelToDivide,  // 5 分割編集
     ConnectAreaLines,      // 6 結線, on the layer of the area lines
     DeleteAreaLines,       // 7 面積結線削除
     LineExtension,         // 8 直線延長
-    NotAvailableYet,       // 9 土地調査: the land survey table is not built yet
+    SurveyTableMenu,       // 9 土地調査
 };
 
 void ClearSharedState(App& app) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "area/coordinate_triangles.h"
+#include "area/parcel_division.h"
 #include "area/parcel_outline.h"
 #include "area/parcel_file.h"
 #include "area/parcel_register.h"
@@ -114,8 +115,8 @@ Jump FinishFigure(App& app) {
       }
       if (a.DivisionPending == 1) {
         RtCls();
-        // TEMPORARY: the parcel division menu takes the figure once it is built.
-        return {EntryOf(Routines().CommandNotAvailable)};
+        a.DivisionFromReport = 1;
+        return {ParcelDivisionMenu};
       }
     }
     if (a.AreaReportStyle >= 1) {

@@ -4,6 +4,7 @@
 
 #include "area/labels.h"
 #include "area/survey_items.h"
+#include "area/survey_table.h"
 #include "core/app.h"
 #include "core/constants.h"
 #include "runtime/console.h"

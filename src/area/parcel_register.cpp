@@ -58,15 +58,6 @@ void AskLotNumber(App& app) {
   app.area.LotNumberPickEnabled = 0;
 }
 
-void EditParcelFileInEditor(App& app) {
-  app.input.GuideNumber = kGuideEditor;
-  ShowGuideNext(app);
-  ReleaseTopmost(app);
-  RtShell(app.settings.VZ, app.shell.DataFolder + std::string(core::kParcelWorkFileName), true, 8,
-          rt::ProgramRole::kEditor);
-  app.area.ParcelLabelsLoaded = 0;
-  RestoreTopmost(app);
-}
 
 bool StartsWith(const std::string& text, const std::string& prefix) {
   return text.compare(0, prefix.size(), prefix) == 0;
@@ -168,6 +159,16 @@ bool StartNewParcel(App& app) {
 }
 
 }  // namespace
+
+void EditParcelFileInEditor(App& app) {
+  app.input.GuideNumber = kGuideEditor;
+  ShowGuideNext(app);
+  ReleaseTopmost(app);
+  RtShell(app.settings.VZ, app.shell.DataFolder + std::string(core::kParcelWorkFileName), true, 8,
+          rt::ProgramRole::kEditor);
+  app.area.ParcelLabelsLoaded = 0;
+  RestoreTopmost(app);
+}
 
 void EditParcelRegister(App& app) {
   area::State& a = app.area;

@@ -13,3 +13,7 @@ struct App;
 // text editor, "Q" leaves for the area menu. In ParcelDeletionMode it asks
 // "削除地番= " and returns "@" + the land number, or an empty one.
 void EditParcelRegister(App& app);
+
+// Opens "K.D" in the text editor of the settings (guide 250) and waits for it;
+// the parcel labels are read again at the next walk.
+void EditParcelFileInEditor(App& app);

@@ -122,6 +122,26 @@ struct State {
   // The coordinate triangles: the report style and the next stored triangle.
   double TriangleReportStyle = 0;
   double StoredTriangleIndex = 0;
+  // The parcel division: the land number and area of the parcel shown, the
+  // menu's choice (rounded), the wanted area, the trials and the cut line's
+  // offset from the base line; 1 while the menu is entered from the coordinate
+  // area report, the only time it takes the report's vertex count.
+  std::string DivisionLotNumber;
+  double DivisionParcelArea = 0;
+  double DivisionChoice = 0;
+  double DivisionTargetArea = 0;
+  double DivisionRoundCount = 0;
+  double DivisionCutOffset = 0;
+  double DivisionFromReport = 0;
+  double FoundVertexIndex = 0;
+
+  // The land survey table's other scene switches (0 on, -9 off) and the extract.
+  double SurveyItemsOnPlot = 0;
+  double SurveyItemsInList = 0;
+  double SurveyExtractSeparator = 0;
+  double SurveyExtractItem = 0;
+  std::string SurveyExtractValue;
+  std::string ParcelAttributeText;
 };
 
 }  // namespace area

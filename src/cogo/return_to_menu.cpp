@@ -5,7 +5,9 @@
 
 Jump ReturnToCallingMenu(App& app) {
   const double menu = app.cogo.ReturnMenu;
+  if (menu == 2) return {EntryOf(Routines().ParcelDivisionMenu)};
   if (menu == 3) return {EntryOf(Routines().TraverseKindsMenu)};
-  if (menu == 1 || menu == 2) return {EntryOf(Routines().CommandNotAvailable)};
+  // TEMPORARY: the cross-section placement comes with the stake-out commands.
+  if (menu == 1) return {EntryOf(Routines().CommandNotAvailable)};
   return {EntryOf(Routines().RepeatLastCommand)};
 }

@@ -6,9 +6,9 @@
 
 struct App;
 
-// Goes to the menu numbered by ReturnMenu: 3 the traverse kinds menu, 4 (and
-// any value not below) the menu of the last main-menu command
-// (RepeatLastCommand).
-// TEMPORARY: 1 the cross-section placement and 2 the parcel division are not
-// built yet: they say so and go to the result menu.
+// Goes to the menu numbered by ReturnMenu: 2 the parcel division menu, 3 the
+// traverse kinds menu, 4 (and any value not below) the menu of the last
+// main-menu command (RepeatLastCommand).
+// TEMPORARY: 1, the cross-section placement, is not built yet: it says so and
+// goes to the result menu.
 Jump ReturnToCallingMenu(App& app);

@@ -76,6 +76,7 @@ struct ProgramRoutines {
   Routine AddPointToRunningArea = nullptr;
   Routine LoadParcelVertexCyclic = nullptr;
   Routine ComputeSemiPerimeter = nullptr;
+  Entry ParcelDivisionMenu = nullptr;
 
   // CAD.
   Entry CadMenu = nullptr;

@@ -1,6 +1,7 @@
 // The wiring of the program: every slot of the routine table filled with the
 // routine of the folder that owns it.
 #include "area/labels.h"
+#include "area/parcel_division.h"
 #include "area/running_area.h"
 #include "area/triangle_sides.h"
 #include "cad/cad_menu.h"
@@ -83,6 +84,7 @@ void InstallProgramRoutines() {
   r.AddPointToRunningArea = AddPointToRunningArea;
   r.LoadParcelVertexCyclic = LoadParcelVertexCyclic;
   r.ComputeSemiPerimeter = ComputeSemiPerimeter;
+  r.ParcelDivisionMenu = ParcelDivisionMenu;
 
   r.CadMenu = CadMenu;
   r.ConnectPoints = ConnectPoints;

@@ -6,6 +6,8 @@
 #include "area/area_fixture.h"
 #include "area/coordinate_area_report.h"
 #include "area/coordinate_triangles.h"
+#include "area/parcel_division.h"
+#include "area/survey_table.h"
 #include "area/triangle_areas.h"
 #include "cogo/extensions.h"
 #include "runtime/numtext.h"
@@ -27,10 +29,10 @@ TEST_F(AreaMenuTest, ChoicesGoToTheirCommandsRoundedHalfAwayFromZero) {
       {"99", ShowResultMenu, kNoCell, kNoCell},   {"-0.4", ShowResultMenu, kNoCell, kNoCell},
       {"1", HeronArea, kNoCell, kNoCell},         {"1.4", HeronArea, kNoCell, kNoCell},
       {"2", TriangleArea, kNoCell, kNoCell},      {"4", CoordinateAreaReport, kNoCell, kNoCell},
-      {"4.6", CommandNotAvailable, kNoCell, kNoCell},  // choice 5, the cell of 4.6 is none
+      {"4.6", SelectParcelToDivide, kNoCell, kNoCell},  // choice 5, the cell of 4.6 is none
       {"7", DeleteAreaLines, kNoCell, kNoCell},   {"3", CoordinateTriangleArea, 0, 4},
-      {"5", CommandNotAvailable, 1, 4},           {"6", CommandNotAvailable, kNoCell, kNoCell},
-      {"8", LineExtension, kNoCell, kNoCell}, {"9", CommandNotAvailable, kNoCell, kNoCell},
+      {"5", SelectParcelToDivide, 1, 4},           {"6", CommandNotAvailable, kNoCell, kNoCell},
+      {"8", LineExtension, kNoCell, kNoCell}, {"9", SurveyTableMenu, kNoCell, kNoCell},
       {"-1", AreaMenu, kNoCell, kNoCell},  // no command: the menu again
   };
   for (const auto& c : cases) {
@@ -41,7 +43,7 @@ TEST_F(AreaMenuTest, ChoicesGoToTheirCommandsRoundedHalfAwayFromZero) {
     // Choices not built yet go to the placeholder, some by way of a slot.
     for (int hop = 0; hop < 3 && e != c.next && e != ShowResultMenu && e != AreaMenu; ++hop) {
       if (e == HeronArea || e == TriangleArea || e == CoordinateAreaReport || e == DeleteAreaLines ||
-          e == LineExtension || e == CoordinateTriangleArea) {
+          e == LineExtension || e == CoordinateTriangleArea || e == SelectParcelToDivide || e == SurveyTableMenu) {
         break;
       }
       e = e(app).next;
