@@ -1,0 +1,119 @@
+// The connection-line editor in whole sessions: Enter alone at the main menu,
+// polylines, arcs by radius and through a third point, a bulk change, a partial
+// deletion, the line file through the editor (an outside command standing in
+// for the text editor), and the removal of repeated segments.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <string>
+#include <vector>
+
+#include "runtime/text.h"
+#include "session/fixture_points.h"
+#include "support/u8.h"
+
+namespace {
+
+using fixture_points::FixturePoint;
+
+// Points with X north and Y east.
+const std::vector<FixturePoint> kJob = {
+    {0, 0, "C1", "11"},   {0, 10, "C2", "11"}, {10, 10, "C3", "11"},
+    {20, 0, "C4", "11"},  {20, 10, "C5", "11"}, {24, 5, "C6", "11"},
+};
+
+// The records of a CP932 file with CR LF line ends that begin with `lead`.
+std::vector<std::string> Records(const std::string& file, char lead) {
+  std::vector<std::string> records;
+  size_t at = 0;
+  while (at < file.size()) {
+    size_t end = file.find("\r\n", at);
+    if (end == std::string::npos) end = file.size();
+    const std::string line = file.substr(at, end - at);
+    if (!line.empty() && line[0] == lead) records.push_back(line);
+    at = end + 2;
+  }
+  return records;
+}
+
+// The text editor stands in as a shell script on the file it is given.
+class EditorScript {
+ public:
+  EditorScript(const TempFolder& io, const std::string& body) {
+    WriteHostFile(io / "editor.sh", "#!/bin/sh\n" + body);
+    setenv("KRN_EDITOR", ("sh " + (io / "editor.sh")).c_str(), 1);
+  }
+  ~EditorScript() { unsetenv("KRN_EDITOR"); }
+};
+
+const char* const kClickThreePointCircle = "!click view 40 470";
+
+TEST(ConnectionLinesSession, PolylinesArcsChangesAndTheLineFileThroughTheEditor) {
+  const TempFolder data, windows, io;
+  const std::string out = io.path() + "/";
+  // The editor keeps a copy of the line file, then the result menu's of the report.
+  const EditorScript editor(io, "cp \"$1\" \"" + out + "copy-$(basename \"$1\")\"\n");
+  const std::string script = std::string() +
+      "\n"                                      // Enter alone: the connection-line editor
+      "1\nC1\nC2\nC3\n%\nC4\nC5\nC4\n%\n%\n"    // two polylines, C4-C5 replaced by C5-C4
+      "1\nC1\nC3\n" + kClickThreePointCircle + "\n%\n20\n0\n"  // arc C1-C3, R 20, short
+      "C2\n" + kClickThreePointCircle + "\n%\n20\n1\n"         // arc C3-C2, R 20, long
+      "%\nC4\nC6\n" + kClickThreePointCircle + "\nC5\n%\n%\n"  // C4-C6 through C5
+      "3\n1\n0\n7\n\n"                          // bulk change: layer 1 type 0 to layer 7
+      "6\nC2\n\n2\n\n"                          // partial deletion at C2, one end
+      "9\n"                                     // the line file through the editor
+      "\n"                                      // Enter alone: the result menu
+      "2\n";                                    // its editor: the report
+  const int status = fixture_points::Run(script, kJob, data, windows, io);
+  const std::string transcript = ReadHostFile(io / "out");
+  ASSERT_EQ(status, 0) << ReadHostFile(io / "err") << transcript;
+  EXPECT_NE(transcript.find(U8(u8"R= 20 0")), std::string::npos);  // not asked: it is the arc text
+  const std::string sen = ReadHostFile(io / "copy-KRN2000.SEN");
+  const std::vector<std::string> vertices = Records(sen, '\'');
+  // C1-C2-C3 (C2's two segments deleted), C4-C5-C4 (C4-C5 deleted), C1-C3-C2
+  // with two arcs (C3-C2 deleted at C2), C4-C6 as an arc; the segments left
+  // moved to layer 7, the polyline starts stay on layer 1.
+  const std::vector<std::string> expected = {
+      "'    1=C1               9  1 ",  "'    2=C2               9  7 ",
+      "'    3=C3               9  7 ",  "'    4=C4               9  1 ",
+      "'    5=C5               9  1 ",  "'    4=C4               0  7 ",
+      "'    1=C1               9  1 ",  "'    3=C3               0  7  20 0",
+      "'    2=C2               9  7 -20 1",
+      "'    4=C4               9  1 ",  "'    6=C6               0  7 ",
+  };
+  EXPECT_EQ(vertices.size(), expected.size()) << sen;
+  for (size_t k = 0; k < vertices.size() && k < expected.size(); ++k) {
+    SCOPED_TRACE(k);
+    if (k == 10) {
+      EXPECT_TRUE(vertices[k].starts_with(expected[k])) << vertices[k];
+      EXPECT_TRUE(vertices[k].ends_with(" 0") || vertices[k].ends_with(" 1")) << vertices[k];
+    } else {
+      EXPECT_EQ(vertices[k], expected[k]);
+    }
+  }
+  const std::string report = ReadHostFile(io / "copy-PRINTR.DAT");
+  EXPECT_TRUE(report.starts_with(" 9 \r\n 0 \r\n 0 \r\n\r\n 9 \r\n 0 \r\n 0 \r\n\r\n")) << report;
+}
+
+TEST(ConnectionLinesSession, RepeatedSegmentsOfALineFileAreRemoved) {
+  const TempFolder data, windows, io;
+  const std::string out = io.path() + "/";
+  // First call: the file's vertices twice over (two polylines C1-C2); second
+  // call: a copy of the file as saved then.
+  const EditorScript editor(io,
+      "if [ -e \"" + out + "once\" ]; then cp \"$1\" \"" + out + "final.SEN\"; exit 0; fi\n"
+      "touch \"" + out + "once\"\n"
+      "{ grep '^\\*' \"$1\"; grep \"^'\" \"$1\"; grep \"^'\" \"$1\"; grep -v \"^[*']\" \"$1\"; }"
+      " > \"$1.new\" && mv \"$1.new\" \"$1\"\n");
+  const int status = fixture_points::Run("\n1\nC1\nC2\n%\n%\n9\n7\n9\n", kJob, data, windows, io);
+  const std::string transcript = ReadHostFile(io / "out");
+  ASSERT_EQ(status, 0) << ReadHostFile(io / "err") << transcript;
+  EXPECT_NE(transcript.find(" 2             4             0 "), std::string::npos) << transcript;
+  const std::vector<std::string> vertices = Records(ReadHostFile(io / "final.SEN"), '\'');
+  // The second C1-C2 is gone; a polyline start with no segment after it is not
+  // written.
+  EXPECT_EQ(vertices, (std::vector<std::string>{"'    1=C1               9  1 ",
+                                                "'    2=C2               0  1 "}));
+}
+
+}  // namespace
