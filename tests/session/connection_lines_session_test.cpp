@@ -48,51 +48,72 @@ class EditorScript {
 
 const char* const kClickThreePointCircle = "!click view 40 470";
 
+// The lines of a CP932 file with CR LF line ends.
+std::vector<std::string> AllLines(const std::string& file) {
+  std::vector<std::string> lines;
+  size_t at = 0;
+  while (at < file.size()) {
+    size_t end = file.find("\r\n", at);
+    if (end == std::string::npos) end = file.size();
+    lines.push_back(file.substr(at, end - at));
+    at = end + 2;
+  }
+  return lines;
+}
+
 TEST(ConnectionLinesSession, PolylinesArcsChangesAndTheLineFileThroughTheEditor) {
   const TempFolder data, windows, io;
   const std::string out = io.path() + "/";
-  // The editor keeps a copy of the line file, then the result menu's of the report.
-  const EditorScript editor(io, "cp \"$1\" \"" + out + "copy-$(basename \"$1\")\"\n");
+  // The editor keeps a numbered copy of each file it is given.
+  const EditorScript editor(
+      io, "n=$(ls \"" + out + "\" | grep -c '^copy-')\ncp \"$1\" \"" + out + "copy-$n\"\n");
+  // Enter alone at a point question is the "%" that ends a polyline.
   const std::string script = std::string() +
-      "\n"                                      // Enter alone: the connection-line editor
-      "1\nC1\nC2\nC3\n%\nC4\nC5\nC4\n%\n%\n"    // two polylines, C4-C5 replaced by C5-C4
-      "1\nC1\nC3\n" + kClickThreePointCircle + "\n%\n20\n0\n"  // arc C1-C3, R 20, short
-      "C2\n" + kClickThreePointCircle + "\n%\n20\n1\n"         // arc C3-C2, R 20, long
-      "%\nC4\nC6\n" + kClickThreePointCircle + "\nC5\n%\n%\n"  // C4-C6 through C5
-      "3\n1\n0\n7\n\n"                          // bulk change: layer 1 type 0 to layer 7
-      "6\nC2\n\n2\n\n"                          // partial deletion at C2, one end
-      "9\n"                                     // the line file through the editor
-      "\n"                                      // Enter alone: the result menu
-      "2\n";                                    // its editor: the report
+      "\n"                                     // Enter alone: the connection-line editor
+      "1\nC1\nC2\nC3\n\nC4\nC5\nC4\n\n\n"      // two polylines, C4-C5 replaced by C5-C4
+      "1\nC1\nC3\n" + kClickThreePointCircle + "\n\n20\n0\n"  // arc C1-C3, R 20, short
+      "C2\n" + kClickThreePointCircle + "\n\n20\n1\n"         // arc C3-C2, R 20, long
+      "\nC4\nC6\n" + kClickThreePointCircle + "\nC5\n\n\n"    // C4-C6 through C5
+      "3\n1\n0\n7\n\n"                         // bulk change: layer 1 type 0 to layer 7
+      "9\n"                                    // the line file through the editor: copy 0
+      "6\nC2\n\n2\n\n"                         // partial deletion at C2, one end
+      "9\n"                                    // copy 1
+      "\n"                                     // Enter alone: the result menu
+      "2\n";                                   // its editor: the report, copy 2
   const int status = fixture_points::Run(script, kJob, data, windows, io);
   const std::string transcript = ReadHostFile(io / "out");
   ASSERT_EQ(status, 0) << ReadHostFile(io / "err") << transcript;
-  EXPECT_NE(transcript.find(U8(u8"R= 20 0")), std::string::npos);  // not asked: it is the arc text
-  const std::string sen = ReadHostFile(io / "copy-KRN2000.SEN");
-  const std::vector<std::string> vertices = Records(sen, '\'');
-  // C1-C2-C3 (C2's two segments deleted), C4-C5-C4 (C4-C5 deleted), C1-C3-C2
-  // with two arcs (C3-C2 deleted at C2), C4-C6 as an arc; the segments left
-  // moved to layer 7, the polyline starts stay on layer 1.
-  const std::vector<std::string> expected = {
-      "'    1=C1               9  1 ",  "'    2=C2               9  7 ",
-      "'    3=C3               9  7 ",  "'    4=C4               9  1 ",
-      "'    5=C5               9  1 ",  "'    4=C4               0  7 ",
-      "'    1=C1               9  1 ",  "'    3=C3               0  7  20 0",
-      "'    2=C2               9  7 -20 1",
-      "'    4=C4               9  1 ",  "'    6=C6               0  7 ",
+  EXPECT_NE(transcript.find("R=-5.125"), std::string::npos) << transcript;
+
+  // The segments moved to layer 7, the polyline starts stayed on layer 1; a
+  // start followed by no segment is not written. C2-C3 went when C3-C2 was
+  // drawn over it. The circle through C4, C6 and
+  // C5 has its centre at (18.875, 5) and radius 5.125; C4, C6, C5 turns right.
+  const std::vector<std::string> before = {
+      "'    1=C1               9  1 ",       "'    2=C2               0  7 ",
+      "'    5=C5               9  1 ",       "'    4=C4               0  7 ",
+      "'    1=C1               9  1 ",
+      "'    3=C3               0  7  20 0",  "'    2=C2               0  7 -20 1",
+      "'    4=C4               9  1 ",       "'    6=C6               0  7 -5.12500000000923 1",
   };
-  EXPECT_EQ(vertices.size(), expected.size()) << sen;
-  for (size_t k = 0; k < vertices.size() && k < expected.size(); ++k) {
-    SCOPED_TRACE(k);
-    if (k == 10) {
-      EXPECT_TRUE(vertices[k].starts_with(expected[k])) << vertices[k];
-      EXPECT_TRUE(vertices[k].ends_with(" 0") || vertices[k].ends_with(" 1")) << vertices[k];
-    } else {
-      EXPECT_EQ(vertices[k], expected[k]);
-    }
+  EXPECT_EQ(Records(ReadHostFile(io / "copy-0"), '\''), before);
+  // At C2 the segments C1-C2 and C3-C2 are gone.
+  const std::vector<std::string> after = {
+      "'    5=C5               9  1 ",       "'    4=C4               0  7 ",
+      "'    1=C1               9  1 ",       "'    3=C3               0  7  20 0",
+      "'    4=C4               9  1 ",       "'    6=C6               0  7 -5.12500000000923 1",
+  };
+  EXPECT_EQ(Records(ReadHostFile(io / "copy-1"), '\''), after);
+
+  // The report: the point lines, and after each of them the line type of the
+  // step (" 9 " at a polyline's start), an empty line after each polyline.
+  std::vector<std::string> steps;
+  for (const std::string& line : AllLines(ReadHostFile(io / "copy-2"))) {
+    if (line.size() <= 3) steps.push_back(line);
   }
-  const std::string report = ReadHostFile(io / "copy-PRINTR.DAT");
-  EXPECT_TRUE(report.starts_with(" 9 \r\n 0 \r\n 0 \r\n\r\n 9 \r\n 0 \r\n 0 \r\n\r\n")) << report;
+  EXPECT_EQ(steps, (std::vector<std::string>{" 9 ", " 0 ", " 0 ", "", " 9 ", " 0 ", " 0 ", "",
+                                             " 9 ", " 0 ", " 0 ", " 0 ", " 0 ", "", " 9 ",
+                                             " 0 ", " 0 ", ""}));
 }
 
 TEST(ConnectionLinesSession, RepeatedSegmentsOfALineFileAreRemoved) {
@@ -105,10 +126,10 @@ TEST(ConnectionLinesSession, RepeatedSegmentsOfALineFileAreRemoved) {
       "touch \"" + out + "once\"\n"
       "{ grep '^\\*' \"$1\"; grep \"^'\" \"$1\"; grep \"^'\" \"$1\"; grep -v \"^[*']\" \"$1\"; }"
       " > \"$1.new\" && mv \"$1.new\" \"$1\"\n");
-  const int status = fixture_points::Run("\n1\nC1\nC2\n%\n%\n9\n7\n9\n", kJob, data, windows, io);
+  const int status = fixture_points::Run("\n1\nC1\nC2\n\n\n9\n7\n9\n", kJob, data, windows, io);
   const std::string transcript = ReadHostFile(io / "out");
   ASSERT_EQ(status, 0) << ReadHostFile(io / "err") << transcript;
-  EXPECT_NE(transcript.find(" 2             4             0 "), std::string::npos) << transcript;
+  EXPECT_NE(transcript.find(" 2             4             0\n"), std::string::npos) << transcript;
   const std::vector<std::string> vertices = Records(ReadHostFile(io / "final.SEN"), '\'');
   // The second C1-C2 is gone; a polyline start with no segment after it is not
   // written.
