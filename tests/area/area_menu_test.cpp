@@ -7,6 +7,7 @@
 #include "area/coordinate_area_report.h"
 #include "area/coordinate_triangles.h"
 #include "area/triangle_areas.h"
+#include "cad/connect_points.h"
 #include "cogo/extensions.h"
 #include "runtime/numtext.h"
 #include "shell/program.h"
@@ -29,7 +30,7 @@ TEST_F(AreaMenuTest, ChoicesGoToTheirCommandsRoundedHalfAwayFromZero) {
       {"2", TriangleArea, kNoCell, kNoCell},      {"4", CoordinateAreaReport, kNoCell, kNoCell},
       {"4.6", CommandNotAvailable, kNoCell, kNoCell},  // choice 5, the cell of 4.6 is none
       {"7", DeleteAreaLines, kNoCell, kNoCell},   {"3", CoordinateTriangleArea, 0, 4},
-      {"5", CommandNotAvailable, 1, 4},           {"6", CommandNotAvailable, kNoCell, kNoCell},
+      {"5", CommandNotAvailable, 1, 4},           {"6", ConnectPoints, kNoCell, kNoCell},
       {"8", LineExtension, kNoCell, kNoCell}, {"9", CommandNotAvailable, kNoCell, kNoCell},
       {"-1", AreaMenu, kNoCell, kNoCell},  // no command: the menu again
   };

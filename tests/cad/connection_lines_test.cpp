@@ -53,6 +53,16 @@ class ConnectionLinesTest : public PointQuestionTest {
     return AppendLineVertex(app);
   }
 
+  // Runs ConnectPoints on the answers; the entry it leaves for.
+  Entry RunConnect(const std::string& script) {
+    Answers(script);
+    try {
+      return ConnectPoints(app).next;
+    } catch (const JumpException& jump) {
+      return jump.target;
+    }
+  }
+
   std::vector<int> Types() const {
     std::vector<int> types;
     for (int i = 1; i <= app.lines.LineVertexCount; ++i) types.push_back(app.lines.LineType(i));
@@ -296,6 +306,31 @@ TEST_F(ConnectionLinesTest, TheLaterOfTwoRepeatedSegmentsGoes) {
   EXPECT_EQ(found, 3);
   EXPECT_EQ(reports, (std::vector<std::tuple<int, int, int>>{{2, 4, 0}, {2, 9, 1}, {2, 10, 2}}));
   EXPECT_EQ(Types(), (Ints{9, 0, 9, 9, 9, 0, 9, 0, 9, 9}));
+}
+
+// ---- ConnectPoints ----
+
+TEST_F(ConnectionLinesTest, ARadiusOfZeroOrBelowHalfTheChordAndAThirdPointInLineMakeNoArc) {
+  SetPoint(4, 0, 20, "D");
+  // A, B; "３点円" with Enter: R 4 (below half of 10), then Enter (0); then
+  // "３点円" and D, in line with A-B; Enter ends the polyline, Enter leaves.
+  const Entry next = RunConnect("A\nB\n!click view 40 470\n\n4\n!click view 40 470\n\n\n"
+                                "!click view 40 470\nD\n\n\n");
+  EXPECT_EQ(next, Routines().RepeatLastCommand);
+  EXPECT_EQ(app.lines.LineVertexCount, 2);
+  EXPECT_EQ(app.lines.LineArc(2), "");
+  EXPECT_EQ(app.lines.LineType(2), 0);
+  EXPECT_EQ(CountContaining(U8(u8"半径が弦の半分より小さい")), 1);
+  EXPECT_EQ(CountContaining(U8(u8"円弧は取り消しました")), 1);
+  EXPECT_EQ(CountContaining(U8(u8"一直線上")), 1);
+}
+
+TEST_F(ConnectionLinesTest, NothingIsConnectedWhileConnectionLinesAreHidden) {
+  app.settings.ZEF = -1;
+  EXPECT_EQ(RunConnect("A\n"), Entry{ShowResultMenu});
+  EXPECT_EQ(app.lines.LineVertexCount, 0);
+  EXPECT_EQ(CountContaining(U8(u8"結線が非表示です")), 1);
+  EXPECT_EQ(PrintBuffer().find(" 9 \r\n"), std::string::npos);  // no polyline started
 }
 
 // ---- The editor menu ----

@@ -137,4 +137,22 @@ TEST(ConnectionLinesSession, RepeatedSegmentsOfALineFileAreRemoved) {
                                                 "'    2=C2               0  1 "}));
 }
 
+TEST(ConnectionLinesSession, TheEditorReachedFromTheCadMenuComesBackToIt) {
+  const TempFolder data, windows, io;
+  // Command 9, choice 1, Enter at the editor, Enter at the CAD menu.
+  const int status = fixture_points::Run("9\n1\n\n\n", kJob, data, windows, io);
+  const std::string transcript = ReadHostFile(io / "out");
+  ASSERT_EQ(status, 0) << ReadHostFile(io / "err") << transcript;
+  const std::string cadMenu = U8(u8" 1:線編集  2:縦断設定  3:ﾌﾟﾛｯﾄ  4:図面設定  5:ﾌﾟﾘﾝﾄ  6:DXF ?");
+  const size_t first = transcript.find(cadMenu);
+  ASSERT_NE(first, std::string::npos) << transcript;
+  const size_t editor = transcript.find(U8(u8" 9:ｴﾃﾞｨﾀ ?"), first);
+  ASSERT_NE(editor, std::string::npos) << transcript;
+  EXPECT_NE(transcript.find(cadMenu, editor), std::string::npos) << transcript;
+  // Enter at the CAD menu: through the result menu (nothing to handle) to the
+  // main menu.
+  EXPECT_NE(transcript.rfind(U8(u8"プログラムＮＯ=")), std::string::npos);
+  EXPECT_GT(transcript.rfind(U8(u8"プログラムＮＯ=")), transcript.rfind(cadMenu)) << transcript;
+}
+
 }  // namespace
