@@ -136,7 +136,12 @@ Jump ConnectionLineEditor(App& app) {
     default: break;
   }
   if (command < 0) RtRaise(kErrIllegalArgument);
-  if (app.shell.MainMenuEnterFlag == 1) return {ShowResultMenu};
+  // The menu of the last main-menu command would be this menu again when the
+  // editor was chosen there, by Enter alone or as command 13.
+  constexpr int kEditorCommand = 13;
+  if (app.shell.MainMenuEnterFlag == 1 || RtWhole(app.shell.LastMainMenuChoice) == kEditorCommand) {
+    return {ShowResultMenu};
+  }
   return {EntryOf(Routines().RepeatLastCommand)};
 }
 

@@ -33,8 +33,8 @@ int RemoveRepeatedSegments(Lines& lines, const std::function<void(int, int, int)
 }  // namespace cad
 
 // The menu: Enter alone (or a choice above 9) goes to the result menu when the
-// editor was entered by Enter alone at the main menu, else to the menu of the
-// last main-menu command.
+// editor was entered from the main menu (Enter alone or command 13), else to the
+// menu of the last main-menu command (the CAD menu).
 Jump ConnectionLineEditor(App& app);
 
 Jump BulkChangeLines(App& app);

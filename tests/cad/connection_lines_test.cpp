@@ -336,12 +336,17 @@ TEST_F(ConnectionLinesTest, NothingIsConnectedWhileConnectionLinesAreHidden) {
 // ---- The editor menu ----
 
 TEST_F(ConnectionLinesTest, EnterAloneLeavesByTheWayTheEditorWasEntered) {
-  for (const double flag : {1.0, 0.0}) {
-    SCOPED_TRACE(flag);
-    app.shell.MainMenuEnterFlag = flag;
+  struct Case {
+    double flag, lastCommand;
+    Entry next;
+  };
+  for (const Case c : {Case{1, 13, ShowResultMenu}, Case{0, 9, Routines().RepeatLastCommand},
+                       Case{0, 13, ShowResultMenu}}) {  // 13 typed: not this menu again
+    SCOPED_TRACE(c.lastCommand);
+    app.shell.MainMenuEnterFlag = c.flag;
+    app.shell.LastMainMenuChoice = c.lastCommand;
     Answers("\n");
-    const Entry next = ConnectionLineEditor(app).next;
-    EXPECT_EQ(next, flag == 1 ? Entry{ShowResultMenu} : Routines().RepeatLastCommand);
+    EXPECT_EQ(ConnectionLineEditor(app).next, c.next);
   }
   Answers("3\n");
   EXPECT_EQ(ConnectionLineEditor(app).next, Entry{BulkChangeLines});
