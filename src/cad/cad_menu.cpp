@@ -1,15 +1,81 @@
-// LEAST FORM, to be completed with the CAD subsystem: the menu itself (paper
-// frame, first-use paper fit, the choices and their dispatch) is not built yet.
-// For now the screen plot leaves here, and the menu resets the plan view and
-// the orientation as the real one does, says it is not available and goes on
-// to the result menu.
+// The CAD menu: the hub of the drawing tasks, which lays out the first drawing
+// of a job on a default paper.
 #include "cad/cad_menu.h"
 
+#include "cad/drawing.h"
+#include "cad/line_editor.h"
+#include "cad/paper_frame.h"
+#include "cad/state.h"
 #include "core/app.h"
+#include "cad/line_drawing.h"
 #include "core/routines.h"
+#include "files/result.h"
+#include "runtime/console.h"
+#include "runtime/graphics.h"
+#include "runtime/numtext.h"
+#include "ui/input.h"
+#include "ui/plot_browser.h"
+
+namespace {
+
+constexpr int kGuideCadMenu = 155;
+
+// NOT AVAILABLE YET: the longitudinal-section settings (2), the drawing
+// settings (4), the print menu (5) and the drawing output (6) come with their
+// subsystems; until then the choice says so.
+constexpr Entry kProfileSettings = nullptr;
+constexpr Entry kDrawingSettings = nullptr;
+constexpr Entry kPrintMenu = nullptr;
+constexpr Entry kDxfMenu = nullptr;
+
+Jump Go(Entry entry) { return {entry != nullptr ? entry : EntryOf(Routines().CommandNotAvailable)}; }
+
+}  // namespace
+
+void SelectPointsInUse(App& app) {
+  points::Store& p = app.points;
+  int last = -1;
+  for (int n = 1; n <= p.PointCount; ++n) {
+    // Free numbers and deleted points hold no position of the job.
+    if (!cad::HoldsPointInUse(app, n)) continue;
+    p.SelectionList(++last) = static_cast<int16_t>(n);
+  }
+  p.SelectionLast = last;
+}
 
 Jump CadMenu(App& app) {
+  cad::Lines& l = app.lines;
+  RtCls(RtWindowId::Main);
+  l.PaperFrameOn = 1;
+  Call(Routines().ShowStatusHeader, app);
+  DrawPaperFrame(app);
   app.shell.PlanViewFlag = 1;
   app.view.PlotOrientation = -1;
-  return {EntryOf(Routines().CommandNotAvailable)};
+  // The print menu's added-plot mode and the drawing output's finished flag
+  // are reset here too once those tasks exist.
+  if (l.CadInitialised == 0) {
+    l.PaperHeight = 0.279;
+    l.PaperWidth = 0.198;
+    l.DrawingRotation = 0;
+    SelectPointsInUse(app);
+    FitDrawingToPaper(app);
+    l.CadInitialised = 1;
+    app.output.ResultsPlaced = 1;
+    app.input.ViewRedrawPending = 1;
+  }
+  l.CurrentLayer = 1;
+  l.PrintSettingsGiven = 0;
+  app.dxf.DxfPlotted = 0;
+  RtPrintStr(" 1:線編集  2:縦断設定  3:ﾌﾟﾛｯﾄ  4:図面設定  5:ﾌﾟﾘﾝﾄ  6:DXF ", false);
+  app.input.GuideNumber = kGuideCadMenu;
+  InputMenuChoice(app);
+  switch (RtWhole(app.input.AnswerValue)) {
+    case 1: return {ConnectionLineEditor};
+    case 2: return Go(kProfileSettings);
+    case 3: return {PlotView};
+    case 4: return Go(kDrawingSettings);
+    case 5: return Go(kPrintMenu);
+    case 6: return Go(kDxfMenu);
+    default: return {ShowResultMenu};
+  }
 }

@@ -148,18 +148,43 @@ double AskResultTextSize(App& app) {
 
 }  // namespace
 
+namespace cad {
+
+double FittedScale(double extentX, double extentY, double paperHeight, double paperWidth) {
+  const double a = RtDivide(extentX, paperHeight);
+  const double b = RtDivide(extentY, paperWidth);
+  // The single-precision 1.1 leaves a margin; a scale below 1:1 would make the
+  // paper units per metre of the print unbounded.
+  return std::max(1.0, std::floor(std::max(a, b) * double(1.1f)));
+}
+
+double CentredOrigin(double minimum, double maximum, double paperLength) {
+  return std::floor(minimum - (paperLength - (maximum - minimum)) / 2);
+}
+
+}  // namespace cad
+
+void FitScaleToPaper(App& app) {
+  cad::Lines& l = app.lines;
+  const ui::ViewState& v = app.view;
+  l.ScaleDenominator = cad::FittedScale(v.ExtentMaxX - v.PlotOriginX, v.ExtentMaxY - v.PlotOriginY,
+                                        l.PaperHeight, l.PaperWidth);
+}
+
 void FitDrawingToPaper(App& app) {
   cad::Lines& l = app.lines;
   ui::ViewState& v = app.view;
   l.PlotSelectionLast = app.points.SelectionLast;
-  ComputeSelectionExtent(app);
-  const double a = RtDivide(v.ExtentMaxX - v.PlotOriginX, l.PaperHeight);
-  const double b = RtDivide(v.ExtentMaxY - v.PlotOriginY, l.PaperWidth);
-  l.ScaleDenominator = std::floor(std::max(a, b) * double(1.1f));
+  if (app.points.SelectionLast < 0) {
+    // Nothing selected: the paper is laid at the origin, as for one point there.
+    v.PlotOriginX = v.PlotOriginY = v.ExtentMaxX = v.ExtentMaxY = 0;
+  } else {
+    ComputeSelectionExtent(app);
+  }
+  FitScaleToPaper(app);
   const double s = l.ScaleDenominator;
-  v.PlotOriginX = std::floor(
-      v.PlotOriginX - (l.PaperHeight * s * v.VerticalRatio - (v.ExtentMaxX - v.PlotOriginX)) / 2);
-  v.PlotOriginY = std::floor(v.PlotOriginY - (l.PaperWidth * s - (v.ExtentMaxY - v.PlotOriginY)) / 2);
+  v.PlotOriginX = cad::CentredOrigin(v.PlotOriginX, v.ExtentMaxX, l.PaperHeight * s * v.VerticalRatio);
+  v.PlotOriginY = cad::CentredOrigin(v.PlotOriginY, v.ExtentMaxY, l.PaperWidth * s);
 }
 
 void OpenPrinterPage(App& app) {
@@ -192,7 +217,7 @@ Jump PrintOutput(App& app) {
   RtGraphMove(kPrinter, 0, 0);
   RtPrinterEndPage();
   RtPrinterEndDoc();
-  if (!withReport) return {EntryOf(Routines().CommandNotAvailable)};  // the CAD menu is not built yet
+  if (!withReport) return {EntryOf(Routines().CadMenu)};
   ResetPrintBuffer(app);
   app.points.NewPointCount = 0;
   return {EntryOf(Routines().RepeatLastCommand)};

@@ -7,6 +7,7 @@
 
 #include "cad/drawing.h"
 #include "core/app.h"
+#include "core/point_names.h"
 #include "core/numeric.h"
 #include "runtime/graphics.h"
 #include "runtime/numtext.h"
@@ -162,20 +163,29 @@ void EraseLineSegment(App& app) {
   DrawStraightLine(app, static_cast<int>(l.SegmentStartPoint), static_cast<int>(l.SegmentEndPoint));
 }
 
-// Name repair: a vertex whose point now bears another name finds its point
-// again by name, the lowest number first, and keeps that number.
+// Name repair: a vertex whose number no longer holds a point (freed or deleted)
+// finds its point again by name, the lowest number first, and keeps that number.
+// A number that holds a point keeps it whatever its name: names may repeat, and
+// the commands that rename or move points carry the vertices along themselves.
 static void RepairVertex(App& app, int vertex) {
   cad::Lines& l = app.lines;
   const points::Store& p = app.points;
   const int stored = l.LinePointNumber(vertex);
   const std::string& name = l.LinePointName(vertex);
+  if (cad::HoldsPointInUse(app, stored)) return;
   if (p.PointName.Contains(stored) && p.PointName(stored) == name) return;
   for (int k = 1; k <= p.PointCount; ++k) {
-    if (p.PointName(k) == name) {
+    if (p.PointName(k) == name && cad::HoldsPointInUse(app, k)) {
       l.LinePointNumber(vertex) = static_cast<int16_t>(k);
       return;
     }
   }
+}
+
+bool cad::HoldsPointInUse(const App& app, int number) {
+  const points::Store& p = app.points;
+  if (number < 1 || number > p.PointCapacity) return false;
+  return !IsFreePoint(app, number) && p.PointAttribute(number) != "NULL";
 }
 
 void DrawAllConnectionLines(App& app) {

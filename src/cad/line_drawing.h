@@ -25,3 +25,8 @@ void DrawLineSegment(App& app);
 
 // Draws the straight segment in the view's background colour.
 void EraseLineSegment(App& app);
+
+namespace cad {
+// Whether the number holds a point of the job: neither free nor deleted.
+bool HoldsPointInUse(const App& app, int number);
+}  // namespace cad

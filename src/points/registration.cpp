@@ -323,7 +323,7 @@ Step NameForm(App& app) {
 
 // ---- Steps 20 to 23: storing ----
 
-void AppendLineVertex(App& app, double point, const std::string& name, double type) {
+void AppendRegisteredLineVertex(App& app, double point, const std::string& name, double type) {
   cad::Lines& lines = app.lines;
   lines.LineVertexCount += 1;
   const double k = lines.LineVertexCount;
@@ -353,8 +353,8 @@ void JoinToPreviousPoint(App& app) {
     PlaySound(app, "chord.wav");
     return;
   }
-  AppendLineVertex(app, from, p.PointName(from), 9);
-  AppendLineVertex(app, p.StoredPointNumber, app.input.Answer, lines.CurrentLineType);
+  AppendRegisteredLineVertex(app, from, p.PointName(from), 9);
+  AppendRegisteredLineVertex(app, p.StoredPointNumber, app.input.Answer, lines.CurrentLineType);
   RtLine(RtWindowId::View, ViewUnitX(app, p.PointY(from)), ViewUnitY(app, p.PointX(from)),
          ViewUnitX(app, p.WorkPointY), ViewUnitY(app, p.WorkPointX), RtWhole(lines.CurrentLayer));
 }

@@ -6,6 +6,8 @@
 #include <string>
 
 #include "area/area_menu.h"
+#include "cad/cad_menu.h"
+#include "cad/line_editor.h"
 #include "cogo/coordinate_menu.h"
 #include "cogo/transformation_menu.h"
 #include "core/app.h"
@@ -54,11 +56,11 @@ constexpr std::array<Entry, 13> kCommands = {
     AreaMenu,             // 6 area
     CoordinateTransformationMenu,  // 7 coordinate transformation
     CommandNotAvailable,  // 8 transfer
-    CommandNotAvailable,  // 9 CAD
+    CadMenu,              // 9 CAD
     FieldBookMenu,        // 10 field book
     EndProgram,           // 11
     SearchPointArea,      // 12
-    CommandNotAvailable,  // 13 connection lines (Enter alone)
+    ConnectionLineEditor,  // 13 connection lines (Enter alone)
 };
 
 // The command of a choice: rounded half away from zero into 16 bits (overflow

@@ -9,6 +9,7 @@
 #include "area/parcel_division.h"
 #include "area/survey_table.h"
 #include "area/triangle_areas.h"
+#include "cad/connect_points.h"
 #include "cogo/extensions.h"
 #include "runtime/numtext.h"
 #include "shell/program.h"
@@ -31,7 +32,7 @@ TEST_F(AreaMenuTest, ChoicesGoToTheirCommandsRoundedHalfAwayFromZero) {
       {"2", TriangleArea, kNoCell, kNoCell},      {"4", CoordinateAreaReport, kNoCell, kNoCell},
       {"4.6", SelectParcelToDivide, kNoCell, kNoCell},  // choice 5, the cell of 4.6 is none
       {"7", DeleteAreaLines, kNoCell, kNoCell},   {"3", CoordinateTriangleArea, 0, 4},
-      {"5", SelectParcelToDivide, 1, 4},           {"6", CommandNotAvailable, kNoCell, kNoCell},
+      {"5", SelectParcelToDivide, 1, 4},           {"6", ConnectPoints, kNoCell, kNoCell},
       {"8", LineExtension, kNoCell, kNoCell}, {"9", SurveyTableMenu, kNoCell, kNoCell},
       {"-1", AreaMenu, kNoCell, kNoCell},  // no command: the menu again
   };

@@ -13,6 +13,7 @@
 #include "core/app.h"
 #include "runtime/graphics.h"
 #include "runtime/graphics_target.h"
+#include "runtime/numtext.h"
 #include "ui/transform.h"
 #include "ui/view.h"
 #include "ui/view_ink.h"
@@ -96,17 +97,70 @@ TEST_F(LineDrawingTest, HiddenLayersTypeNineAndMissingPointsLeaveNoMark) {
   }
 }
 
-TEST_F(LineDrawingTest, AVertexFindsItsPointAgainByName) {
+TEST_F(LineDrawingTest, AVertexWhoseNumberHoldsNoPointFindsItsPointAgainByName) {
   AddVertex(1, 9, 1);
   AddVertex(2, 0, 5);
   AddVertex(1, 0, 5);
-  // The points were renumbered: B is now point 3, point 2 bears another name.
-  SetPoint(2, 40, 40, "X");
+  // Point 2 was freed and B stands at number 3 now.
+  SetPoint(2, 0, 0, " 2");
   SetPoint(3, 0, 10, "B");
   DrawAllConnectionLines(app);
   EXPECT_EQ(app.lines.LinePointNumber(2), 3);
   EXPECT_GT(InkNear(5, 0, 5), 0);
-  EXPECT_EQ(InkNear(5, 20, 20), 0);  // nothing towards the old point 2
+}
+
+TEST_F(LineDrawingTest, AVertexStaysOnANumberThatHoldsAPointWhateverItsName) {
+  AddVertex(1, 9, 1);
+  AddVertex(2, 0, 5);
+  // Point 2 now bears another name, and point 3 the old one: the line stays.
+  SetPoint(2, 0, 10, "X");
+  SetPoint(3, 10, 10, "B");
+  DrawAllConnectionLines(app);
+  EXPECT_EQ(app.lines.LinePointNumber(2), 2);
+  EXPECT_GT(InkNear(5, 0, 5), 0);
+  EXPECT_EQ(InkNear(5, 5, 5), 0);  // nothing towards point 3
+}
+
+TEST_F(LineDrawingTest, AZeroChordPointsNorthAtNinetyDegrees) {
+  AddVertex(3, 9, 1);
+  AddVertex(3, 0, 1);
+  app.lines.SegmentVertex = 2;
+  ComputeChordOfLine(app);
+  EXPECT_EQ(app.lines.ChordLength, 1e-20);
+  EXPECT_NEAR(app.lines.ChordDirection, 90, 1e-9);
+}
+
+TEST_F(LineDrawingTest, AScreenRadiusOfExactly6000IsDrawnAsChords) {
+  // View scale 0.5: a radius of 3000 m is 6000 view units, 2999.5 m is 5999.
+  app.view.ViewScale = 0.5;
+  for (const double radius : {3000.0, 2999.5}) {
+    SCOPED_TRACE(radius);
+    app.lines.LineVertexCount = 0;
+    AddVertex(1, 9, 1);
+    AddVertex(2, 0, 1, RtStr(radius) + " 0");
+    app.lines.ArcCurrentAngle = -1;
+    DrawAllConnectionLines(app);
+    EXPECT_EQ(app.lines.ArcCurrentAngle != -1, radius == 3000.0);
+  }
+}
+
+TEST_F(LineDrawingTest, ACircleCentredAtTheLimitOf8000IsLeftOut) {
+  // A circle of 5999 view units about a point 8000 units right of the view's
+  // left edge reaches back into the view; one unit further in, it is drawn.
+  ASSERT_GT(app.view.ViewWidth, 2100);
+  app.view.ViewScale = 0.5;
+  const double x = 0;  // a row inside the view
+  for (const double units : {7999.0, 8000.0}) {
+    SCOPED_TRACE(units);
+    rt::ClearWindowGraphics(view_ink::kView);
+    app.lines.LineVertexCount = 0;
+    SetPoint(4, x, -50 + units * 0.5, "D");
+    AddVertex(4, 9, 1);
+    AddVertex(4, 0, 6, RtStr(5999 * 0.5) + " 0");
+    DrawAllConnectionLines(app);
+    const int ink = CountNear(6, 2001, ViewUnitY(app, x));
+    EXPECT_EQ(ink > 0, units == 7999.0);
+  }
 }
 
 TEST_F(LineDrawingTest, ArcsLieOnTheSideAndLengthOfTheirArcText) {

@@ -60,8 +60,8 @@ TEST(AreaSession, TheOutlineStaysAsAreaLinesUntilChoiceSevenDeletesThem) {
   // Enter (the default Y) and the job saved again.
   const std::string transcript = Session(
       "6\n4\n0\n\nP1\nP2\nP3\nP4\n\nQ\n\n\n"
-      "5\n4\n1\n!file ONE.PRN\n\n"
-      "6\n7\n\n\n\n"
+      "5\n4\n1\n!file ONE.PRN\n"
+      "6\n7\n\n\n"
       "5\n4\n1\n!file TWO.PRN\n\n",
       data);
   const std::string outline = ReadHostFile(data / "ONE.SEN");

@@ -30,9 +30,9 @@ const std::string kShortMenu = U8(u8" 結果 1:ﾌﾟﾘﾝﾄ  2:ｴﾃﾞｨ�
 // ---- Sessions with the script from a file ----
 
 TEST(ResultsSession, AnEmptyPrintBufferShowsNoResultMenu) {
-  // Enter chooses command 13, which is not built yet: the result menu follows,
-  // and with nothing in the print buffer the main menu's header comes next.
-  const SessionResult session = Krn("\n");
+  // Command 4 is not built yet: the result menu follows, and with nothing in
+  // the print buffer the main menu's header comes next.
+  const SessionResult session = Krn("4\n");
   EXPECT_EQ(session.status, 0) << session.errors;
   const Lines lines = session.Lines();
   const auto said = std::find(lines.begin(), lines.end(), kNotAvailable);
@@ -73,7 +73,7 @@ TEST(ResultsTerminal, ATwoPageReportPrintsToAPdfWhosePagesReadAsThePagedCopy) {
   ASSERT_TRUE(session.WaitFor(kMenuPrompt)) << session.Output() << session.Errors();
   // The report a command would have written.
   WriteHostFile(session.data / "PRINTR.DAT", TwoPageReport());
-  session.Type("");  // command 13, not built yet: on to the result menu
+  session.Type("4");  // command 4, not built yet: on to the result menu
   ASSERT_TRUE(session.WaitFor(kShortMenu)) << session.Output();
   session.Type("1");
   ASSERT_TRUE(session.WaitFor(U8(u8"作業名＝ ?"))) << session.Output();
@@ -113,21 +113,21 @@ TEST(ResultsTerminal, TheMenuNeedsOneHundredBytesAndSevenKeepsTheReport) {
   const std::string buffer = session.data / "PRINTR.DAT";
   ASSERT_TRUE(session.WaitFor(kMenuPrompt)) << session.Output() << session.Errors();
   WriteHostFile(buffer, std::string(97, 'a') + "\r\n");  // 99 bytes: no menu
-  session.Type("");
+  session.Type("4");
   ASSERT_TRUE(session.WaitFor(kMenuPrompt)) << session.Output();
   EXPECT_EQ(session.Output().find(kShortMenu), std::string::npos) << session.Output();
   EXPECT_EQ(ReadHostFile(buffer), "");
 
   const std::string report = std::string(98, 'a') + "\r\n";  // 100 bytes
   WriteHostFile(buffer, report);
-  session.Type("");
+  session.Type("4");
   ASSERT_TRUE(session.WaitFor(kShortMenu)) << session.Output();
   session.Type("1.5");  // rounds to 2: the editor on the print buffer
   ASSERT_TRUE(session.WaitFor("[program] NOTEPAD.EXE " + buffer)) << session.Output();
   ASSERT_TRUE(session.WaitFor(kShortMenu)) << session.Output();
   session.Type("7");
   ASSERT_TRUE(session.WaitFor(kMenuPrompt)) << session.Output();
-  session.Type("");  // the kept report shows the menu after the next command
+  session.Type("4");  // the kept report shows the menu after the next command
   ASSERT_TRUE(session.WaitFor(kShortMenu)) << session.Output();
   EXPECT_EQ(ReadHostFile(buffer), report + "_\r\n");
   session.Type("7.4");  // only 7 itself keeps it

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "cad/cad_menu.h"
+#include "cad/line_editor.h"
 #include "cogo/coordinate_menu.h"
 #include "core/app.h"
 #include "core/point_names.h"
@@ -72,10 +74,10 @@ TEST_F(MainMenuTest, AnswersDispatchByTheRoundedChoice) {
     double enterFlag;
   };
   const std::vector<Case> cases = {
-      {"", CommandNotAvailable, 13, 1},  // Enter alone: connection lines
-      {"13", CommandNotAvailable, 13, 0},
+      {"", ConnectionLineEditor, 13, 1},  // Enter alone: connection lines
+      {"13", ConnectionLineEditor, 13, 0},
       {"0.4", ShowResultMenu, 0.4, 0},  // only exactly 0 becomes 13
-      {"12.6", CommandNotAvailable, 12.6, 0},
+      {"12.6", ConnectionLineEditor, 12.6, 0},
       {"13.5", ShowResultMenu, 13.5, 0},
       {"-1", ShowResultMenu, -1, 0},
       {"11", EndProgram, 11, 0},
@@ -83,7 +85,8 @@ TEST_F(MainMenuTest, AnswersDispatchByTheRoundedChoice) {
       {"2.4", VariousCoordinateMenu, 2.4, 0},  // command 2: the coordinate calculations
       {"9.5", FieldBookMenu, 9.5, 0},          // command 10: the field book
       {"3", RouteMenu, 3, 0},                  // command 3: the route menu
-      {"ABC", CommandNotAvailable, 13, 1},  // a text whose value is 0
+      {"8.6", CadMenu, 8.6, 0},                // command 9: the CAD menu
+      {"ABC", ConnectionLineEditor, 13, 1},  // a text whose value is 0
   };
   for (const Case& c : cases) {
     const Jump next = Pass(c.answer);
