@@ -59,22 +59,26 @@ void EnsureSurveyRow(area::State& a, const std::string& lot) {
   a.SurveyTableRowCount += 1;
 }
 
+// The first row of the land number that the filter lets through; -1 when none.
+int SurveyRowOfLabel(const area::State& a, const std::string& lot, int filter) {
+  for (int row = 0; row < a.SurveyTableRowCount; ++row) {
+    const RtTable<std::string>& r = a.SurveyTable(row);
+    if (r(area::kSurveyColumnLotNumber) == lot &&
+        area::PassesLabelFilter(filter, r(area::kSurveyColumnOutputFlag), r(area::kSurveyColumnUse)))
+      return row;
+  }
+  return -1;
+}
+
 void DrawSurveyItems(App& app, const std::string& lot, double x, double y) {
   area::State& a = app.area;
   const int filter = static_cast<int>(a.ParcelLabelFilter);
   const double step = filter == 2 ? 20 : 2 * app.view.LabelOffset;
   const int colour = static_cast<int>(app.view.HeightTextColour);
+  int found = -2;  // not looked up yet: only a starred column needs the row
   for (int c = 0; c <= 15; ++c) {
     if (c == area::kSurveyColumnLotNumber || a.SurveyTable(area::kSurveyRowScreenScene)(c) != "*") continue;
-    int found = -1;
-    for (int row = 0; row < a.SurveyTableRowCount; ++row) {
-      const RtTable<std::string>& r = a.SurveyTable(row);
-      if (r(area::kSurveyColumnLotNumber) == lot &&
-          area::PassesLabelFilter(filter, r(area::kSurveyColumnOutputFlag), r(area::kSurveyColumnUse))) {
-        found = row;
-        break;
-      }
-    }
+    if (found == -2) found = SurveyRowOfLabel(a, lot, filter);
     if (found < 0) return;
     a.LabelItemOffset += step;
     const std::string& item = a.SurveyTable(found)(c);

@@ -101,7 +101,7 @@ Jump DivideThroughVertexAt(App& app, int baseIndex) {
   if (!cut.ok) return Fail(app);
   p.FromPointX = v[cut.to].p.x;
   p.FromPointY = v[cut.to].p.y;
-  p.DistanceToWorkPoint = cut.length;
+  p.HorizontalDistance = cut.length;
   app.cogo.PolarAzimuth = cut.direction;
   app.input.Answer.clear();
   p.WorkPointX = cut.p.x;

@@ -14,7 +14,7 @@ Jump SetBaseLine(App& app) {
   cogo::State& c = app.cogo;
   InputBasePoint(app);
   if (app.input.RawAnswer == "%") return {ReturnToCallingMenu};
-  const double direction = p.DirectionToWorkPoint;
+  const double direction = p.LegDirection;
   const double height = p.FromPointZ;
   c.BasePointX = p.FromPointX;
   c.BasePointY = p.FromPointY;
@@ -23,7 +23,7 @@ Jump SetBaseLine(App& app) {
   RtPrintStr("ｼﾌﾄ L= 0 ", false);
   app.input.GuideNumber = 134;
   InputWithMarker(app);
-  p.DistanceToWorkPoint = app.input.AnswerValue;
+  p.HorizontalDistance = app.input.AnswerValue;
   c.PolarAzimuth = direction;
   ComputePolarPoint(app);
   p.FromPointX = p.WorkPointX;

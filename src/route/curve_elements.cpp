@@ -100,10 +100,6 @@ std::string CurveElementsRefusal(double iaDegrees, double r, double a1, double a
 
 namespace {
 
-std::string AngleText(App& app, double degrees) {
-  return RtTrim(FormatAngleOf(app, degrees + kAngleTextNudge));
-}
-
 // The three lines after the first of a clothoid block (window and report alike).
 std::vector<std::string> ClothoidLines(App& app, const ClothoidElements& e) {
   const std::string tau = FormatAngleOf(app, std::fabs(e.tangent) + kAngleTextNudge);

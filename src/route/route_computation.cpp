@@ -383,13 +383,7 @@ bool OverwriteAllowed(App& app, double first, double count) {
 
 Jump Reloaded(App& app) {
   route::State& r = app.route;
-  r.RouteIpDisplay = 0;
-  r.CurveElementsScreen = 0;
-  r.StartChainage = r.RouteValue(0);
-  r.StationInterval = r.RouteValue(1);
-  r.FirstIpNumber = r.RouteValue(2);
-  r.CentreGradeFlag = r.RouteValue(3);
-  r.DistanceRounding = r.RouteValue(4);
+  route::TakeRouteSettings(r);
   r.MenuChoice = 5;
   return {ComputeRoute};
 }

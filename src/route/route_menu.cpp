@@ -161,8 +161,7 @@ Jump RouteMenu(App& app) {
   return {ShowResultMenu};
 }
 
-Jump SeriesRouteMenu(App& app) {
-  route::State& r = app.route;
+void route::TakeRouteSettings(route::State& r) {
   r.RouteIpDisplay = 0;
   r.CurveElementsScreen = 0;
   r.StartChainage = r.RouteValue(0);
@@ -170,6 +169,11 @@ Jump SeriesRouteMenu(App& app) {
   r.FirstIpNumber = r.RouteValue(2);
   r.CentreGradeFlag = r.RouteValue(3);
   r.DistanceRounding = r.RouteValue(4);
+}
+
+Jump SeriesRouteMenu(App& app) {
+  route::State& r = app.route;
+  route::TakeRouteSettings(r);
   if (r.StationInterval == 0) {
     r.StationInterval = r.RouteValue(1) = kDefaultStationInterval;
     r.FirstIpNumber = r.RouteValue(2) = 1;

@@ -22,6 +22,13 @@ Jump ReturnToRouteMenu(App& app);
 
 namespace route {
 
+struct State;
+
+// The route settings taken from the table's first values (start chainage,
+// station interval, first IP number, centre grade, rounding), with the IP
+// display and the curve-elements screen off.
+void TakeRouteSettings(State& r);
+
 // The save and reload after a conversion run: the generated points as a new
 // job named with "縦断" (modes 1, 2) or "中心" (3, 4), then read back as the job.
 // Asks first whether the job in memory is to be saved. Returns true when the

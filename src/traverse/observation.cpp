@@ -72,6 +72,27 @@ void RegisterLastSightAgain(App& app) {
 
 // The distance and vertical questions of a typed sight. False when "-" goes
 // back to the horizontal-angle prompt.
+// The vertical question of a typed sight ("V=" a vertical reading, "z=" a
+// height difference) with the target height after a value: Back for "-" at
+// the question, None for Enter alone, Given for a value ("-" at the target
+// height asks the vertical again).
+enum class VerticalAnswer { Back, None, Given };
+VerticalAnswer AskVerticalAndTargetHeight(App& app, const char* prompt, int guide) {
+  fieldbook::State& f = app.fieldbook;
+  ui::InputState& in = app.input;
+  for (;;) {
+    RtPrintStr(prompt, false);
+    in.GuideNumber = guide;
+    InputPointName(app);
+    f.VerticalAngleText = in.Answer;
+    if (in.Answer == "-") return VerticalAnswer::Back;
+    if (in.Answer.empty()) return VerticalAnswer::None;
+    f.MeasuredVerticalAngle = in.AnswerValue;
+    InputTargetHeightIfNeeded(app);
+    if (in.Answer != "-") return VerticalAnswer::Given;
+  }
+}
+
 bool TypedSight(App& app) {
   fieldbook::State& f = app.fieldbook;
   traverse::State& t = app.traverse;
@@ -105,26 +126,13 @@ bool TypedSight(App& app) {
       // A sight without a height difference has no vertical information.
       f.VerticalAngleText.clear();
       if (f.ObservationInstrumentHeight != 0 && t.TraverseInputKind == 0) {
-        bool back = false;
-        for (;;) {
-          RtPrintStr("z=", false);
-          in.GuideNumber = 10;
-          InputPointName(app);
-          f.VerticalAngleText = in.Answer;
-          if (in.Answer == "-") {
-            back = true;
-            break;
-          }
-          if (!in.Answer.empty()) f.MeasuredVerticalAngle = in.AnswerValue;
-          if (f.VerticalAngleText.empty()) break;
-          InputTargetHeightIfNeeded(app);
-          if (in.Answer == "-") continue;
+        const VerticalAnswer z = AskVerticalAndTargetHeight(app, "z=", 10);
+        if (z == VerticalAnswer::Back) continue;
+        if (z == VerticalAnswer::Given) {
           t.SightHeightComputed = 1;
           p.WorkPointZ = t.ObservationStationHeight + f.MeasuredVerticalAngle + f.ObservationInstrumentHeight -
                          f.ObservationTargetHeight;
-          break;
         }
-        if (back) continue;
       }
       // The scale factor is not applied to a typed horizontal distance.
       p.HorizontalDistance = std::fabs(f.MeasuredDistance);
@@ -133,22 +141,7 @@ bool TypedSight(App& app) {
       return true;
     }
     f.MeasuredVerticalAngle = 90 + app.settings.VV;
-    bool back = false;
-    for (;;) {
-      RtPrintStr("V=", false);
-      in.GuideNumber = 9;
-      InputPointName(app);
-      f.VerticalAngleText = in.Answer;
-      if (in.Answer == "-") {
-        back = true;
-        break;
-      }
-      if (!in.Answer.empty()) f.MeasuredVerticalAngle = in.AnswerValue;
-      if (f.VerticalAngleText.empty()) break;
-      InputTargetHeightIfNeeded(app);
-      if (in.Answer != "-") break;
-    }
-    if (back) continue;
+    if (AskVerticalAndTargetHeight(app, "V=", 9) == VerticalAnswer::Back) continue;
     in.Answer.clear();
     ComputeFromStation(app);
     return true;
