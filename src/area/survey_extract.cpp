@@ -62,24 +62,8 @@ std::string ExtractLine(const std::vector<std::string>& record, double separator
 
 namespace {
 
-constexpr int kSurveyFile = 3;
 constexpr int kLotNumberItem = 4;
 constexpr int kParcelOrderItem = 16;
-
-// The fields of "K.csv" (none when it is missing).
-std::vector<std::string> SurveyFileFields(App& app) {
-  std::vector<std::string> fields;
-  const std::string path = area::SurveyTablePath(app);
-  if (!RtFileExists(path)) return fields;
-  RtOpen(kSurveyFile, path, RtFileMode::Input);
-  std::string field;
-  while (!RtEof(kSurveyFile)) {
-    RtInputVars(kSurveyFile, field);
-    fields.push_back(field);
-  }
-  RtClose(kSurveyFile);
-  return fields;
-}
 
 std::string Column(const std::vector<std::string>& record, double item) {
   const long c = static_cast<long>(item);
@@ -97,7 +81,7 @@ Jump ExtractByValue(App& app) {
   for (;;) {
     RtColor(4);
     std::vector<std::string> values;
-    const auto records = area::ExtractRecordsOf(SurveyFileFields(app));
+    const auto records = area::ExtractRecordsOf(area::SurveyFileFields(app));
     for (const auto& record : records) {
       const std::string v = Column(record, a.SurveyExtractItem);
       if (v.empty() || std::find(values.begin(), values.end(), v) != values.end()) continue;

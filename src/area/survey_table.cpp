@@ -238,13 +238,10 @@ Jump EditSurveyTableInSpreadsheet(App& app) {
   return {ReadSurveyTable};
 }
 
-Jump ReadSurveyTable(App& app) {
-  const std::string path = area::SurveyTablePath(app);
-  if (!RtFileExists(path)) {
-    Refuse(app, "土地調査表のファイルがありません");
-    return {SurveyTableMenu};
-  }
+std::vector<std::string> area::SurveyFileFields(App& app) {
   std::vector<std::string> fields;
+  const std::string path = SurveyTablePath(app);
+  if (!RtFileExists(path)) return fields;
   RtOpen(kSurveyFile, path, RtFileMode::Input);
   std::string field;
   while (!RtEof(kSurveyFile)) {
@@ -252,7 +249,16 @@ Jump ReadSurveyTable(App& app) {
     fields.push_back(field);
   }
   RtClose(kSurveyFile);
-  area::SurveyRows read = area::SurveyRowsOf(fields);
+  return fields;
+}
+
+Jump ReadSurveyTable(App& app) {
+  const std::string path = area::SurveyTablePath(app);
+  if (!RtFileExists(path)) {
+    Refuse(app, "土地調査表のファイルがありません");
+    return {SurveyTableMenu};
+  }
+  area::SurveyRows read = area::SurveyRowsOf(area::SurveyFileFields(app));
   for (size_t r = area::kSurveyFirstDataRow; r < read.rows.size(); ++r) area::ApplyAreaRule(read.rows[r]);
   SetSurveyTableRows(app, read.rows);
   if (read.overflow) Refuse(app, "2001行を超えた行は読込まれていません");

@@ -31,6 +31,10 @@ using SurveyRow = std::vector<std::string>;
 // The full path of "K.csv" in the data folder.
 std::string SurveyTablePath(const App& app);
 
+// The fields of "K.csv" in file order, as the runtime's comma input reads them
+// (none when the file is missing).
+std::vector<std::string> SurveyFileFields(App& app);
+
 // The 23 lines of the template, line 19 naming `path`.
 std::vector<std::string> SurveyTemplateLines(std::string_view path);
 
