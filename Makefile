@@ -3,7 +3,7 @@
 
 PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             libcairo2-dev libpango1.0-dev librsvg2-dev fonts-ipafont-gothic fonts-ipafont-mincho \
-            poppler-utils poppler-data libgtk-3-dev xvfb xauth xdotool x11-apps imagemagick \
+            poppler-utils poppler-data proj-bin libgtk-3-dev xvfb xauth xdotool x11-apps imagemagick \
             libcanberra-dev libcanberra-pulse sound-theme-freedesktop clang-16 libclang-rt-16-dev \
             python3
 

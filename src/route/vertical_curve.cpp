@@ -22,7 +22,7 @@ namespace {
 constexpr int kLastVerticalIndex = 999;
 constexpr double kLastChangePoint = 332;  // indexes 996 to 998
 
-void PrintChangePointLine(App& app, double number, double td, double z, double vcl) {
+void PrintChangePointLine(App&, double number, double td, double z, double vcl) {
   RtPrintToFile(core::kPrintBuffer,
                 RtFormatUsing("変化点NO. ####   追加距離 TD=######.###    標高  Z=######.###    曲長 L=#####.###",
                               {number, td, z, vcl}));

@@ -100,6 +100,9 @@ struct State {
   double PolygonSectionMode = 0;
   double SavedZE = 0;
   double ProfilePointNumber = 0;
+  // The mean earth radius of the last coordinate zone answered (metres; 0
+  // until a zone has been answered).
+  double ZoneEarthRadius = 0;
 };
 
 }  // namespace traverse
