@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "area/area_menu.h"
 #include "area/labels.h"
 #include "area/parcel_file.h"
 #include "core/app.h"
@@ -30,11 +31,7 @@ struct ParcelJob {
     FillJob(app);
     ZoomAll(app);
     area::State& a = app.area;
-    a.LabelX.Dimension(2000);
-    a.LabelY.Dimension(2000);
-    a.LabelText.Dimension(4000);
-    a.SurveyTable.Dimension(2000);
-    for (int row = 0; row <= 2000; ++row) a.SurveyTable(row).Dimension(16);
+    area::DimensionAreaTables(a);
     // Parcels of five boundary points each, the blocks of the points' grid.
     std::ofstream kd(app.shell.DataFolder + "K.D", std::ios::binary);
     for (int k = 0; k < kParcels; ++k) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "area/area_menu.h"
 #include "area/labels.h"
 #include "area/survey_table.h"
 #include "core/app.h"
@@ -56,11 +57,7 @@ struct SurveyJob {
     FillJob(app);
     ZoomAll(app);
     area::State& a = app.area;
-    a.LabelX.Dimension(2000);
-    a.LabelY.Dimension(2000);
-    a.LabelText.Dimension(4000);
-    a.SurveyTable.Dimension(2000);
-    for (int row = 0; row <= 2000; ++row) a.SurveyTable(row).Dimension(16);
+    area::DimensionAreaTables(a);
     const std::vector<area::SurveyRow> rows = FullTable();
     RtOpen(3, area::SurveyTablePath(app), RtFileMode::Output);
     for (const area::SurveyRow& row : rows) RtPrintToFile(3, area::SurveyFileLine(row));

@@ -52,18 +52,6 @@ void ClearSharedState(App& app) {
   a.SurveyExtractInParcelOrder = 0;
 }
 
-// The label and land survey tables come into being at the first area menu and
-// keep what they hold for the rest of the run.
-void DimensionAreaTables(area::State& a) {
-  if (a.AreaTablesDimensioned != 0) return;
-  a.LabelX.Dimension(kAreaTableCapacity);
-  a.LabelY.Dimension(kAreaTableCapacity);
-  a.LabelText.Dimension(2 * kAreaTableCapacity);
-  a.SurveyTable.Dimension(kAreaTableCapacity);
-  for (int row = 0; row <= kAreaTableCapacity; ++row) a.SurveyTable(row).Dimension(kSurveyTableLastColumn);
-  a.AreaTablesDimensioned = 1;
-}
-
 void HighlightChoice(App& app, double choice) {
   ui::NavigatorState& n = app.navigator;
   if (choice == 3) {
@@ -79,10 +67,20 @@ void HighlightChoice(App& app, double choice) {
 
 }  // namespace
 
+void area::DimensionAreaTables(area::State& a) {
+  if (a.AreaTablesDimensioned != 0) return;
+  a.LabelX.Dimension(kAreaTableCapacity);
+  a.LabelY.Dimension(kAreaTableCapacity);
+  a.LabelText.Dimension(2 * kAreaTableCapacity);
+  a.SurveyTable.Dimension(kAreaTableCapacity);
+  for (int row = 0; row <= kAreaTableCapacity; ++row) a.SurveyTable(row).Dimension(kSurveyTableLastColumn);
+  a.AreaTablesDimensioned = 1;
+}
+
 Jump AreaMenu(App& app) {
   Call(Routines().ResetRunState, app);
   ClearSharedState(app);
-  DimensionAreaTables(app.area);
+  area::DimensionAreaTables(app.area);
   RtPrintStr(" 1:ﾍﾛﾝ  2:三斜  3:座標三斜  4:座標面積  5:分割編集  6:結線 ", true);
   RtPrintStr(" 7:面積結線削除 8:直線延長  9:土地調査 ", false);
   app.input.GuideNumber = 122;

@@ -13,3 +13,14 @@ Jump AreaMenu(App& app);
 // Choice 7: after "本当にすべての面積結線を削除しますか？[Y,N]Y " every answer but N
 // deletes every segment of the area lines (layer CurrentLayer); back to the menu.
 Jump DeleteAreaLines(App& app);
+
+namespace area {
+
+struct State;
+
+// The label table (2001 labels) and the land survey table (rows 0-2000,
+// columns 0-16) come into being at the first area menu and keep what they hold
+// for the rest of the run; later calls change nothing.
+void DimensionAreaTables(State& a);
+
+}  // namespace area

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "area/area_fixture.h"
+#include "area/area_menu.h"
 #include "runtime/graphics.h"
 #include "ui/transform.h"
 #include "ui/view_ink.h"
@@ -18,11 +19,7 @@ class LabelsTest : public AreaTest {
     AreaTest::SetUp();
     view_ink::SetTestTransform(app.view);
     area::State& a = app.area;
-    a.LabelX.Dimension(2000);
-    a.LabelY.Dimension(2000);
-    a.LabelText.Dimension(4000);
-    a.SurveyTable.Dimension(2000);
-    for (int row = 0; row <= 2000; ++row) a.SurveyTable(row).Dimension(16);
+    area::DimensionAreaTables(a);
   }
   void Label(const std::string& text, double x, double y) {
     area::State& a = app.area;
@@ -84,8 +81,12 @@ TEST_F(LabelsTest, ALandNumberWithoutARowGetsOne) {
     ASSERT_EQ(a.SurveyTableRowCount, 6);
     EXPECT_EQ(a.SurveyTable(5)(area::kSurveyColumnLotNumber), c.label);
     EXPECT_EQ(a.SurveyTable(5)(area::kSurveyColumnUse), c.use);
-    if (*c.marker) EXPECT_EQ(a.SurveyTable(5)(area::kSurveyColumnMarker), c.marker);
-    if (!*c.marker) EXPECT_EQ(a.SurveyTable(5)(7), "item of 34");  // copied from its base
+    if (*c.marker) {
+      EXPECT_EQ(a.SurveyTable(5)(area::kSurveyColumnMarker), c.marker);
+    }
+    if (!*c.marker) {
+      EXPECT_EQ(a.SurveyTable(5)(7), "item of 34");  // copied from its base
+    }
   }
 }
 

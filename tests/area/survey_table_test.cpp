@@ -224,11 +224,7 @@ class SurveyTableMenuTest : public AreaTest {
   void SetUp() override {
     AreaTest::SetUp();
     area::State& a = app.area;
-    a.LabelX.Dimension(2000);
-    a.LabelY.Dimension(2000);
-    a.LabelText.Dimension(4000);
-    a.SurveyTable.Dimension(2000);
-    for (int row = 0; row <= 2000; ++row) a.SurveyTable(row).Dimension(16);
+    area::DimensionAreaTables(a);
   }
   std::string Csv() { return app.shell.DataFolder + "K.csv"; }
   std::string ReadCsv() {
