@@ -16,6 +16,7 @@
 #include "runtime/runtime.h"
 #include "shell/state.h"
 #include "traverse/state.h"
+#include "transfer/state.h"
 #include "ui/state.h"
 
 struct App {
@@ -47,4 +48,5 @@ struct App {
   route::State route;
   profile::State profile;
   dxf::State dxf;
+  transfer::State transfer;
 };

@@ -90,6 +90,9 @@ struct ProgramRoutines {
   // Longitudinal sections.
   Routine SetProfileItemNames = nullptr;
 
+  // Transfers and imports.
+  Routine AskRegistrationStartNumber = nullptr;
+
   // What later subsystems draw in the dynamic view's full redraw.
   Routine DrawAllConnectionLines = nullptr;
   Routine DrawPaperFrame = nullptr;

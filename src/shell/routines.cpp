@@ -32,6 +32,7 @@
 #include "traverse/report.h"
 #include "traverse/station_loop.h"
 #include "traverse/station_setup.h"
+#include "transfer/start_number.h"
 #include "traverse/traverse_menu.h"
 
 void InstallProgramRoutines() {
@@ -95,6 +96,8 @@ void InstallProgramRoutines() {
   r.ApplyLineChangeToSelectedPoints = ApplyLineChangeToSelectedPoints;
 
   r.SetProfileItemNames = SetProfileItemNames;
+
+  r.AskRegistrationStartNumber = AskRegistrationStartNumber;
 
   r.DrawAllConnectionLines = DrawAllConnectionLines;
   r.DrawPaperFrame = DrawPaperFrame;
