@@ -1,6 +1,7 @@
 // Bitmaps: pictures loaded from PNG, BMP or SVG files and copies of windows.
 
 #include <librsvg/rsvg.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <cmath>
@@ -16,6 +17,7 @@
 #include "runtime/folders.h"
 #include "runtime/graphics.h"
 #include "runtime/graphics_target.h"
+#include "runtime/picture_cache.h"
 
 struct RtBitmap::Impl {
   rt::SurfacePtr surface;
@@ -218,7 +220,14 @@ std::optional<std::string> ReadWholeFile(const std::string& hostPath) {
   errno = 0;
   std::FILE* file = std::fopen(hostPath.c_str(), "rb");
   if (!file) return std::nullopt;
+  // Read in one go at the size the file has (a picture runs to megabytes),
+  // then on in pieces should it have grown.
   std::string bytes;
+  struct stat st {};
+  if (fstat(fileno(file), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
+    bytes.resize(static_cast<size_t>(st.st_size));
+    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
+  }
   char buffer[65536];
   size_t got = 0;
   while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
@@ -232,6 +241,15 @@ std::optional<std::string> ReadWholeFile(const std::string& hostPath) {
   return bytes;
 }
 
+// An SVG picture as ReadSvg draws it, from the cache when it was drawn before.
+SurfacePtr ReadSvgCached(std::string_view document) {
+  const std::string cachePath = rt::PictureCachePath(document);
+  if (SurfacePtr picture = rt::LoadCachedPicture(cachePath)) return picture;
+  SurfacePtr picture = ReadSvg(document);
+  if (picture) rt::WriteCachedPicture(cachePath, picture.get());
+  return picture;
+}
+
 }  // namespace
 
 bool RtLoadPicture(RtBitmap& bitmap, std::string_view path, std::source_location where) {
@@ -243,7 +261,7 @@ bool RtLoadPicture(RtBitmap& bitmap, std::string_view path, std::source_location
   }
   SurfacePtr image = ReadPng(*bytes);
   if (!image) image = ReadBmp(*bytes);
-  if (!image) image = ReadSvg(*bytes);
+  if (!image) image = ReadSvgCached(*bytes);
   if (!image) RtRaise(kErrIllegalArgument, where);
   bitmap.impl().surface = std::move(image);
   return true;

@@ -60,6 +60,13 @@ FolderState::~FolderState() {
 
 namespace rt {
 
+std::string CacheFolder() {
+  if (std::string xdg = EnvironmentValue("XDG_CACHE_HOME"); !xdg.empty() && xdg.front() == '/') {
+    return xdg + "/krn";
+  }
+  return HomeFolder() + "/.cache/krn";
+}
+
 std::string HostPath(std::string_view cp932Path) {
   std::string path(cp932Path);
   for (std::size_t i = 0; i < path.size(); ++i) {

@@ -12,6 +12,11 @@ namespace rt {
 // own (never the trail byte of a double-byte character) becomes "/".
 std::string HostPath(std::string_view cp932Path);
 
+// The host folder for files the program can make again, kept between runs:
+// $XDG_CACHE_HOME/krn when that is absolute, else $HOME/.cache/krn. Not made
+// here; no trailing "/".
+std::string CacheFolder();
+
 }  // namespace rt
 
 // The program's configuration folder: $KRN_WINDOWS_DIR when set, else

@@ -811,6 +811,7 @@ class TextTable {
 
   // A new entry for `text`, which has none. Adding moves the other entries.
   CachedText& Add(std::string_view text, size_t hash) {
+    if (entries_.size() == kSmallTable && expected_ > kSmallTable) Reserve(expected_);
     if (2 * (entries_.size() + 1) > slots_.size()) Grow();
     CachedText& entry = entries_.emplace_back();
     entry.text = text;
@@ -821,7 +822,15 @@ class TextTable {
 
   size_t Size() const { return entries_.size(); }
 
+  // A new font size lays out every text of the view again, and growing one
+  // step at a time would move them all several times over: a table that grows
+  // past a few hundred entries makes room at once for `count`, the size of the
+  // largest table of the other fonts. Small tables stay small.
+  void ExpectAsManyAs(size_t count) { expected_ = count; }
+
  private:
+  static constexpr size_t kSmallTable = 512;
+
   struct Slot {
     uint32_t entry = 0;  // index in entries_ + 1; 0: empty
     uint32_t tag = 0;    // high bits of the hash
@@ -840,14 +849,25 @@ class TextTable {
     slots_[i] = {static_cast<uint32_t>(entry), Tag(hash)};
   }
 
-  void Grow() {
-    slots_.assign(std::max<size_t>(64, 2 * slots_.size()), Slot{});
+  // Slots for at least `count` entries, half of them free.
+  void Rehash(size_t count) {
+    size_t slots = std::max<size_t>(64, slots_.size());
+    while (slots < 2 * count) slots *= 2;
+    slots_.assign(slots, Slot{});
     for (size_t k = 0; k < entries_.size(); ++k) Place(k + 1, entries_[k].hash);
+  }
+
+  void Grow() { Rehash(slots_.size()); }
+
+  void Reserve(size_t count) {
+    entries_.reserve(count);
+    if (2 * count > slots_.size()) Rehash(count);
   }
 
   std::vector<Slot> slots_;
   std::vector<CachedText> entries_;
   std::array<Recent, 64> recent_{};
+  size_t expected_ = 0;  // entries to make room for once the table is no longer small
 };
 
 class TextCache {
@@ -901,7 +921,12 @@ class TextCache {
     for (FontTexts& f : fonts_) {
       if (f.font == font) last_ = &f;
     }
-    if (!last_) last_ = &fonts_.emplace_back(FontTexts{font, {}, nullptr});
+    if (!last_) {
+      size_t largest = 0;
+      for (const FontTexts& f : fonts_) largest = std::max(largest, f.texts.Size());
+      last_ = &fonts_.emplace_back(FontTexts{font, {}, nullptr});
+      last_->texts.ExpectAsManyAs(std::min(largest, kMaxEntries - entries_));
+    }
     return *last_;
   }
 

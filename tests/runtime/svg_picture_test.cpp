@@ -1,13 +1,18 @@
-// SVG pictures: drawn at their own size, on white, and never reaching for other files.
+// SVG pictures: drawn at their own size, on white, never reaching for other
+// files, and kept in the cache folder so the next load reads them back.
 #include <cairo.h>
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 #include "runtime/errors.h"
 #include "runtime/graphics.h"
 #include "runtime/graphics_target.h"
+#include "runtime/picture_cache.h"
 #include "runtime/runtime.h"
 #include "support/raised_error.h"
 #include "temp_folder.h"
@@ -30,6 +35,10 @@ std::string Svg(const std::string& size, const std::string& body) {
 
 class SvgPictureTest : public ::testing::Test {
  protected:
+  // Every test keeps its pictures in a cache folder of its own.
+  void SetUp() override { setenv("XDG_CACHE_HOME", cache.path().c_str(), 1); }
+  void TearDown() override { unsetenv("XDG_CACHE_HOME"); }
+
   // Loads `bytes` as a picture file of the test folder.
   bool Load(const std::string& bytes) {
     WriteHostFile(folder / "pic.svg", bytes);
@@ -39,6 +48,7 @@ class SvgPictureTest : public ::testing::Test {
   Runtime runtime;
   RuntimeScope scope{runtime};
   TempFolder folder;
+  TempFolder cache;
   RtBitmap bitmap;
 };
 
@@ -93,6 +103,72 @@ TEST_F(SvgPictureTest, OtherFilesAreNotDrawnIntoThePicture) {
                            folder / "red.png" + "\"/>")));
   EXPECT_EQ(PixelOf(bitmap, 5, 5), 0xFFFFFFu);
   EXPECT_EQ(PixelOf(bitmap, 15, 5), 0xFFFFFFu);
+}
+
+const std::string kRedCorner =
+    Svg("width=\"40\" height=\"30\"", "<rect width=\"10\" height=\"5\" fill=\"#ff0000\"/>"
+                                       "<circle cx=\"25\" cy=\"15\" r=\"9\" fill=\"#0080ff\"/>");
+
+// Every pixel of a picture, row by row.
+std::string Pixels(const RtBitmap& bitmap) {
+  std::string all;
+  for (int y = 0; y < bitmap.pixelHeight(); ++y) {
+    for (int x = 0; x < bitmap.pixelWidth(); ++x) all += std::to_string(PixelOf(bitmap, x, y)) + ",";
+  }
+  return all;
+}
+
+TEST_F(SvgPictureTest, TheCachedPictureIsTheDrawnOne) {
+  ASSERT_TRUE(Load(kRedCorner));
+  const std::string drawn = Pixels(bitmap);
+  const std::string kept = rt::PictureCachePath(kRedCorner);
+  EXPECT_EQ(kept.rfind(cache.path() + "/krn/picture-", 0), 0u) << kept;
+  ASSERT_TRUE(std::filesystem::exists(kept));
+  // The second load reads the cache: a mark put into the kept pixels shows.
+  std::string bytes = ReadHostFile(kept);
+  const rt::SurfacePtr fromCache = rt::ReadCachedPicture(bytes);
+  ASSERT_TRUE(fromCache);
+  bitmap = rt::MakeBitmap(rt::SurfacePtr(cairo_surface_reference(fromCache.get())));
+  EXPECT_EQ(Pixels(bitmap), drawn);
+  bytes[bytes.size() - 4] = 0x11;  // the last pixel, blue byte
+  WriteHostFile(kept, bytes);
+  ASSERT_TRUE(Load(kRedCorner));
+  EXPECT_EQ(PixelOf(bitmap, 39, 29), 0xFFFF11u);
+  // Another document is another file.
+  EXPECT_NE(rt::PictureCachePath(kRedCorner + " "), kept);
+}
+
+TEST_F(SvgPictureTest, DamagedCacheFilesAreDrawnAnewAndReplaced) {
+  ASSERT_TRUE(Load(kRedCorner));
+  const std::string drawn = Pixels(bitmap);
+  const std::string kept = rt::PictureCachePath(kRedCorner);
+  const std::string whole = ReadHostFile(kept);
+  std::string otherMagic = whole;
+  otherMagic[0] = 'X';
+  std::string wrongWidth = whole;
+  wrongWidth[8] = 41;
+  const std::string damaged[] = {
+      "", whole.substr(0, 10), whole.substr(0, whole.size() - 1), whole + "x", otherMagic,
+      wrongWidth,
+  };
+  for (const std::string& bytes : damaged) {
+    SCOPED_TRACE(bytes.size());
+    EXPECT_FALSE(rt::ReadCachedPicture(bytes));
+    WriteHostFile(kept, bytes);
+    ASSERT_TRUE(Load(kRedCorner));
+    EXPECT_EQ(Pixels(bitmap), drawn);
+    EXPECT_EQ(ReadHostFile(kept), whole);
+  }
+}
+
+TEST_F(SvgPictureTest, AFolderThatKeepsNothingStillGivesThePicture) {
+  // A file where the cache folder would be made.
+  WriteHostFile(cache / "file", "");
+  setenv("XDG_CACHE_HOME", (cache / "file").c_str(), 1);
+  ASSERT_TRUE(Load(kRedCorner));
+  EXPECT_EQ(PixelOf(bitmap, 5, 2), 0xFF0000u);
+  ASSERT_TRUE(Load(kRedCorner));
+  EXPECT_EQ(PixelOf(bitmap, 25, 15), 0x0080FFu);
 }
 
 }  // namespace
