@@ -45,7 +45,7 @@ void PrintTitleLine(App& app) {
   RtColor(kPrinter, 0);
   RtPset(kPrinter, 100, cad::PageHeightOf(app) - 30, 0);
   RtPrintToWindow(kPrinter,
-                  app.settings.ZA + "   S=1/ " + RtNumText(app.lines.ScaleDenominator) + "   " + RtDate(),
+                  app.settings.ZA + "   S=1/" + RtNumText(app.lines.ScaleDenominator) + "   " + RtDate(),
                   true);
 }
 
