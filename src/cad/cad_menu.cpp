@@ -57,7 +57,6 @@ Jump CadMenu(App& app) {
   l.PaperFrameOn = 1;
   Call(Routines().ShowStatusHeader, app);
   l.PaperFrameColour = 13;
-  DrawPaperFrame(app);
   app.shell.PlanViewFlag = 1;
   app.view.PlotOrientation = -1;
   l.AdditionalPlotMode = 0;
@@ -72,6 +71,8 @@ Jump CadMenu(App& app) {
     app.output.ResultsPlaced = 1;
     app.input.ViewRedrawPending = 1;
   }
+  // The frame of the drawing as it stands, the first one laid out included.
+  DrawPaperFrame(app);
   l.CurrentLayer = 1;
   l.PrintSettingsGiven = 0;
   app.dxf.DxfPlotted = 0;

@@ -16,6 +16,7 @@ class DrawingSettingsTest : public PointQuestionTest {
     PointQuestionTest::SetUp();
     SetPoint(1, 100.2, 500, "P1");
     SetPoint(2, 120.2, 530, "P2");
+    app.shell.PlanViewFlag = 1;  // as the CAD menu leaves it
     app.lines.PaperHeight = 0.279;
     app.lines.PaperWidth = 0.198;
     SelectPointsInUse(app);

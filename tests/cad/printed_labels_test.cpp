@@ -104,7 +104,9 @@ TEST_F(PrintedLabelsTest, LabelsOnThePaperOrItsEdgeWithTheItemsOfTheFilteredRow)
     const bool none = c.items[0] == nullptr;
     EXPECT_EQ(Has(text, U8(u8"㎡")), !none) << text;
     for (const char8_t* item : c.items) {
-      if (item) EXPECT_TRUE(Has(text, U8(item))) << U8(item) << "\n" << text;
+      if (item) {
+        EXPECT_TRUE(Has(text, U8(item))) << U8(item) << "\n" << text;
+      }
     }
   }
   // The land survey table keeps its items off the output drawing.
