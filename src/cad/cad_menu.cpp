@@ -3,6 +3,8 @@
 #include "cad/cad_menu.h"
 
 #include "cad/drawing.h"
+#include "cad/drawing_settings.h"
+#include "cad/print_menu.h"
 #include "cad/line_editor.h"
 #include "cad/paper_frame.h"
 #include "cad/state.h"
@@ -20,17 +22,23 @@ namespace {
 
 constexpr int kGuideCadMenu = 155;
 
-// NOT AVAILABLE YET: the longitudinal-section settings (2), the drawing
-// settings (4), the print menu (5) and the drawing output (6) come with their
-// subsystems; until then the choice says so.
+// NOT AVAILABLE YET: the longitudinal-section settings (2) and the drawing
+// output (6) come with their subsystems; until then the choice says so.
 constexpr Entry kProfileSettings = nullptr;
-constexpr Entry kDrawingSettings = nullptr;
-constexpr Entry kPrintMenu = nullptr;
 constexpr Entry kDxfMenu = nullptr;
 
 Jump Go(Entry entry) { return {entry != nullptr ? entry : EntryOf(Routines().CommandNotAvailable)}; }
 
 }  // namespace
+
+namespace cad {
+
+int ChoiceOf(double answer) {
+  if (!(answer > -0.5 && answer < 32767.5)) return -1;
+  return RtWhole(answer);
+}
+
+}  // namespace cad
 
 void SelectPointsInUse(App& app) {
   points::Store& p = app.points;
@@ -48,11 +56,11 @@ Jump CadMenu(App& app) {
   RtCls(RtWindowId::Main);
   l.PaperFrameOn = 1;
   Call(Routines().ShowStatusHeader, app);
-  DrawPaperFrame(app);
+  l.PaperFrameColour = 13;
   app.shell.PlanViewFlag = 1;
   app.view.PlotOrientation = -1;
-  // The print menu's added-plot mode and the drawing output's finished flag
-  // are reset here too once those tasks exist.
+  l.AdditionalPlotMode = 0;
+  // The drawing output's finished flag is reset here too once that task exists.
   if (l.CadInitialised == 0) {
     l.PaperHeight = 0.279;
     l.PaperWidth = 0.198;
@@ -63,6 +71,8 @@ Jump CadMenu(App& app) {
     app.output.ResultsPlaced = 1;
     app.input.ViewRedrawPending = 1;
   }
+  // The frame of the drawing as it stands, the first one laid out included.
+  DrawPaperFrame(app);
   l.CurrentLayer = 1;
   l.PrintSettingsGiven = 0;
   app.dxf.DxfPlotted = 0;
@@ -73,8 +83,8 @@ Jump CadMenu(App& app) {
     case 1: return {ConnectionLineEditor};
     case 2: return Go(kProfileSettings);
     case 3: return {PlotView};
-    case 4: return Go(kDrawingSettings);
-    case 5: return Go(kPrintMenu);
+    case 4: return {DrawingSettingsMenu};
+    case 5: return {PrintMenu};
     case 6: return Go(kDxfMenu);
     default: return {ShowResultMenu};
   }

@@ -11,6 +11,12 @@ struct App;
 // any choice without a task) leaves through the result menu.
 Jump CadMenu(App& app);
 
+namespace cad {
+// A menu answer as a choice: rounded half away from zero; an answer beyond any
+// choice (negative or huge) is no choice, -1.
+int ChoiceOf(double answer);
+}  // namespace cad
+
 // SelectionList := the numbers 1 to PointCount that hold a point (neither free
 // nor deleted); SelectionLast -1 when there is none.
 void SelectPointsInUse(App& app);

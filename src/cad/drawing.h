@@ -23,5 +23,44 @@ double FittedScale(double extentX, double extentY, double paperHeight, double pa
 // paper of paperLength ground metres.
 double CentredOrigin(double minimum, double maximum, double paperLength);
 }  // namespace cad
+#include <functional>
+#include <string>
+#include <vector>
+
+// Binds the default printer unless the drawing settings chose one, and opens
+// a document named after the job's first 30 bytes with one page in tenths of a
+// millimetre.
 void OpenPrinterPage(App& app);
+// Print-menu choice 4 and the result menu's print of a calculation: the
+// drawing (with the defaults when no settings were given), the title line and,
+// for a calculation, its report in columns below the drawing, page after page;
+// then the document ends.
 Jump PrintOutput(App& app);
+// Print-menu choice 3: lines of a chosen type through points chosen in order,
+// previewed on the view, until "Q".
+Jump PrintAdditionalLines(App& app);
+// The chain of the selected points on the view in colour CurrentLineLayer with
+// the view's pen, a cross with Answer at each point.
+void DrawListedPointsPolyline(App& app);
+
+namespace cad {
+// A line of the report as it stands on the printed pages: page 0 is the page of
+// the drawing.
+struct PlacedLine {
+  int page;
+  double x, y;
+  std::string text;
+};
+// The report lines laid out in columns below the drawing (from pageHeight +
+// 50, 14 mm from the left; later pages from 10 mm below the top) at a pitch of
+// 3.5 x the font size, with the heading on top of each column and after each
+// page-break line "_" (leading "_" lines are skipped). A column ends when less
+// than two pitches of the printable height (0.1 mm) remain; the next column
+// starts 10 mm right of the widest line so far on the page, and a column that
+// would pass the printable width starts a new page. A line wider than the page
+// stands alone in its column rather than turning every later line into a page.
+std::vector<PlacedLine> LayOutResultText(const std::vector<std::string>& lines,
+                                         const std::function<double(const std::string&)>& widthOf,
+                                         double size, double pageHeight, double printableWidth,
+                                         double printableHeight, const std::string& heading);
+}  // namespace cad

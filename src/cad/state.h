@@ -69,6 +69,45 @@ struct Lines {
   double PaperUnitsPerMetre = 0;  // tenths of a millimetre of paper per ground metre
   double PlotSelectionLast = -1;  // the selection the drawing was fitted to
   double PrintSettingsGiven = 0;
+
+  // The drawing settings: the separator that shortens printed point names, the
+  // frame's colour on the view and the frame last drawn (view position of its
+  // origin, paper width and height, scale) so that it can be erased.
+  std::string NameOmitSeparator;
+  double PaperFrameColour = 13;
+  struct Frame {
+    double x = 0, y = 0, width = 0, height = 0, scale = 0;
+  } SavedPaperFrame;
+
+  // The print menu and its settings.
+  double PrintMenuChoice = 0;
+  double AdditionalPlotMode = 0;
+  double PrintLineMode = 0;  // registered lines: 0 none, 1 one colour, 2 layer colours
+  double PrintTextSize = 12;
+  double PrintElevationDecimals = 0;
+  double PrintPointNames = 1;
+  double PrintPointInfo = 0;
+  std::string PrintMarkAnswer;  // "10": each point's own mark
+  std::string PrintMarkSymbol;  // the mark of every other point; empty: none
+  double GridInterval = 0;      // ground metres; 0 no grid
+  double PrintFrame = 0;
+  std::string AdditionalLineType = "0";
+  // The page drawing: the ink (1 colour pens, else black) and its pens.
+  double InkColour = 0;
+  double PrintElevationColour = 0;
+  double PrintInfoColour = 0;
+  double PrintNameColour = 0;
+  double PrintMarkColour = 0;
+  double PrintGridColour = 0;
+  double PrintLineColour = 0;
+  double PrintVertex = 0;
+  // PointPairToPage: two point numbers in, their rotated page positions out.
+  double JoinFromPoint = 0;
+  double JoinToPoint = 0;
+  double JoinFromPageX = 0;
+  double JoinFromPageUp = 0;
+  double JoinToPageX = 0;
+  double JoinToPageUp = 0;
 };
 
 }  // namespace cad

@@ -87,6 +87,9 @@ struct ProgramRoutines {
   Routine ComputeArcFromRadius = nullptr;
   Routine ApplyLineChangeToSelectedPoints = nullptr;
 
+  // The drawing output: a line cut to the paper, for the printed grid.
+  Routine ClipLineToPaper = nullptr;
+
   // Longitudinal sections.
   Routine SetProfileItemNames = nullptr;
 

@@ -98,6 +98,8 @@ Jump PlotAndPrintRun(App& app) {
   l.ScaleDenominator = std::floor(l.ScaleDenominator * double(1.1f));
   app.points.WorkPointZ = 0;
   l.PaperUnitsPerMetre = RtDivide(10000, l.ScaleDenominator);
+  l.PrintFrame = 1;
+  l.AdditionalLineType = "0";
   Call(Routines().OpenPrinterPage, app);
   app.input.ViewRedrawPending = 1;
   return {EntryOf(Routines().PrintOutput)};

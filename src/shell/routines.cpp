@@ -13,6 +13,7 @@
 #include "cogo/coordinate_menu.h"
 #include "cogo/reverse_traverse.h"
 #include "core/routines.h"
+#include "dxf/paper_clip.h"
 #include "fieldbook/intersection_observations.h"
 #include "fieldbook/observation_fields.h"
 #include "fieldbook/online_target.h"
@@ -94,6 +95,8 @@ void InstallProgramRoutines() {
   r.OpenPrinterPage = OpenPrinterPage;
   r.ComputeArcFromRadius = ComputeArcFromRadius;
   r.ApplyLineChangeToSelectedPoints = ApplyLineChangeToSelectedPoints;
+
+  r.ClipLineToPaper = ClipLineToPaper;
 
   r.SetProfileItemNames = SetProfileItemNames;
 

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "cad/drawing.h"
+#include "cad/drawing_settings.h"
+#include "cad/print_menu.h"
 #include "cad/line_editor.h"
 #include "core/routines.h"
 #include "files/result.h"
@@ -61,8 +63,7 @@ TEST_F(CadMenuTest, ChoicesGoToTheirTasks) {
   };
   for (const Case c : {Case{"1", ConnectionLineEditor}, Case{"3", PlotView},
                        Case{"2", Routines().CommandNotAvailable},
-                       Case{"4", Routines().CommandNotAvailable},
-                       Case{"5", Routines().CommandNotAvailable},
+                       Case{"4", DrawingSettingsMenu}, Case{"5", PrintMenu},
                        Case{"6", Routines().CommandNotAvailable}, Case{"7", ShowResultMenu}}) {
     SCOPED_TRACE(c.answer);
     Answers(std::string(c.answer) + "\n");

@@ -138,8 +138,8 @@ class PlotAndPrintTest : public PrintReportTest {
 };
 
 TEST_F(PlotAndPrintTest, PrintsThePointsWithTheReportBelowThemAndEmptiesTheBuffer) {
-  // Choice 5, then the report's text size 9 (Enter).
-  Run("5\n\n");
+  // Choice 5, black ink (Enter), then the report's text size 9 (Enter).
+  Run("5\n\n\n");
   EXPECT_TRUE(Shows(U8(u8"作業結果文字サイズ(ﾎﾟｲﾝﾄ)")));
   const std::string pdf = folder / "print-001.pdf";
   ASSERT_TRUE(RtFileExists(pdf));
@@ -154,7 +154,8 @@ TEST_F(PlotAndPrintTest, PrintsThePointsWithTheReportBelowThemAndEmptiesTheBuffe
 }
 
 TEST_F(PlotAndPrintTest, TextSizeZeroAbandonsThePrint) {
-  Run("5\n0\n");
+  Run("5\n\n0\n");
+  EXPECT_TRUE(Shows(U8(u8"作業結果文字サイズ(ﾎﾟｲﾝﾄ)")));
   EXPECT_FALSE(RtFileExists(folder / "print-001.pdf"));
   EXPECT_EQ(File("PRINTR.DAT"), TwoPageReport());
   EXPECT_EQ(app.points.NewPointCount, 2);
