@@ -161,6 +161,9 @@ TEST_F(FieldBookExchangeTest, OtherAnswersGoBackToTheTransferMenu) {
   for (const char* answer : {"\n", "6\n"}) {
     EXPECT_EQ(Run(answer, SdCommMenu), EntryOf(Routines().RepeatLastCommand)) << answer;
   }
+  // The ".SD" file menu, left at once, comes back to the data-collector menu.
+  EXPECT_EQ(Run("5\n9\n", SdCommMenu), SdCommMenu);
+  EXPECT_EQ(app.job.FileExtension, ".SD");
 }
 
 }  // namespace
