@@ -330,7 +330,7 @@ bool OpenCom(int n, std::string_view name, std::source_location where) {
   // this, which does no harm.
   int lines = TIOCM_RTS | TIOCM_DTR;
   ::ioctl(fd, TIOCMBIS, &lines);
-  ::tcflush(fd, TCIOFLUSH);  // nothing from before this conversation
+  ::tcflush(fd, TCIFLUSH);  // nothing received before this conversation
   AttachChannel(n, std::move(channel), where);
   return true;
 }
