@@ -94,6 +94,15 @@ TEST_F(SimaExchangeTest, ReceiveStoresFromTheStartNumberWithMark98) {
   EXPECT_EQ(p.PointCount, 5);
 }
 
+TEST_F(SimaExchangeTest, APeerCutShortKeepsAndCountsThePointsStored) {
+  UseNumberedPoints(2);
+  Peer("A00,\r\nA01,1,P1,1,2,3,\r\nA01,2,P2,");
+  EXPECT_EQ(Run("2\n\n\n\n", SimaCommMenu), EntryOf(Routines().RepeatLastCommand));
+  EXPECT_EQ(CountContaining(U8(u8"  通信に失敗しました")), 1);
+  EXPECT_EQ(app.points.PointName(3), "P1");
+  EXPECT_EQ(app.points.PointCount, 3);  // a save right now keeps it
+}
+
 TEST_F(SimaExchangeTest, ASilentPeerIsAFailureAndStoresNothing) {
   UseNumberedPoints(2);
   Peer();
