@@ -145,26 +145,6 @@ namespace {
 
 // ---- Writing ----
 
-// The cut-name line of the port layout in the print buffer.
-void ReportCutName(int position, const std::string& name) {
-  RtPrintToFile(kPrintBuffer, RtFormatUsing(kCutNameReport, {double(position), name, name}));
-}
-
-// After a port write that cut names: a line of blanks in the print buffer (it
-// brings the buffer past the size below which the result menu offers no
-// report), the count in the main window and a pause for Enter.
-void AnnounceCutNames(App& app) {
-  RtPrintToFile(kPrintBuffer, std::string(99, ' '));
-  RtPrintStr("", true);
-  RtPrintStr("文字数が8桁を超えて,削った測点が ", false);
-  RtColor(2);
-  RtPrintNum(app.job.TruncatedNameCount, false);
-  RtColor(7);
-  RtPrintStr(" 点あります。", false);
-  RtPrintStr("プリントして点番で呼び出して下さい。", false);
-  InputPointName(app);
-}
-
 // Refuses, before anything is written, a selection with a coordinate that the
 // layout's fields cannot hold (it would be written as "%" and the number, which
 // no reader takes back): the point and the value are named, and the write is
@@ -190,12 +170,38 @@ void CheckSelectedPointsFitLayout(const App& app, bool port) {
   }
 }
 
+}  // namespace
+
+namespace files {
+
+void ReportCutPortName(int position, const std::string& name, bool fullStop) {
+  std::string_view report = kCutNameReport;
+  if (!fullStop) report.remove_suffix(std::string_view("。").size());
+  RtPrintToFile(kPrintBuffer, RtFormatUsing(report, {double(position), name, name}));
+}
+
+void AnnounceCutPortNames(App& app) {
+  RtPrintToFile(kPrintBuffer, std::string(99, ' '));
+  RtPrintStr("", true);
+  RtPrintStr("文字数が8桁を超えて,削った測点が ", false);
+  RtColor(2);
+  RtPrintNum(app.job.TruncatedNameCount, false);
+  RtColor(7);
+  RtPrintStr(" 点あります。", false);
+  RtPrintStr("プリントして点番で呼び出して下さい。", false);
+  InputPointName(app);
+}
+
+}  // namespace files
+
+namespace {
+
 void WritePortRecord(App& app, int index, const files::PointListEntry& point) {
   RtPrintToFile(kJobFile, files::PortCoordinateRecord(app, point));
   const std::string name = WithoutLeadingBlanks(point.name);
   if (name.size() > kPortNameLength) {
     app.job.TruncatedNameCount += 1;
-    ReportCutName(index + 1, name);
+    files::ReportCutPortName(index + 1, name);
   }
 }
 
@@ -341,7 +347,7 @@ void WriteSelectedPoints(App& app) {
     }
   }
   RtPrintToFile(kJobFile, std::string(1, kEndOfList));
-  if (port && app.job.TruncatedNameCount > 0) AnnounceCutNames(app);
+  if (port && app.job.TruncatedNameCount > 0) files::AnnounceCutPortNames(app);
 }
 
 void ReadPointList(App& app) {

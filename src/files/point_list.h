@@ -64,6 +64,16 @@ PointListDelimiter DelimiterOfFirstDataLine(std::string_view line);
 // beyond the range of a double ("1e400") error 6.
 PointListEntry ParsePointListLine(std::string_view line, PointListDelimiter mode);
 
+// A name longer than 8 bytes cut for the port: the print-buffer line "##### の
+// &              & は &      & で送りました。" with the point's position in the
+// selection, the name and the name as sent (`fullStop` false leaves off "。").
+void ReportCutPortName(int position, const std::string& name, bool fullStop = true);
+// After a port write that cut names (TruncatedNameCount of them): a line of
+// blanks in the print buffer (it brings the buffer past the size below which
+// the result menu offers no report), the count in the main window and a pause
+// for Enter.
+void AnnounceCutPortNames(App& app);
+
 // The line of the file layout and of the port layout (without the line end).
 std::string PointListFileLine(const PointListEntry& point);
 std::string PortCoordinateRecord(const App& app, const PointListEntry& point);

@@ -61,7 +61,8 @@ bool RtInputVars(int n, double& value,
                  std::source_location where = std::source_location::current());
 
 // The next `count` bytes as they stand, CR and LF included. Error 54 when fewer
-// are left, error 5 for a negative count.
+// are left, error 5 for a negative count. A serial port that sends nothing within
+// its time-out passes error 78 over and gives "" (what came before it is lost).
 std::string RtInputChars(int n, int count,
                          std::source_location where = std::source_location::current());
 

@@ -32,6 +32,9 @@ class RtChannel {
   virtual int Get() = 0;
   // True when no byte is left to read (always true for a channel that only writes).
   virtual bool AtEnd() = 0;
+  // True when a read can get nothing more, ever: a file at its end. A serial
+  // port, whose AtEnd only says that nothing is waiting now, is never exhausted.
+  virtual bool Exhausted() { return AtEnd(); }
   virtual void Write(std::string_view bytes) = 0;
   // Length in bytes (of a file: what it holds, what was written included).
   virtual long Length() = 0;

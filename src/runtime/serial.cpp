@@ -6,6 +6,8 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <time.h>
+
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
@@ -21,18 +23,6 @@ namespace {
 
 constexpr int kPorts = 10;
 
-// After a CR the LF that belongs to it is waited for this long at most, so that
-// a device ending its lines with CR alone does not cost a whole time-out.
-constexpr int kLineEndWaitMs = 200;
-
-struct PortFormat {
-  int index = 0;
-  int dataBits = 8;
-  char parity = 'n';
-  int stopBits = 1;
-  bool xonXoff = false;
-  int timeoutMs = 0;  // 0: a read waits as long as it takes
-};
 
 speed_t SpeedSetting(int baud) {
   switch (baud) {
@@ -53,55 +43,69 @@ speed_t SpeedSetting(int baud) {
 bool ParseInt(std::string_view text, int& value) {
   if (text.empty()) return false;
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return ec == std::errc() && end == text.data() + text.size();
+  return ec == std::errc() && end == text.data() + text.size() && value >= 0;
 }
 
-// "COM<index>:(f8n2X8,RD<ms>)": the letters of the first item by position
-// (1 the runtime's own, 2 data bits, 3 parity, 4 stop bits, 5 "X" for XON/XOFF,
-// 6 the runtime's own), then items of their own such as "RD<ms>".
-bool ParseFormat(std::string_view name, PortFormat& format) {
-  const std::size_t colon = name.find(':');
-  if (!ParseInt(name.substr(3, colon - 3), format.index) || format.index >= kPorts) return false;
-  std::string_view rest = name.substr(colon + 1);
-  if (rest.empty()) return true;
-  if (rest.front() != '(' || rest.back() != ')') return false;
-  rest = rest.substr(1, rest.size() - 2);
-  bool first = true;
-  while (!rest.empty()) {
-    const std::size_t comma = rest.find(',');
-    const std::string_view item = rest.substr(0, comma);
-    rest = comma == std::string_view::npos ? std::string_view{} : rest.substr(comma + 1);
-    if (first) {
-      first = false;
-      if (item.size() >= 2) format.dataBits = item[1] - '0';
-      if (item.size() >= 3) format.parity = static_cast<char>(item[2] | 0x20);
-      if (item.size() >= 4) format.stopBits = item[3] - '0';
-      if (item.size() >= 5) format.xonXoff = item[4] == 'X' || item[4] == 'x';
-      continue;
-    }
-    if (item.size() > 2 && (item.substr(0, 2) == "RD" || item.substr(0, 2) == "rd")) {
-      if (!ParseInt(item.substr(2), format.timeoutMs) || format.timeoutMs < 0) return false;
+char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// The letters of the format item by position.
+bool ParseFormatLetters(std::string_view item, rt::ComOptions& o) {
+  if (item.size() > 6) return false;
+  for (std::size_t i = 0; i < item.size(); ++i) {
+    const char c = Upper(item[i]);
+    switch (i) {
+      case 0:
+        if (c != 'F' && c != 'S' && c != 'X') return false;
+        o.mode = c;
+        break;
+      case 1:
+        if (c < '4' || c > '8') return false;
+        o.dataBits = c - '0';
+        break;
+      case 2:
+        if (std::string_view("NEOMS").find(c) == std::string_view::npos) return false;
+        o.parity = c;
+        break;
+      case 3:
+        if (c != '1' && c != '2' && c != '.') return false;
+        o.stopBits = c;
+        break;
+      case 4:
+        if (c != 'X' && c != 'N') return false;
+        o.xonXoff = c == 'X';
+        break;
+      default:
+        if (c != '7' && c != '8') return false;
+        o.codeBits = c - '0';
+        break;
     }
   }
-  return format.dataBits >= 5 && format.dataBits <= 8 &&
-         (format.parity == 'n' || format.parity == 'e' || format.parity == 'o') &&
-         (format.stopBits == 1 || format.stopBits == 2);
+  return true;
+}
+
+bool ParseOption(std::string_view item, rt::ComOptions& o) {
+  if (item.size() < 3) return false;
+  const std::string key{Upper(item[0]), Upper(item[1])};
+  int* target = key == "RB"   ? &o.receiveBuffer
+                : key == "RD" ? &o.receiveTimeoutMs
+                : key == "SB" ? &o.sendBuffer
+                : key == "SD" ? &o.sendTimeoutMs
+                              : nullptr;
+  return target != nullptr && ParseInt(item.substr(2), *target);
 }
 
 class SerialChannel final : public RtChannel {
  public:
-  SerialChannel(int fd, int timeoutMs) : fd_(fd), timeoutMs_(timeoutMs) {}
+  SerialChannel(int fd, int timeoutMs, int sendTimeoutMs)
+      : fd_(fd), timeoutMs_(timeoutMs), sendTimeoutMs_(sendTimeoutMs) {}
   ~SerialChannel() override {
     if (fd_ >= 0) ::close(fd_);
   }
 
   int Peek() override {
     if (pending_ < 0) {
-      // The LF after a CR is looked for briefly; any other byte is waited for up
-      // to the time-out, after which the read fails with error 78.
-      const bool lineEnd = lastByte_ == '\r';
-      pending_ = Receive(lineEnd ? kLineEndWaitMs : timeoutMs_);
-      if (pending_ < 0 && !lineEnd) RtRaise(kErrCommTimeout);
+      pending_ = Receive(timeoutMs_);
+      if (pending_ < 0) RtRaise(kErrCommTimeout);
     }
     return pending_;
   }
@@ -109,12 +113,42 @@ class SerialChannel final : public RtChannel {
   int Get() override {
     const int b = Peek();
     pending_ = -1;
-    lastByte_ = b;
     return b;
   }
 
-  // A port never runs out: a read waits for the next byte.
-  bool AtEnd() override { return false; }
+  // Nothing is waiting at this moment.
+  bool AtEnd() override { return !Await(0, false); }
+  // A read waits for the next byte: a port never runs out.
+  bool Exhausted() override { return false; }
+
+  // The bytes up to CR; LF is dropped wherever it stands.
+  std::string ReadLine() override {
+    std::string line;
+    for (;;) {
+      const int c = Next();
+      if (c == '\r') return line;
+      if (c != '\n') line += static_cast<char>(c);
+    }
+  }
+
+  std::string ReadField() override { return rt::PortFieldOfLine(ReadLine()); }
+
+  // True when a byte comes within `ms` (it is kept for the next read); with
+  // `skipLineFeeds` an LF that comes meanwhile is taken and the wait goes on.
+  bool Await(int ms, bool skipLineFeeds) {
+    timespec start{};
+    clock_gettime(CLOCK_MONOTONIC, &start);
+    for (;;) {
+      if (pending_ < 0) {
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        const long spent = (now.tv_sec - start.tv_sec) * 1000 + (now.tv_nsec - start.tv_nsec) / 1000000;
+        pending_ = Receive(spent >= ms ? 0 : static_cast<int>(ms - spent));
+      }
+      if (pending_ != '\n' || !skipLineFeeds) return pending_ >= 0;
+      pending_ = -1;
+    }
+  }
 
   void Write(std::string_view bytes) override {
     while (!bytes.empty()) {
@@ -125,9 +159,10 @@ class SerialChannel final : public RtChannel {
       }
       if (n < 0 && errno == EINTR) continue;
       if (n < 0 && errno == EAGAIN) {
-        // Held back by the device's XOFF or a full buffer: wait as a read would.
+        // Held back by the peer's XOFF or a full buffer: wait, up to the send
+        // time-out when there is one.
         pollfd p{fd_, POLLOUT, 0};
-        if (::poll(&p, 1, timeoutMs_ > 0 ? timeoutMs_ : -1) > 0) continue;
+        if (::poll(&p, 1, sendTimeoutMs_ > 0 ? sendTimeoutMs_ : -1) > 0) continue;
       }
       RtRaise(kErrDeviceFault);
     }
@@ -142,11 +177,20 @@ class SerialChannel final : public RtChannel {
   }
 
  private:
-  // The next byte within `ms` milliseconds (0: no limit), or -1.
+  // The next byte, waited for up to the time-out (error 78 when none comes).
+  int Next() {
+    int b = pending_;
+    pending_ = -1;
+    if (b < 0) b = Receive(timeoutMs_);
+    if (b < 0) RtRaise(kErrCommTimeout);
+    return b;
+  }
+
+  // The next byte within `ms` milliseconds (0: at once, -1: no limit), or -1.
   int Receive(int ms) {
     for (;;) {
       pollfd p{fd_, POLLIN, 0};
-      const int ready = ::poll(&p, 1, ms > 0 ? ms : -1);
+      const int ready = ::poll(&p, 1, ms);
       if (ready < 0 && errno == EINTR) continue;
       if (ready <= 0) return -1;
       unsigned char byte = 0;
@@ -158,9 +202,9 @@ class SerialChannel final : public RtChannel {
   }
 
   int fd_;
-  int timeoutMs_;
+  int timeoutMs_;  // -1: no limit
+  int sendTimeoutMs_;
   int pending_ = -1;
-  int lastByte_ = -1;
 };
 
 }  // namespace
@@ -180,7 +224,53 @@ std::string RtComDevice(int index) {
   return "/dev/ttyS" + std::to_string(index);
 }
 
+bool RtComAwait(int n, int ms, bool skipLineFeeds, std::source_location where) {
+  FileTable& table = *CurrentRuntime().files;
+  if (n < 1 || n > FileTable::kMaxNumber || !table.channels[static_cast<std::size_t>(n)]) {
+    RtRaise(kErrFileNotOpen, where);
+  }
+  RtChannel& channel = *table.channels[static_cast<std::size_t>(n)];
+  const int cap = table.comTimeoutCapMs;
+  if (cap > 0 && ms > cap) ms = cap;
+  if (auto* port = dynamic_cast<SerialChannel*>(&channel)) return port->Await(ms < 0 ? 0 : ms, skipLineFeeds);
+  return !channel.AtEnd();
+}
+
 namespace rt {
+
+bool ParseComOptions(std::string_view name, ComOptions& o) {
+  o = ComOptions{};
+  if (!IsComName(name)) return false;
+  const std::size_t colon = name.find(':');
+  if (!ParseInt(name.substr(3, colon - 3), o.index) || o.index >= kPorts) return false;
+  std::string_view rest = name.substr(colon + 1);
+  if (rest.empty()) return true;
+  if (rest.size() < 2 || rest.front() != '(' || rest.back() != ')') return false;
+  rest = rest.substr(1, rest.size() - 2);
+  bool first = true;
+  for (;;) {
+    const std::size_t comma = rest.find(',');
+    const std::string_view item = rest.substr(0, comma);
+    if (first ? !ParseFormatLetters(item, o) : !ParseOption(item, o)) return false;
+    first = false;
+    if (comma == std::string_view::npos) return true;
+    rest = rest.substr(comma + 1);
+  }
+}
+
+std::string PortFieldOfLine(std::string_view line) {
+  const std::size_t start = line.find_first_not_of(' ');
+  if (start == std::string_view::npos) return {};
+  line.remove_prefix(start);
+  if (line.front() == '"') {
+    line.remove_prefix(1);
+    return std::string(line.substr(0, line.find('"')));
+  }
+  // Commas and colons are single bytes that no trail byte of CP932 can be.
+  const std::size_t cut = line.find_first_of(",:");
+  if (cut != std::string_view::npos) return std::string(line.substr(0, cut));
+  return std::string(line.substr(0, line.find_last_not_of(' ') + 1));
+}
 
 bool IsComName(std::string_view name) {
   if (name.size() < 5 || (name.substr(0, 3) != "COM" && name.substr(0, 3) != "com")) return false;
@@ -190,8 +280,12 @@ bool IsComName(std::string_view name) {
 }
 
 bool OpenCom(int n, std::string_view name, std::source_location where) {
-  PortFormat format;
-  if (!ParseFormat(name, format)) RtRaise(kErrBadFileName, where);
+  ComOptions format;
+  if (!ParseComOptions(name, format)) RtRaise(kErrBadFileName, where);
+  if (format.dataBits < 5) {
+    RtPrintStr(" " + std::to_string(format.dataBits) + " ﾋﾞｯﾄのﾃﾞｰﾀは設定できません", true);
+    RtRaise(kErrIllegalArgument, where);
+  }
   const std::string device = RtComDevice(format.index);
   const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   termios tio{};
@@ -200,24 +294,34 @@ bool OpenCom(int n, std::string_view name, std::source_location where) {
     RtPrintStr(" " + device + " を開けません", true);
     RtRaise(kErrDeviceUnavailable, where);
   }
+  int timeout = format.receiveTimeoutMs;
   const int cap = CurrentRuntime().files->comTimeoutCapMs;
-  if (cap > 0 && (format.timeoutMs == 0 || format.timeoutMs > cap)) format.timeoutMs = cap;
-  auto channel = std::make_unique<SerialChannel>(fd, format.timeoutMs);
+  if (cap > 0 && (timeout == 0 || timeout > cap)) timeout = cap;
+  auto channel = std::make_unique<SerialChannel>(fd, timeout == 0 ? -1 : timeout,
+                                                 format.sendTimeoutMs);
 
   ::cfmakeraw(&tio);
   const int baud = CurrentRuntime().files->comSpeed[static_cast<std::size_t>(format.index)];
   const speed_t speed = SpeedSetting(baud == 0 ? 1200 : baud);
   ::cfsetispeed(&tio, speed);
   ::cfsetospeed(&tio, speed);
-  tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS);
+  tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS);
   static constexpr tcflag_t kSizes[] = {CS5, CS6, CS7, CS8};
   tio.c_cflag |= kSizes[format.dataBits - 5] | CLOCAL | CREAD;
-  if (format.parity != 'n') tio.c_cflag |= PARENB | (format.parity == 'o' ? PARODD : 0);
-  if (format.stopBits == 2) tio.c_cflag |= CSTOPB;
+  switch (format.parity) {
+    case 'E': tio.c_cflag |= PARENB; break;
+    case 'O': tio.c_cflag |= PARENB | PARODD; break;
+    case 'M': tio.c_cflag |= PARENB | PARODD | CMSPAR; break;
+    case 'S': tio.c_cflag |= PARENB | CMSPAR; break;
+    default: break;
+  }
+  if (format.stopBits != '1') tio.c_cflag |= CSTOPB;
   tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
   if (format.xonXoff) tio.c_iflag |= IXON | IXOFF;
   tio.c_cc[VMIN] = 1;
   tio.c_cc[VTIME] = 0;
+  tio.c_cc[VSTART] = 0x11;
+  tio.c_cc[VSTOP] = 0x13;
   if (::tcsetattr(fd, TCSANOW, &tio) != 0) {
     RtPrintStr(" " + device + " を設定できません", true);
     RtRaise(kErrDeviceUnavailable, where);
@@ -226,7 +330,7 @@ bool OpenCom(int n, std::string_view name, std::source_location where) {
   // this, which does no harm.
   int lines = TIOCM_RTS | TIOCM_DTR;
   ::ioctl(fd, TIOCMBIS, &lines);
-  ::tcflush(fd, TCIFLUSH);  // nothing from before this conversation
+  ::tcflush(fd, TCIFLUSH);  // nothing received before this conversation
   AttachChannel(n, std::move(channel), where);
   return true;
 }

@@ -28,6 +28,7 @@
 #include "runtime/numtext.h"
 #include "runtime/windows.h"
 #include "shell/program.h"
+#include "transfer/transfer_menu.h"
 #include "traverse/traverse_menu.h"
 #include "ui/input.h"
 #include "ui/layout.h"
@@ -55,7 +56,7 @@ constexpr std::array<Entry, 13> kCommands = {
     CoordinateManagementMenu,  // 5 coordinate management
     AreaMenu,             // 6 area
     CoordinateTransformationMenu,  // 7 coordinate transformation
-    CommandNotAvailable,  // 8 transfer
+    TransferMenu,         // 8 transfer
     CadMenu,              // 9 CAD
     FieldBookMenu,        // 10 field book
     EndProgram,           // 11

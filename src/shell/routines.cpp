@@ -34,6 +34,7 @@
 #include "traverse/station_loop.h"
 #include "traverse/station_setup.h"
 #include "transfer/start_number.h"
+#include "transfer/transfer_menu.h"
 #include "traverse/traverse_menu.h"
 
 void InstallProgramRoutines() {
@@ -101,6 +102,7 @@ void InstallProgramRoutines() {
   r.SetProfileItemNames = SetProfileItemNames;
 
   r.AskRegistrationStartNumber = AskRegistrationStartNumber;
+  r.TransferMenu = TransferMenu;
 
   r.DrawAllConnectionLines = DrawAllConnectionLines;
   r.DrawPaperFrame = DrawPaperFrame;

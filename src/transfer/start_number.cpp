@@ -1,6 +1,8 @@
 #include "transfer/start_number.h"
 
 #include <cmath>
+#include <string>
+#include <string_view>
 
 #include "core/app.h"
 #include "points/point_input.h"
@@ -8,6 +10,17 @@
 #include "runtime/console.h"
 #include "runtime/text.h"
 #include "ui/input.h"
+
+namespace {
+
+// The answer is a number typed (not Enter alone or a text): "0" is then no
+// proposal but a number outside the table.
+bool TypedNumber(const std::string& answer) {
+  const std::string t = RtTrim(answer);
+  return !t.empty() && std::string_view("+-.0123456789").find(t[0]) != std::string_view::npos;
+}
+
+}  // namespace
 
 void AskRegistrationStartNumber(App& app) {
   points::Store& p = app.points;
@@ -25,7 +38,7 @@ void AskRegistrationStartNumber(App& app) {
       return;
     }
     const double answer = std::round(app.input.AnswerValue);
-    if (answer == 0) {
+    if (answer == 0 && !TypedNumber(app.input.Answer)) {
       number = proposal;
       return;
     }

@@ -109,12 +109,100 @@ TEST_F(SerialTest, ReadsAWholeLineWithItsComma) {
   EXPECT_EQ(line, "12.345,6");
 }
 
+TEST(SerialOptions, DeviceStringsReadInEitherCase) {
+  rt::ComOptions link;
+  ASSERT_TRUE(rt::ParseComOptions("COM0:(F8N1X8,RB4096,RD15000)", link));
+  EXPECT_EQ(link.index, 0);
+  EXPECT_EQ(link.mode, 'F');
+  EXPECT_EQ(link.dataBits, 8);
+  EXPECT_EQ(link.parity, 'N');
+  EXPECT_EQ(link.stopBits, '1');
+  EXPECT_TRUE(link.xonXoff);
+  EXPECT_EQ(link.codeBits, 8);
+  EXPECT_EQ(link.receiveBuffer, 4096);
+  EXPECT_EQ(link.receiveTimeoutMs, 15000);
+  EXPECT_EQ(link.sendTimeoutMs, 0);
+  rt::ComOptions lower;
+  ASSERT_TRUE(rt::ParseComOptions("com0:(f8n1x8,rb4096,rd15000)", lower));
+  EXPECT_EQ(lower, link);
+
+  const struct {
+    const char* name;
+    bool reads;
+  } cases[] = {
+      {"COM4:(S7E2N7,SB2048,SD500)", true},
+      {"COM1:(X5O.X8)", true},
+      {"COM1:(F8M1)", true},
+      {"COM1:(F8S1N)", true},
+      {"COM1:(F4N1)", true},  // read; no port can be set to it
+      {"COM2:", true},
+      {"COM1:(F9N1X8)", false},  // data bits
+      {"COM1:(F8Q1X8)", false},  // parity
+      {"COM1:(F8N3X8)", false},  // stop bits
+      {"COM1:(F8N1Y8)", false},  // flow control
+      {"COM1:(F8N1X9)", false},  // code width
+      {"COM1:(A8N1X8)", false},  // mode letter
+      {"COM1:(F8N1X8Z)", false},  // a seventh letter
+      {"COM1:(F8N1X8,RDx)", false},
+      {"COM1:(F8N1X8,RD-5)", false},
+      {"COM1:(F8N1X8,QQ5)", false},
+      {"COM1:(F8N1X8,)", false},
+      {"COM1:(F8N1X8", false},
+      {"COM10:(F8N1X8)", false},  // no such port
+      {"COMX:(F8N1X8)", false},
+  };
+  for (const auto& c : cases) {
+    rt::ComOptions o;
+    EXPECT_EQ(rt::ParseComOptions(c.name, o), c.reads) << c.name;
+  }
+  rt::ComOptions other;
+  ASSERT_TRUE(rt::ParseComOptions("COM4:(S7E2N7,SB2048,SD500)", other));
+  EXPECT_EQ(other.dataBits, 7);
+  EXPECT_EQ(other.parity, 'E');
+  EXPECT_EQ(other.stopBits, '2');
+  EXPECT_FALSE(other.xonXoff);
+  EXPECT_EQ(other.sendBuffer, 2048);
+  EXPECT_EQ(other.sendTimeoutMs, 500);
+}
+
+TEST(SerialOptions, AFieldIsCutAtItsFirstCommaOrColon) {
+  const struct {
+    const char* line;
+    const char* field;
+  } cases[] = {
+      {"  A1 :rest", "A1 "},       // blanks before the colon stay
+      {"  12.5,6", "12.5"},
+      {"  trailing   ", "trailing"},
+      {"\"a,b\" c", "a,b"},
+      {"   ", ""},
+      {"\x12", "\x12"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(rt::PortFieldOfLine(c.line), c.field) << c.line;
+}
+
+TEST_F(SerialTest, EofTellsWhetherAByteIsWaitingAndLinesDropLineFeeds) {
+  PtyPeer peer({"\nA\nB\x12\x1a"});
+  Use(peer);
+  ASSERT_TRUE(RtOpen(3, "COM6:(F8N1X8,RD2000)", RtFileMode::Input));
+  EXPECT_TRUE(RtEof(3));
+  RtPrintToFile(3, "Q");
+  EXPECT_TRUE(RtComAwait(3, 2000));
+  EXPECT_FALSE(RtEof(3));
+  std::string line;
+  EXPECT_TRUE(RtLineInputVar(3, line));
+  EXPECT_EQ(line, "AB\x12\x1a");
+  EXPECT_EQ(RtInputChars(3, 1), "\n");  // the LF after the CR, as it came
+  EXPECT_FALSE(RtComAwait(3, 50));
+  EXPECT_TRUE(RtEof(3));
+}
+
 TEST_F(SerialTest, BadNamesAndMissingDevicesAreErrors) {
   setenv("KRN_COM7", "/nonexistent/tty", 1);
   EXPECT_EQ(RaisedError([] { RtOpen(3, "COM6:(f8n2X8,RD20)", RtFileMode::Input); }),
             kErrDeviceUnavailable);
   EXPECT_EQ(RaisedError([] { RtOpen(3, "COM6:(f8n2X8", RtFileMode::Input); }), kErrBadFileName);
   EXPECT_EQ(RaisedError([] { RtOpen(3, "COM6:(f8n2X8,RDx)", RtFileMode::Input); }), kErrBadFileName);
+  EXPECT_EQ(RaisedError([] { RtOpen(3, "COM6:(f4n2X8,RD20)", RtFileMode::Input); }), kErrIllegalArgument);
   EXPECT_EQ(RaisedError([] { RtComSpeed(6, 1234); }), kErrIllegalArgument);
   EXPECT_EQ(RaisedError([] { RtComSpeed(10, 1200); }), kErrIllegalArgument);
 }

@@ -31,7 +31,7 @@ TEST_F(StartNumberTest, AnswersAndTheNumberTheyGive) {
     double number;
   } cases[] = {
       {"\n", 121},          // the proposal
-      {"0\n", 121},         // 0 is the proposal too
+      {"0\n200\n", 200},     // 0 typed: below 1, asked again
       {"XYZ\n", 121},       // no number
       {"50\n", 50},         // typed, even below the points in use
       {"9999\n", 9999},     // the last number of the table
