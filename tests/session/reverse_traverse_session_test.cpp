@@ -3,11 +3,13 @@
 // screen, and its report saved from the result menu.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "session/fixture_points.h"
 #include "support/text_lines.h"
+#include "support/u8.h"
 
 namespace {
 
@@ -20,8 +22,8 @@ TEST(ReverseTraverseSession, TheRadiationReportInChosenColumns) {
   // typed over as 0.9999; A, B, C, then Q to the result menu, which saves the
   // report as REPORT.TXT.
   const int status = fixture_points::Run(
-      "1\n5\n3\n球面距離\n\n9\n0.9999\nA\nB\nC\nQ\n"
-      "3\n\n!file REPORT\n\n",
+      U8(u8"1\n5\n3\n球面距離\n\n9\n0.9999\nA\nB\nC\nQ\n") +
+          "3\n\n!file REPORT\n\n",
       job, data, windows, io);
   const std::string transcript = ReadHostFile(io / "out");
   ASSERT_EQ(status, 0) << ReadHostFile(io / "err") << transcript;
