@@ -113,6 +113,19 @@ TEST_F(ColumnsTest, TheScreenSwitchesColumnsByTheirTitles) {
   EXPECT_EQ(app.settings.VV, 0);
 }
 
+// A click on a title answers with the title: " 点番  点名 ..." stands on the
+// screen's third row, 点名 in its columns 7 to 10.
+TEST_F(ColumnsTest, AClickedTitleSwitchesItsColumn) {
+  app.input.InputStyle = -1;
+  app.traverse.ReverseTraversePrintMode = 3;
+  Answers("!click main " + std::to_string(8 * 8 + 4) + " " + std::to_string(2 * 18 + 9) + "\n\n");
+  SetUpReverseTraverseColumns(app);
+  EXPECT_EQ(app.input.AnswerCopy, "");
+  EXPECT_EQ(app.traverse.ReportColumnOn(1), -1);
+  EXPECT_EQ(OnColumns(17), (std::set<int>{2, 3, 8, 9, 10}));
+  EXPECT_EQ(app.input.InputStyle, -1);
+}
+
 TEST_F(ColumnsTest, TheRadiationHidesTheRunningTotalsYetTakesThem) {
   app.job.SubmenuChoice = 5.2;
   app.traverse.ReverseTraversePrintMode = 3;
