@@ -8,6 +8,7 @@
 #include "cogo/extensions.h"
 #include "cogo/intersections.h"
 #include "cogo/pending_kinds.h"
+#include "cogo/transformation_menu.h"
 #include "cogo/triangles.h"
 #include "core/app.h"
 #include "core/constants.h"
@@ -23,7 +24,12 @@ namespace {
 
 // Kinds reached through the routine table: the open reverse traverse and the
 // connection lines stand above this folder.
-Jump OpenReverseTraverse(App&) { return {EntryOf(Routines().RunOpenReverseTraverse)}; }
+// "ＳＴ計算" is a plain open reverse traverse, also after a polygon section that
+// ended early.
+Jump OpenReverseTraverse(App& app) {
+  EndLeftPolygonSection(app);
+  return {EntryOf(Routines().RunOpenReverseTraverse)};
+}
 Jump ConnectPointsByInput(App&) { return {EntryOf(Routines().ConnectPoints)}; }
 
 constexpr std::array<Entry, 14> kKinds = {

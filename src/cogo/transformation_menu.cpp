@@ -45,11 +45,7 @@ void PrintKinds() {
 }  // namespace
 
 Jump CoordinateTransformationMenu(App& app) {
-  traverse::State& t = app.traverse;
-  if (t.PolygonSectionMode == 1) {
-    t.PolygonSectionMode = 0;
-    app.settings.ZE = t.SavedZE;
-  }
+  EndLeftPolygonSection(app);
   Call(Routines().ResetRunState, app);
   PrintKinds();
   app.input.GuideNumber = 140;
@@ -64,15 +60,34 @@ Jump CoordinateTransformationMenu(App& app) {
 
 Jump PolygonSection(App& app) {
   traverse::State& t = app.traverse;
+  const points::Store& p = app.points;
+  // The profile points are written straight into the table: they must start
+  // above the points in use, or they would overwrite them.
+  for (;;) {
+    // With ZD 1 nothing is asked: the profile starts at the proposed number.
+    t.NewPointStartNumber = p.NextPointNumber;
+    Call(Routines().AskNewPointStartNumber, app);
+    if (t.NewPointStartNumber > p.PointCount) break;
+    if (app.settings.ZD == 1) {
+      t.NewPointStartNumber = p.PointCount + 1;
+      break;
+    }
+    RtPrintStr(" 使用中の点番号です。" + RtStr(p.PointCount) + " より大きい番号にしてください", true);
+  }
   t.SavedZE = app.settings.ZE;
   app.settings.ZE = 3;
   t.PolygonSectionMode = 1;
-  // With ZD 1 nothing is asked: the profile starts at the proposed number.
-  t.NewPointStartNumber = app.points.NextPointNumber;
-  Call(Routines().AskNewPointStartNumber, app);
   t.ProfilePointNumber = t.NewPointStartNumber;
   app.job.FirstPointToSave = t.NewPointStartNumber;
   // Only the connection lines added from now on belong to the profile.
   app.job.FirstVertexToSave = app.lines.LineVertexCount + 1;
   return {EntryOf(Routines().RunOpenReverseTraverse)};
+}
+
+void EndLeftPolygonSection(App& app) {
+  traverse::State& t = app.traverse;
+  if (t.PolygonSectionMode == 1) {
+    t.PolygonSectionMode = 0;
+    app.settings.ZE = t.SavedZE;
+  }
 }

@@ -13,7 +13,12 @@ struct App;
 // negative one is run-time error 5.
 Jump CoordinateTransformationMenu(App& app);
 
-// Kind 4: the longitudinal profile of a polygonal line of existing points. ZE
-// is forced to 3 (kept in SavedZE), the start number asked, and the open
+// Kind 4: the longitudinal profile of a polygonal line of existing points. The
+// start number is asked until it lies above the points in use (with ZD 1 the
+// number after them), ZE is forced to 3 (kept in SavedZE), and the open
 // reverse traverse writes the profile points from it on.
 Jump PolygonSection(App& app);
+
+// A polygon section that a run-time error or a jump left unfinished: its mode
+// off and ZE back as it was before it.
+void EndLeftPolygonSection(App& app);

@@ -1,6 +1,7 @@
 #include "traverse/inverse_report.h"
 
 #include <cmath>
+#include <vector>
 
 #include "core/app.h"
 #include "core/numeric.h"
@@ -8,6 +9,8 @@
 #include "points/point_input.h"
 #include "runtime/console.h"
 #include "runtime/numtext.h"
+#include "runtime/text.h"
+#include "ui/input.h"
 #include "traverse/report.h"
 #include "ui/view.h"
 
@@ -15,11 +18,28 @@ namespace {
 
 constexpr int kReadoutColour = 5;
 constexpr int kNormalColour = 7;
+constexpr int kGuideContourDistance = 186;
 
 // Keeps the vertical angle and the gradient finite for a point on the station.
 constexpr double kLevelFloor = 1e-10;
 constexpr double kGradientFloor = 1e-19;
 
+
+// The designated point as the next point of the polygon section's profile:
+// its height as X, the chainage as Y, written straight into the table; the
+// point before it, unless it is the first, takes the angle at it as its code.
+void RegisterProfilePoint(App& app) {
+  points::Store& p = app.points;
+  traverse::State& t = app.traverse;
+  t.ProfilePointNumber += 1;
+  const int n = RtWhole(t.ProfilePointNumber);
+  p.PointName(n) = app.input.Answer;
+  p.PointX(n) = p.WorkPointZ;
+  p.PointY(n) = t.CumulativeDistance;
+  p.PointZ(n) = 0;
+  p.PointAttribute(n) = "05";
+  if (p.PointY(n - 1) != 0) p.PointAttribute(n - 1) = "05H=" + RtTrim(t.IncludedAngleText);
+}
 
 // The second and third readout lines of the three-dimensional mode.
 void PrintHeightPart(App& app) {
@@ -41,8 +61,7 @@ void PrintHeightPart(App& app) {
   t.CumulativeSlopeDistance += t.InverseSlopeDistance;
   RtPrintUsingNum(" %=&        &   -=#######.###  /=#######.###",
                   {RtNumText(t.InverseGradient), t.CumulativeDistance, t.CumulativeSlopeDistance}, true);
-  // The polygon section of the open reverse traverse registers its profile
-  // points here once that traverse is built; nothing else sets its mode.
+  if (t.PolygonSectionMode == 1) RegisterProfilePoint(app);
 }
 
 }  // namespace
@@ -91,4 +110,43 @@ void AdvanceStationAndReport(App& app) {
   p.FromPointZ = p.DesignatedPointZ;
   app.traverse.BackDirection = p.LegDirection;
   PrintDirectionDistanceReport(app);
+}
+
+std::vector<traverse::ContourCrossing> traverse::ContourCrossingsOf(double stationHeight, double pointHeight,
+                                                                  double distance, double interval) {
+  std::vector<ContourCrossing> crossings;
+  if (interval == 0) return crossings;
+  const double runPerRise = distance / (pointHeight - stationHeight + 0.001);
+  const double step = std::fabs(interval * runPerRise);
+  // A leg without length (or a step that adds nothing) never leaves the
+  // station: its list is empty rather than endless.
+  if (step == 0) return crossings;
+  double height = std::floor(stationHeight / interval) * interval;
+  if (runPerRise >= 0) height += interval;
+  double along = (height - stationHeight) * runPerRise;
+  const double direction = runPerRise > 0 ? 1 : (runPerRise < 0 ? -1 : 0);
+  while (along <= distance) {
+    const bool indexContour = height == std::floor(height / 5 / interval) * 5 * interval;
+    crossings.push_back({std::floor(along * 10) / 10, height, indexContour});
+    height += interval * direction;
+    along += step;
+  }
+  return crossings;
+}
+
+void PrintContourCrossings(App& app) {
+  points::Store& p = app.points;
+  const double interval = (app.job.SubmenuChoice - std::floor(app.job.SubmenuChoice)) * 10;
+  if (interval == 0) return;
+  RtPrintUsingNum("Z=#####.##  ---  Z=####.##  ", {p.FromPointZ, p.WorkPointZ}, true);
+  RtPrintUsingNum(" L=####.# ", {RoundDistance(app, p.HorizontalDistance)}, false);
+  app.input.GuideNumber = kGuideContourDistance;
+  InputDistance(app);
+  if (!app.input.Answer.empty()) p.HorizontalDistance = app.input.AnswerValue;
+  for (const traverse::ContourCrossing& c :
+       traverse::ContourCrossingsOf(p.FromPointZ, p.WorkPointZ, p.HorizontalDistance, interval)) {
+    if (c.startsRow) RtPrintStr("", true);
+    RtPrintUsingNum("###.# --####.#  ", {c.distance, c.height}, false);
+  }
+  RtPrintStr("", true);
 }

@@ -103,6 +103,19 @@ struct State {
   // The mean earth radius of the last coordinate zone answered (metres; 0
   // until a zone has been answered).
   double ZoneEarthRadius = 0;
+  // The kind of the traverse being calculated (1 open, 2 radiation, 3
+  // connecting, 4 closed, 0 before any kind record), and the names of the
+  // station record read last.
+  double TraverseKind = 0;
+  std::string ParsedStationName;
+  std::string ParsedBacksightName;
+  // The station's name in the first column of a calculation's sight line.
+  std::string ReportStationName;
+  // The held-back line of the open reverse traverse's column report: where its
+  // angle column starts, the angle the next leg brings, and the line itself.
+  double AngleColumnStart = 0;
+  std::string PendingAngleText;
+  std::string PendingReportLine;
 };
 
 }  // namespace traverse

@@ -8,6 +8,8 @@
 #include "fieldbook/book_file.h"
 #include "fieldbook/browser.h"
 #include "runtime/console.h"
+#include "traverse/open_reverse_traverse.h"
+#include "traverse/report_columns.h"
 #include "traverse/station_loop.h"
 #include "ui/input.h"
 #include "ui/navigator.h"
@@ -22,6 +24,12 @@ traverse::MenuTarget traverse::TraverseMenuTarget(double answer) {
   if (n == 6) return MenuTarget::ConnectPoints;
   if (n == 7) return MenuTarget::ReportColumns;
   return MenuTarget::ResultMenu;
+}
+
+void traverse::HighlightMenuCell(App& app, double column) {
+  app.navigator.MenuCellColumn = column;
+  app.navigator.MenuCellRow = 0;
+  ShowMenuPosition(app);
 }
 
 traverse::KindsTarget traverse::KindsMenuTarget(double answer) {
@@ -40,18 +48,19 @@ namespace {
 
 Jump ResultMenu() { return {EntryOf(Routines().ShowResultMenu)}; }
 
-// TEMPORARY: the reverse traverses, their report column set-up and the
-// field-book calculation come later; each says so and ends in the result menu.
+// TEMPORARY: the field-book calculation comes later; it says so and ends in the
+// result menu.
 Jump NotAvailableYet(const char* what) {
   RtPrintStr("", true);
   RtPrintStr(what, true);
   return ResultMenu();
 }
 
-void Highlight(App& app, double column) {
-  app.navigator.MenuCellColumn = column;
-  app.navigator.MenuCellRow = 0;
-  ShowMenuPosition(app);
+// Choice 7, shown nowhere on the menu: the reverse traverses' column set-up on
+// its own; the header it writes stays in the report of the result menu.
+Jump SetUpColumnsOnly(App& app) {
+  SetUpReverseTraverseColumns(app);
+  return ResultMenu();
 }
 
 Jump CorrectInEditor(App& app) {
@@ -78,22 +87,22 @@ Jump TraverseMenu(App& app) {
   app.traverse.ObservationReturnMenu = 1;
   switch (traverse::TraverseMenuTarget(app.job.SubmenuChoice)) {
     case MenuTarget::OpenTraverse:
-      Highlight(app, 0);
+      traverse::HighlightMenuCell(app, 0);
       return {TraverseObservationLoop};
     case MenuTarget::Radiation:
       app.shell.HeightLabel = "H=";
-      Highlight(app, 1);
+      traverse::HighlightMenuCell(app, 1);
       return {TraverseObservationLoop};
     case MenuTarget::KindsMenu:
       return {TraverseKindsMenu};
     case MenuTarget::OpenReverse:
-      return NotAvailableYet(" 開放逆トラバースはまだ使えません");
+      return {StartOpenReverseTraverse};
     case MenuTarget::RadiationReverse:
-      return NotAvailableYet(" 放射逆トラバースはまだ使えません");
+      return {RadiationReverseTraverse};
     case MenuTarget::ConnectPoints:
       return {EntryOf(Routines().ConnectPoints)};
     case MenuTarget::ReportColumns:
-      return NotAvailableYet(" 逆トラバースの項目設定はまだ使えません");
+      return {SetUpColumnsOnly};
     case MenuTarget::ResultMenu:
       break;
   }

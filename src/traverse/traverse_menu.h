@@ -25,6 +25,9 @@ enum class MenuTarget {
 // the command; 0, Enter, a negative answer and 8 or more the result menu.
 MenuTarget TraverseMenuTarget(double answer);
 
+// Highlights cell `column` of row 0 in the navigator's menu picture.
+void HighlightMenuCell(App& app, double column);
+
 enum class KindsTarget {
   TraverseInput,  // kinds 1 to 4
   Correct,        // 5: the book in the text editor

@@ -11,6 +11,7 @@
 #include "cogo/intersections.h"
 #include "cogo/kind_fixture.h"
 #include "cogo/triangles.h"
+#include "core/routines.h"
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
 #include "shell/program.h"
@@ -54,9 +55,10 @@ TEST_F(CoordinateMenuTest, AnswersStartTheirKindsAndHighlightTheirCells) {
     if (c.kind) {
       EXPECT_EQ(next, c.kind);
     } else {
-      // Kinds not built yet say so and go to the result menu, and kind 14 is
-      // the connecting of points (those of higher folders by way of their slot).
-      const Entry expected = std::string(c.answer) == "14" ? ConnectPoints : CommandNotAvailable;
+      // Kind 10 is the open reverse traverse and kind 14 the connecting of
+      // points, both of higher folders, by way of their slots.
+      const Entry expected =
+          std::string(c.answer) == "14" ? ConnectPoints : Routines().RunOpenReverseTraverse;
       Entry e = next;
       for (int hop = 0; hop < 3 && e != expected; ++hop) e = e(app).next;
       EXPECT_EQ(e, expected);

@@ -11,6 +11,7 @@
 #include <complex>
 
 #include "cogo/axis_swap.h"
+#include "cogo/coordinate_menu.h"
 #include "cogo/kind_fixture.h"
 #include "cogo/sima_sections.h"
 #include "cogo/transformation_menu.h"
@@ -284,8 +285,13 @@ TEST_F(TransformationTest, PolygonSectionSetUpAndItsEnd) {
   EXPECT_EQ(Run(CoordinateTransformationMenu, "\n"), ShowResultMenu);
   EXPECT_EQ(app.settings.ZE, 1);
   EXPECT_EQ(Run(PolygonSection, "n\n"), RepeatLast());
-  EXPECT_EQ(app.settings.ZE, 3);
-  EXPECT_EQ(Run(CoordinateTransformationMenu, "\n"), ShowResultMenu);
+  EXPECT_EQ(app.settings.ZE, 1);  // nothing is forced before the number is given
+  EXPECT_EQ(app.traverse.PolygonSectionMode, 0);
+
+  // "ＳＴ計算" after a section left unfinished is a plain open reverse traverse.
+  EXPECT_EQ(Run(PolygonSection, "20\n"), Routines().RunOpenReverseTraverse);
+  const Entry kind = Run(VariousCoordinateMenu, "10\n");
+  EXPECT_EQ(Run(kind, ""), Routines().RunOpenReverseTraverse);
   EXPECT_EQ(app.settings.ZE, 1);
   EXPECT_EQ(app.traverse.PolygonSectionMode, 0);
 }

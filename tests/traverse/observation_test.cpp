@@ -12,6 +12,7 @@
 #include "core/routines.h"
 #include "fieldbook/observation_fields.h"
 #include "files/result.h"
+#include "traverse/open_reverse_traverse.h"
 #include "traverse/station_loop.h"
 #include "traverse/station_setup.h"
 #include "traverse/traverse_menu.h"
@@ -215,8 +216,8 @@ TEST_F(ObservationTest, TheMenuAnswersAndTheValuesTheyLeave) {
   } menu[] = {
       {"2.3", TraverseObservationLoop, 2.3, "H=", 1},
       {"3.1", TraverseKindsMenu, 3.1, "h=", -1},
-      {"4.5", ShowResultMenu, 4.5, "h=", -1},  // not available yet
-      {"7", ShowResultMenu, 7, "h=", -1},      // not available yet
+      {"4.5", StartOpenReverseTraverse, 4.5, "h=", -1},
+      {"5", RadiationReverseTraverse, 5, "h=", -1},
       {"", ShowResultMenu, 0, "h=", -1},
       {"-2", ShowResultMenu, -2, "h=", -1},    // no error 5
   };
@@ -230,6 +231,9 @@ TEST_F(ObservationTest, TheMenuAnswersAndTheValuesTheyLeave) {
     EXPECT_EQ(app.traverse.DistancePromptFlag, 1);
     EXPECT_EQ(app.lines.CurrentLayer, 8);
   }
+  // 7, not on the menu: the reverse traverses' column screen, then the result menu.
+  const Entry columns = Run(TraverseMenu, "7\n");
+  EXPECT_EQ(Run(columns, "\n"), ShowResultMenu);
   EXPECT_EQ(traverse::TraverseMenuTarget(4.5), traverse::MenuTarget::OpenReverse);
   EXPECT_EQ(traverse::TraverseMenuTarget(6), traverse::MenuTarget::ConnectPoints);
   EXPECT_EQ(traverse::TraverseMenuTarget(7), traverse::MenuTarget::ReportColumns);
