@@ -13,6 +13,7 @@
 #include "cogo/coordinate_menu.h"
 #include "cogo/reverse_traverse.h"
 #include "core/routines.h"
+#include "fieldbook/instruments.h"
 #include "fieldbook/intersection_observations.h"
 #include "fieldbook/observation_fields.h"
 #include "fieldbook/online_target.h"
@@ -68,6 +69,9 @@ void InstallProgramRoutines() {
   r.ComputeFromInstrumentReading = ComputeFromInstrumentReading;
   r.ObserveIntersection = ObserveIntersection;
   r.MeasureTargetOnline = MeasureTargetOnline;
+  r.ForwardIntersectionMenu = ForwardIntersectionMenu;
+  r.ReadInstrumentAngles = ReadInstrumentAngles;
+  r.ComputeTargetFromInstrument = ComputeTargetFromInstrument;
 
   r.FlushPendingReportLine = FlushPendingReportLine;
   r.ReportTwoPointInverse = ReportTwoPointInverse;
