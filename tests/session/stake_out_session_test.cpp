@@ -78,8 +78,13 @@ TEST(StakeOutSession, TheTotalStationGuidesAndReadsTheWaterSurfaceSight) {
   // P1) with its stop code unanswered, then the angle reading 120 / 90.
   PtyPeer peer({"00029000 0900000 0000000", std::nullopt, "00000000 1200000 0900000"});
   setenv("KRN_COM1", peer.device().c_str(), 1);
-  const TempFolder data, windows, io;
-  const int status = fixture_points::Run(
+  // The program runs as its own process (the peer's thread stays in this one).
+  const scripted::Files job = {{"J.PRN",
+                                "ST     100.000  100.000   0.000 91\r\n"
+                                "BS     200.000  100.000   0.000 91\r\n"
+                                "P1     130.000  100.000   0.000 91\r\n"
+                                "P2     100.000  140.000   0.000 91\r\n"}};
+  const scripted::SessionResult session = scripted::Krn(
       // Station ST to BS, instrument height 1.5, the station's height 10.
       "4\n1\nST\nBS\n1.5\n10\n"
       // Kind 8: P1 and P2 reported; kind 4: P1 guided from one measurement
@@ -87,10 +92,10 @@ TEST(StakeOutSession, TheTotalStationGuidesAndReadsTheWaterSurfaceSight) {
       "8\nP1\nP2\n\n4\nP1\n@\n\n\n\n"
       // The water surface at 5 from the instrument's angles, target height 0.
       "3\n1\n5\n@\n0\n\n\n\n\n\n5\n4\n1\n!file OUT.PRN\n",
-      kJob, data, windows, io);
+      {"./J.PRN"}, job);
   unsetenv("KRN_COM1");
-  const std::string transcript = ReadHostFile(io / "out");
-  ASSERT_EQ(status, 0) << ReadHostFile(io / "err") << transcript;
+  const std::string& transcript = session.transcript;
+  ASSERT_EQ(session.status, 0) << session.errors << transcript;
   // The report of both points from the station, the leg's distance in it.
   EXPECT_TRUE(Contains(transcript, " BS --[ST]--> P1")) << transcript;
   EXPECT_TRUE(Contains(transcript, " BS --[ST]--> P2")) << transcript;
@@ -101,8 +106,8 @@ TEST(StakeOutSession, TheTotalStationGuidesAndReadsTheWaterSurfaceSight) {
   EXPECT_TRUE(Contains(transcript, "H=  179-59-40  l=     1.000")) << transcript;
   // The trigger and its stop, then the angle request.
   EXPECT_EQ(peer.Received(9), std::string("\x11\r\n\x12\r\n\0\r\n", 9));
-  const std::vector<Saved> saved = NewPoints(ReadHostFile(data / "OUT.PRN"));
-  ASSERT_EQ(saved.size(), 1u) << ReadHostFile(data / "OUT.PRN");
+  const std::vector<Saved> saved = NewPoints(session.File("OUT.PRN"));
+  ASSERT_EQ(saved.size(), 1u) << session.File("OUT.PRN");
   EXPECT_NEAR(saved[0].x, 100, 5e-4);
   EXPECT_NEAR(saved[0].y, 111.258, 5e-4);
   EXPECT_NEAR(saved[0].z, 5, 5e-4);
