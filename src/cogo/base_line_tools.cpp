@@ -2,6 +2,7 @@
 
 #include "cogo/base_inputs.h"
 #include "cogo/return_to_menu.h"
+#include "cogo/xy_setout.h"
 #include "core/app.h"
 #include "core/numeric.h"
 #include "points/point_input.h"
@@ -15,7 +16,6 @@ Jump SetBaseLine(App& app) {
   InputBasePoint(app);
   if (app.input.RawAnswer == "%") return {ReturnToCallingMenu};
   const double direction = p.LegDirection;
-  const double height = p.FromPointZ;
   c.BasePointX = p.FromPointX;
   c.BasePointY = p.FromPointY;
   c.BaseAzimuth = direction;
@@ -28,15 +28,7 @@ Jump SetBaseLine(App& app) {
   ComputePolarPoint(app);
   p.FromPointX = p.WorkPointX;
   p.FromPointY = p.WorkPointY;
-  RtPrintStr("ｶｲﾃﾝｶｸ= 0 ", false);
-  app.input.GuideNumber = 92;
-  InputDirectionH(app);
-  c.BaseAzimuth = direction + DmsToDegrees(app.input.AnswerValue);
-  c.BasePointX = p.FromPointX;
-  c.BasePointY = p.FromPointY;
-  c.BaseChainage = 0;
-  c.BaseHeight = height;
-  p.WorkPointY = 0;
+  InputRotationAngle(app);
   return {ReturnToCallingMenu};
 }
 

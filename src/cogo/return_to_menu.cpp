@@ -1,5 +1,6 @@
 #include "cogo/return_to_menu.h"
 
+#include "cogo/cross_sections.h"
 #include "core/app.h"
 #include "core/routines.h"
 
@@ -7,7 +8,6 @@ Jump ReturnToCallingMenu(App& app) {
   const double menu = app.cogo.ReturnMenu;
   if (menu == 2) return {EntryOf(Routines().ParcelDivisionMenu)};
   if (menu == 3) return {EntryOf(Routines().TraverseKindsMenu)};
-  // TEMPORARY: the cross-section placement comes with the stake-out commands.
-  if (menu == 1) return {EntryOf(Routines().CommandNotAvailable)};
+  if (menu == 1) return {CrossSectionConversionMenu};
   return {EntryOf(Routines().RepeatLastCommand)};
 }

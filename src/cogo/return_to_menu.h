@@ -6,9 +6,7 @@
 
 struct App;
 
-// Goes to the menu numbered by ReturnMenu: 2 the parcel division menu, 3 the
-// traverse kinds menu, 4 (and any value not below) the menu of the last
-// main-menu command (RepeatLastCommand).
-// TEMPORARY: 1, the cross-section placement, is not built yet: it says so and
-// goes to the result menu.
+// Goes to the menu numbered by ReturnMenu: 1 the cross-section conversion
+// menu, 2 the parcel division menu, 3 the traverse kinds menu, 4 (and any
+// other value) the menu of the last main-menu command (RepeatLastCommand).
 Jump ReturnToCallingMenu(App& app);

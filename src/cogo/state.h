@@ -63,7 +63,7 @@ struct State {
   // upper-cased, kept for the whole run ("U": every point written over itself).
   std::string TransformStartAnswer;
   // The menu that shared operations return to (ReturnToCallingMenu): 1 the
-  // cross-section placement, 2 the parcel division, 3 the traverse kinds menu,
+  // cross-section conversion, 2 the parcel division, 3 the traverse kinds menu,
   // 4 the menu of the last main-menu command.
   double ReturnMenu = 4;
   // The traverse-line commands of the line and circle extensions: the answer
@@ -103,6 +103,15 @@ struct State {
   // guidance pass that showed a height (the bench-mark set-up reads them).
   double LastGuidanceHeight = 0;
   double LastGuidanceTargetHeight = 0;
+  // "BM " when the set-up took the instrument height from a bench mark.
+  std::string HeightSourceTag;
+  // The cross-section conversion: 1 = new points as height and distance
+  // along (a profile in the plan), else distance along, offset and height;
+  // the pitch added to the placement DH after each run, and DH, added to the
+  // X of every new point.
+  double CrossSectionAxisMode = 1;
+  double SectionPlacementPitch = 0;
+  double SectionPlacementOffset = 0;
 };
 
 }  // namespace cogo

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "cogo/axis_swap.h"
+#include "cogo/cross_sections.h"
 #include "cogo/datum_conversion.h"
 #include "cogo/normal_transformation.h"
 #include "cogo/sima_sections.h"
@@ -16,11 +17,6 @@
 #include "ui/input.h"
 
 namespace {
-
-// TEMPORARY: the cross-section conversion and placement come with the cross
-// sections; until then they say they are not available.
-Jump CrossSectionConversion(App&) { return {EntryOf(Routines().CommandNotAvailable)}; }
-Jump CrossSectionPlacement(App&) { return {EntryOf(Routines().CommandNotAvailable)}; }
 
 constexpr std::array<Entry, 11> kKinds = {
     NormalTransformation,     // 1

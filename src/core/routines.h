@@ -54,6 +54,9 @@ struct ProgramRoutines {
   Routine ComputeFromInstrumentReading = nullptr;
   Routine ObserveIntersection = nullptr;
   Routine MeasureTargetOnline = nullptr;
+  Entry ForwardIntersectionMenu = nullptr;
+  Routine ReadInstrumentAngles = nullptr;
+  Routine ComputeTargetFromInstrument = nullptr;
 
   // Transfer.
   Entry TransferMenu = nullptr;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "cogo/stake_out.h"
 #include "core/app.h"
 #include "core/constants.h"
 #include "core/numeric.h"
@@ -214,9 +215,7 @@ Jump ForwardIntersectionMenu(App& app) {
     in.GuideNumber = kGuideWaterHeight;
     InputPointName(app);
     if (!in.Answer.empty()) app.points.DesignatedPointZ = in.AnswerValue;
-    // TEMPORARY: the water-surface run belongs to the stake-out commands.
-    RtPrintStr(" 水面交会の観測はまだ使えません", true);
-    return {EntryOf(Routines().RepeatLastCommand)};
+    return {RunWaterSurfaceIntersection};
   }
   f.FirstRayAngle = 0;
   for (;;) {

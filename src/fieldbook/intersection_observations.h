@@ -54,6 +54,8 @@ void ShowIntersectionMeasuring(App& app);
 // (IntersectionAnswer empty when there was none).
 void TrackIntersection(App& app);
 
-// " 1:水面交会  2:機械２台  ENT:壁面交会 ": one point observed and registered per
-// round until Enter at "IH=", which goes back to the menu of the last command.
+// " 1:水面交会  2:機械２台  ENT:壁面交会 ": 1 asks the water surface's height "Z="
+// and goes on in the water-surface run; the others observe and register one
+// point per round until Enter at "IH=", which goes back to the menu of the
+// last command.
 Jump ForwardIntersectionMenu(App& app);

@@ -9,6 +9,7 @@
 #include "cad/cad_menu.h"
 #include "cad/line_editor.h"
 #include "cogo/coordinate_menu.h"
+#include "cogo/stake_out.h"
 #include "cogo/transformation_menu.h"
 #include "core/app.h"
 #include "core/constants.h"
@@ -52,7 +53,7 @@ constexpr std::array<Entry, 13> kCommands = {
     TraverseMenu,         // 1 traverse
     VariousCoordinateMenu,  // 2 various coordinates
     RouteMenu,            // 3 route
-    CommandNotAvailable,  // 4 machine point
+    MachinePointMenu,     // 4 machine point
     CoordinateManagementMenu,  // 5 coordinate management
     AreaMenu,             // 6 area
     CoordinateTransformationMenu,  // 7 coordinate transformation

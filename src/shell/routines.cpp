@@ -14,6 +14,7 @@
 #include "cogo/reverse_traverse.h"
 #include "core/routines.h"
 #include "dxf/paper_clip.h"
+#include "fieldbook/instruments.h"
 #include "fieldbook/intersection_observations.h"
 #include "fieldbook/observation_fields.h"
 #include "fieldbook/online_target.h"
@@ -70,6 +71,9 @@ void InstallProgramRoutines() {
   r.ComputeFromInstrumentReading = ComputeFromInstrumentReading;
   r.ObserveIntersection = ObserveIntersection;
   r.MeasureTargetOnline = MeasureTargetOnline;
+  r.ForwardIntersectionMenu = ForwardIntersectionMenu;
+  r.ReadInstrumentAngles = ReadInstrumentAngles;
+  r.ComputeTargetFromInstrument = ComputeTargetFromInstrument;
 
   r.FlushPendingReportLine = FlushPendingReportLine;
   r.ReportTwoPointInverse = ReportTwoPointInverse;

@@ -28,7 +28,8 @@ TEST(ReportCopyTerminal, TheResultMenuSavesTheReportInTheChosenFolder) {
   }
   report += "_\r\n";
   WriteHostFile(session.data / "PRINTR.DAT", report);
-  session.Type("4");  // a command not built yet: on to the result menu
+  session.Type("4");  // the stake-out menu, left with Enter: on to the result menu
+  session.Type("");
   ASSERT_TRUE(session.WaitFor(kShortMenu)) << session.Output();
 
   session.Type("3");
