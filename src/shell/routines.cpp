@@ -13,6 +13,7 @@
 #include "cogo/coordinate_menu.h"
 #include "cogo/reverse_traverse.h"
 #include "core/routines.h"
+#include "dxf/dxf_menu.h"
 #include "dxf/paper_clip.h"
 #include "fieldbook/intersection_observations.h"
 #include "fieldbook/observation_fields.h"
@@ -96,6 +97,7 @@ void InstallProgramRoutines() {
   r.ApplyLineChangeToSelectedPoints = ApplyLineChangeToSelectedPoints;
 
   r.ClipLineToPaper = ClipLineToPaper;
+  r.ShowDxfMenu = ShowDxfMenu;
 
   r.SetProfileItemNames = SetProfileItemNames;
 
