@@ -32,7 +32,7 @@ def job():
     return points, lines
 
 
-def build(points, lines, scale=500.0, ox=-35010.0, oy=11990.0):
+def build(points, lines, scale=2000.0, ox=-35010.0, oy=11990.0):
     doc = ezdxf.new("R12")
     msp = doc.modelspace()
 

@@ -10,8 +10,6 @@
 
 #include <string>
 
-#include "cad/cad_menu.h"
-#include "cad/drawing.h"
 #include "core/app.h"
 #include "core/numeric.h"
 #include "dxf/head.h"
@@ -35,8 +33,12 @@ struct DrawingJob {
     if (fd >= 0) close(fd);
     path = name;
     FillJob(app);
-    SelectPointsInUse(app);
-    FitDrawingToPaper(app);
+    // The job's square kilometre on an A1 sheet at 1:2000.
+    app.lines.PaperWidth = 0.841;
+    app.lines.PaperHeight = 0.594;
+    app.lines.ScaleDenominator = 2000;
+    app.view.PlotOriginX = -35010;
+    app.view.PlotOriginY = 11990;
   }
   ~DrawingJob() { unlink(path.c_str()); }
   App app;

@@ -128,7 +128,9 @@ TEST(DxfDrawingFile, TheLifeOfTheDrawingEventByEvent) {
   EXPECT_EQ(ReadHostFile(copy), open);
   EXPECT_EQ(app.dxf.DxfPlotted, 1);
 
-  // Choice 4: the CAD program shown the finished drawing, then the open one back.
+  // Choice 4 after its finish (which sets DxfFinished first): the CAD program
+  // shown the finished drawing, then the open one back.
+  app.dxf.DxfFinished = 1;
   const Jump afterCad = LaunchCad(app);
   EXPECT_EQ(afterCad.next, &ReturnToDxfMenu);
   EXPECT_TRUE(DrawingOpen());

@@ -51,7 +51,7 @@ std::string Reference(double v) {
   } else if (e < 0 && (-e - 1) + n <= 15) {
     digits = "." + std::string(-e - 1, '0') + kept;
   } else {
-    char exponent[8];
+    char exponent[16];
     std::snprintf(exponent, sizeof exponent, "E%c%03d", e < 0 ? '-' : '+', std::abs(e));
     digits = kept.substr(0, 1) + (n > 1 ? "." + kept.substr(1) : "") + exponent;
   }
