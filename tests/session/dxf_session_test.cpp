@@ -33,7 +33,7 @@ std::string FinishedDrawing() {
   const std::string title =
       rt::Utf8ToCp932(U8(u8"２６／１２／１０　Ｊｏｂ＝ＰＬＡＮ　　Ｓ＝１／　５００"
                          u8"  原点  X= 970.000 Y= 1990.000  回転角=0-00-00"));
-  return dxf_golden::Head(" 197.999999 ", " 279.000014 ", false) + "  0\r\nTEXT\r\n  8\r\n" +
+  return dxf_golden::Head(" 198 ", " 279 ", false) + "  0\r\nTEXT\r\n  8\r\n" +
          rt::Utf8ToCp932(U8(u8"タイトル")) + "\r\n 10\r\n0\r\n 20\r\n5\r\n 40\r\n 1.8 \r\n  1\r\n" +
          title + "\r\n  7\r\nKANJI\r\n  0\r\nENDSEC\r\n  0\r\nEOF\r\n";
 }
