@@ -5,7 +5,7 @@ PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchm
             libcairo2-dev libpango1.0-dev librsvg2-dev fonts-ipafont-gothic fonts-ipafont-mincho \
             poppler-utils poppler-data proj-bin libgtk-3-dev xvfb xauth xdotool x11-apps imagemagick \
             libcanberra-dev libcanberra-pulse sound-theme-freedesktop clang-16 libclang-rt-16-dev \
-            python3
+            python3 python3-ezdxf
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)

@@ -85,7 +85,7 @@ Jump CadMenu(App& app) {
     case 3: return {PlotView};
     case 4: return {DrawingSettingsMenu};
     case 5: return {PrintMenu};
-    case 6: return Go(kDxfMenu);
+    case 6: return {EntryOf(Routines().ShowDxfMenu)};
     default: return {ShowResultMenu};
   }
 }

@@ -92,6 +92,8 @@ struct ProgramRoutines {
 
   // The drawing output: a line cut to the paper, for the printed grid.
   Routine ClipLineToPaper = nullptr;
+  // The DXF menu, CAD-menu choice 6.
+  Entry ShowDxfMenu = nullptr;
 
   // Longitudinal sections.
   Routine SetProfileItemNames = nullptr;

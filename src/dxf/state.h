@@ -1,6 +1,8 @@
 // Shared state of the DXF output that other subsystems reset or call upon.
 #pragma once
 
+#include <string>
+
 namespace dxf {
 
 struct State {
@@ -18,6 +20,41 @@ struct State {
   double PaperLineEndY = 0;
   double ClipResult = 0;
   double ClipStartEdge = 0;
+
+  // The drawing in hand: its full path, kept from the save dialog on, so that
+  // nothing that later changes the job's folder, name or extension can send a
+  // pass of the drawing to another file. Empty while no drawing was chosen.
+  std::string DrawingPath;
+  // 1 while the drawing handed to the CAD program stands finished.
+  double DxfFinished = 0;
+  double DxfMenuChoice = 0;
+  double GridIntervalAsked = 0;
+
+  // The plot settings (the defaults of a plan plot).
+  double UseRegisteredLines = 1;
+  // Text height in paper millimetres of the drawing's texts and its title; the
+  // drawing output's own (the CAD view keeps its own orientation flag).
+  double TextSize = 1.8;
+  double ElevationDecimals = 2;
+  double NameTextStart = 1;
+  double ShowCodes = 1;
+  double ShowPointEntity = 0;
+  std::string MarkAnswer = "10";
+  std::string MarkString;
+  std::string GeneralMark;
+  double MarkSize = 1.0;
+  double Output3D = 1;
+
+  // GetLineTypeName: the line type 0-8 of a connection line in, its name out.
+  double DxfLineTypeNumber = 0;
+  std::string DxfLineTypeName = "CONTINUOUS";
+
+  // The line writer's state of one pass of the DXF menu: whether its question
+  // about lines inside marks was asked, whether it was answered "N", and the
+  // clearance it keeps from marks.
+  double LineWriterAsked = 0;
+  double LineWriterKeepInside = 0;
+  double MarkClearance = 0;
 };
 
 }  // namespace dxf

@@ -13,6 +13,7 @@
 #include "cogo/coordinate_menu.h"
 #include "cogo/reverse_traverse.h"
 #include "core/routines.h"
+#include "dxf/dxf_menu.h"
 #include "dxf/paper_clip.h"
 #include "fieldbook/instruments.h"
 #include "fieldbook/intersection_observations.h"
@@ -102,6 +103,7 @@ void InstallProgramRoutines() {
   r.ApplyLineChangeToSelectedPoints = ApplyLineChangeToSelectedPoints;
 
   r.ClipLineToPaper = ClipLineToPaper;
+  r.ShowDxfMenu = ShowDxfMenu;
 
   r.SetProfileItemNames = SetProfileItemNames;
 

@@ -64,7 +64,7 @@ TEST_F(CadMenuTest, ChoicesGoToTheirTasks) {
   for (const Case c : {Case{"1", ConnectionLineEditor}, Case{"3", PlotView},
                        Case{"2", Routines().CommandNotAvailable},
                        Case{"4", DrawingSettingsMenu}, Case{"5", PrintMenu},
-                       Case{"6", Routines().CommandNotAvailable}, Case{"7", ShowResultMenu}}) {
+                       Case{"6", Routines().ShowDxfMenu}, Case{"7", ShowResultMenu}}) {
     SCOPED_TRACE(c.answer);
     Answers(std::string(c.answer) + "\n");
     app.lines.CurrentLayer = 6;

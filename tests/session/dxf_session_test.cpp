@@ -1,0 +1,121 @@
+// The DXF output in whole sessions: the drawing named in the CAD menu's "6:DXF"
+// and finished at once, read back by python3-ezdxf; the CAD program shown the
+// finished drawing twice; a CAD program that cannot be found.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "runtime/text.h"
+#include "scripted/session.h"
+#include "support/dxf_golden.h"
+#include "support/dxf_reader.h"
+#include "support/u8.h"
+
+namespace {
+
+using scripted::Krn;
+using scripted::SessionResult;
+
+scripted::Files PlanJob() {
+  return {{"PLAN.PRN", "A1 985 2010 10 92\r\nA2 1085 2010 12.5 93\r\nA3 1085 2070 7.5 94\r\n\x1a\r\n"}};
+}
+
+// The CAD menu at 1:500 with the origin X 970, Y 1990 and no rotation, then
+// "6:DXF" and the drawing KOJI1 (".DXF" put on by the dialog).
+const std::string kToDxfMenu = "9\n4\n3\n500\n970\n1990\n5\n0\n\n6\n!file KOJI1\n";
+
+// The finished drawing of a plan on the CAD menu's first paper, its title of
+// the session's day (KRN_CLOCK), the job PLAN and the drawing settings above.
+std::string FinishedDrawing() {
+  const std::string title =
+      rt::Utf8ToCp932(U8(u8"２６／１２／１０　Ｊｏｂ＝ＰＬＡＮ　　Ｓ＝１／　５００"
+                         u8"  原点  X= 970.000 Y= 1990.000  回転角=0-00-00"));
+  return dxf_golden::Head(" 198 ", " 279 ", false) + "  0\r\nTEXT\r\n  8\r\n" +
+         rt::Utf8ToCp932(U8(u8"タイトル")) + "\r\n 10\r\n0\r\n 20\r\n5\r\n 40\r\n 1.8 \r\n  1\r\n" +
+         title + "\r\n  7\r\nKANJI\r\n  0\r\nENDSEC\r\n  0\r\nEOF\r\n";
+}
+
+bool Exists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
+
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string all;
+  for (const std::string& l : lines) all += l + "\n";
+  return all;
+}
+
+TEST(DxfSession, EnterAtTheDxfMenuFinishesTheDrawingAndShowsTheResultMenu) {
+  const SessionResult session = Krn(kToDxfMenu + "\n", {"./PLAN.PRN"}, PlanJob());
+  ASSERT_EQ(session.status, 0) << session.errors << session.transcript;
+  EXPECT_EQ(session.File("KOJI1.DXF"), FinishedDrawing()) << session.transcript;
+  EXPECT_FALSE(Exists(*session.dataFolder / "K.DXF"));
+  // The DXF menu, then the result menu's way into the main menu.
+  const size_t menu = session.transcript.find(U8(u8" 1:初期設定  2:ﾌﾟﾛｯﾄ追加  3:線追加  4:CAD起動 "));
+  ASSERT_NE(menu, std::string::npos) << session.transcript;
+  EXPECT_NE(session.transcript.find(U8(u8"1：トラバース"), menu), std::string::npos) << session.transcript;
+
+  const std::vector<std::string> read = dxf_reader::Read(*session.dataFolder / "KOJI1.DXF");
+  EXPECT_EQ(dxf_reader::With(read, "read-errors"), std::vector<std::string>{"0"}) << Joined(read);
+  EXPECT_EQ(dxf_reader::With(read, "audit-errors"), std::vector<std::string>{"0"}) << Joined(read);
+  const std::vector<std::string> texts = dxf_reader::With(read, "text");
+  ASSERT_EQ(texts.size(), 1u) << Joined(read);
+  EXPECT_EQ(texts[0], U8(u8"タイトル 0.0 5.0 1.8 ２６／１２／１０　Ｊｏｂ＝ＰＬＡＮ　　Ｓ＝１／　５００"
+                         u8"  原点  X= 970.000 Y= 1990.000  回転角=0-00-00"));
+  const std::vector<std::string> layers = dxf_reader::With(read, "layer");
+  for (const std::string& layer : {U8(u8"ポイント 40"), U8(u8"マ-ク 232"), U8(u8"三斜番号 90")}) {
+    EXPECT_NE(std::find(layers.begin(), layers.end(), layer), layers.end()) << layer << Joined(read);
+  }
+}
+
+// A CAD program for the session: a shell script that copies the drawing it
+// is given to seen-N.dxf beside it, and when `change` is set writes into it.
+struct CadScript {
+  explicit CadScript(bool change) {
+    const std::string script = "#!/bin/sh\nd=$(dirname \"$1\")\nn=$(ls \"$d\" | grep -c '^seen-')\n"
+                               "cp \"$1\" \"$d/seen-$n.dxf\"\n" +
+                               std::string(change ? "echo '999' >> \"$1\"\n" : "");
+    WriteHostFile(folder / "cad.sh", script);
+    chmod((folder / "cad.sh").c_str(), 0700);
+    setenv("KRN_CAD", (folder / "cad.sh").c_str(), 1);
+  }
+  ~CadScript() { unsetenv("KRN_CAD"); }
+  TempFolder folder;
+};
+
+TEST(DxfSession, TheCadProgramGetsTheFinishedDrawingEachTimeAndTheExitFinishesItOnce) {
+  const CadScript cad(false);
+  const SessionResult session = Krn(kToDxfMenu + "4\n4\n\n", {"./PLAN.PRN"}, PlanJob());
+  ASSERT_EQ(session.status, 0) << session.errors << session.transcript;
+  EXPECT_EQ(session.File("seen-0.dxf"), FinishedDrawing());
+  EXPECT_EQ(session.File("seen-1.dxf"), FinishedDrawing());
+  EXPECT_EQ(session.File("KOJI1.DXF"), FinishedDrawing());
+  EXPECT_FALSE(Exists(*session.dataFolder / "K.DXF"));
+  EXPECT_FALSE(Exists(*session.dataFolder / "KOJI1_CAD.DXF"));
+}
+
+TEST(DxfSession, WhatTheCadProgramSavedIsKeptBesideTheDrawing) {
+  const CadScript cad(true);
+  const SessionResult session = Krn(kToDxfMenu + "4\n\n", {"./PLAN.PRN"}, PlanJob());
+  ASSERT_EQ(session.status, 0) << session.errors << session.transcript;
+  EXPECT_EQ(session.File("KOJI1_CAD.DXF"), FinishedDrawing() + "999\n");
+  EXPECT_EQ(session.File("KOJI1.DXF"), FinishedDrawing());
+  EXPECT_TRUE(scripted::HasLineContaining(session, "KOJI1_CAD.DXF")) << session.transcript;
+}
+
+TEST(DxfSession, WithoutACadProgramTheDialogAsksAndCancelLeavesTheDrawingOpen) {
+  // No CAD program of the settings, none configured and none to find on PATH.
+  if (getenv("KRN_CAD")) GTEST_SKIP() << "KRN_CAD names a CAD program";
+  const std::string path = getenv("PATH") ? getenv("PATH") : "";
+  const TempFolder empty;
+  setenv("PATH", empty.path().c_str(), 1);
+  const SessionResult session = Krn(kToDxfMenu + "4\n!cancel\n\n", {"./PLAN.PRN"}, PlanJob());
+  setenv("PATH", path.c_str(), 1);
+  ASSERT_EQ(session.status, 0) << session.errors << session.transcript;
+  EXPECT_TRUE(scripted::HasLineContaining(session, "ding.wav")) << session.transcript;
+  EXPECT_FALSE(scripted::HasLineContaining(session, "[program]")) << session.transcript;
+  EXPECT_EQ(session.File("KOJI1.DXF"), FinishedDrawing());
+}
+
+}  // namespace

@@ -1,0 +1,66 @@
+// A drawing read back by python3-ezdxf (Debian's, under /usr/bin/python3), a DXF reader the program did not write:
+// its recovering reader and its audit, and what it reads of the header, the
+// line types, the layers and the texts, as lines of UTF-8 text.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "runtime/temp_folder.h"
+
+namespace dxf_reader {
+
+inline constexpr const char* kScript = R"PY(
+import sys
+import ezdxf
+from ezdxf import recover
+doc, auditor = recover.readfile(sys.argv[1])
+print("read-errors", len(auditor.errors))
+print("audit-errors", len(doc.audit().errors))
+print("encoding", doc.encoding)
+print("extmax", *doc.header.get("$EXTMAX", (0, 0, 0))[:2])
+for lt in doc.linetypes:
+    print("ltype", lt.dxf.name, lt.dxf.description, repr(list(lt.pattern_tags.tags)) if hasattr(lt, "pattern_tags") else "")
+for layer in doc.layers:
+    print("layer", layer.dxf.name, layer.dxf.color)
+for e in doc.modelspace():
+    if e.dxftype() == "TEXT":
+        print("text", e.dxf.layer, e.dxf.insert[0], e.dxf.insert[1], e.dxf.height, e.dxf.text)
+    else:
+        print("entity", e.dxftype(), e.dxf.layer)
+)PY";
+
+// The lines ezdxf prints for the drawing at `path`; "failed" and the message
+// when the reader gave up.
+inline std::vector<std::string> Read(const std::string& path) {
+  const TempFolder folder;
+  WriteHostFile(folder / "read_dxf.py", kScript);
+  const std::string command = "/usr/bin/python3 '" + (folder / "read_dxf.py") + "' '" + path + "' 2>&1";
+  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+  std::vector<std::string> lines;
+  if (!pipe) return {"failed popen"};
+  std::string line;
+  for (int c; (c = std::fgetc(pipe.get())) != EOF;) {
+    if (c == '\n') {
+      lines.push_back(line);
+      line.clear();
+    } else {
+      line += static_cast<char>(c);
+    }
+  }
+  if (!line.empty()) lines.push_back(line);
+  return lines;
+}
+
+// The lines that begin with `key` and a blank, without them.
+inline std::vector<std::string> With(const std::vector<std::string>& lines, const std::string& key) {
+  std::vector<std::string> out;
+  for (const std::string& l : lines) {
+    if (l.starts_with(key + " ")) out.push_back(l.substr(key.size() + 1));
+  }
+  return out;
+}
+
+}  // namespace dxf_reader
