@@ -100,12 +100,5 @@ Jump ReceiveCoordinates(App& app) {
 }  // namespace
 
 Jump CoordinateCommMenu(App& app) {
-  RtPrintStr(" 1:Dｿｳｼﾝ  2:Dｼﾞｭｼﾝ ", false);
-  app.input.GuideNumber = 149;
-  InputMenuChoice(app);
-  switch (transfer::MenuChoiceOf(app.input.AnswerValue)) {
-    case 1: return SendCoordinates(app);
-    case 2: return ReceiveCoordinates(app);
-    default: return {EntryOf(Routines().RepeatLastCommand)};
-  }
+  return transfer::SendOrReceiveMenu(app, " 1:Dｿｳｼﾝ  2:Dｼﾞｭｼﾝ ", SendCoordinates, ReceiveCoordinates);
 }

@@ -203,12 +203,5 @@ Jump ReceiveSima(App& app) {
 }  // namespace
 
 Jump SimaCommMenu(App& app) {
-  RtPrintStr(" 1:SIMAｿｳｼﾝ  2:SIMAｼﾞｭｼﾝ ", false);
-  app.input.GuideNumber = 149;
-  InputMenuChoice(app);
-  switch (transfer::MenuChoiceOf(app.input.AnswerValue)) {
-    case 1: return SendSima(app);
-    case 2: return ReceiveSima(app);
-    default: return {EntryOf(Routines().RepeatLastCommand)};
-  }
+  return transfer::SendOrReceiveMenu(app, " 1:SIMAｿｳｼﾝ  2:SIMAｼﾞｭｼﾝ ", SendSima, ReceiveSima);
 }

@@ -20,6 +20,17 @@ int MenuChoiceOf(double answerValue) {
   return static_cast<int>(std::round(answerValue));
 }
 
+Jump SendOrReceiveMenu(App& app, const char* prompt, Entry send, Entry receive) {
+  RtPrintStr(prompt, false);
+  app.input.GuideNumber = 149;
+  InputMenuChoice(app);
+  switch (MenuChoiceOf(app.input.AnswerValue)) {
+    case 1: return send(app);
+    case 2: return receive(app);
+    default: return {EntryOf(Routines().RepeatLastCommand)};
+  }
+}
+
 }  // namespace transfer
 
 namespace {

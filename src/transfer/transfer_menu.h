@@ -12,6 +12,10 @@ namespace transfer {
 // an answer that is no number or lies beyond what a menu can choose.
 int MenuChoiceOf(double answerValue);
 
+// The two-way menu of an exchange: `prompt`, then 1 jumps to `send`, 2 to
+// `receive`, anything else back to the transfer menu.
+Jump SendOrReceiveMenu(App& app, const char* prompt, Entry send, Entry receive);
+
 }  // namespace transfer
 
 // " 1:名処理  2:座標通信  3:SIMA通信  4:野帳ﾌｧｲﾙ  5:野帳通信" /
