@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace dxf {
 
@@ -40,6 +41,11 @@ struct State {
   double ShowCodes = 1;
   double ShowPointEntity = 0;
   std::string MarkAnswer = "10";
+  // One flag per point number (index = point number, 0 unused): 1 when the
+  // plot of points wrote the point in this run. The drawing output's own table,
+  // so that a range search of the point selection never changes which line ends
+  // are cut at marks. The line writer reads it.
+  std::vector<char> PlottedPointFlag;
   std::string MarkString;
   std::string GeneralMark;
   double MarkSize = 1.0;
