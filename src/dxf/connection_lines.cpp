@@ -2,6 +2,6 @@
 
 #include "core/app.h"
 
-// NOT AVAILABLE YET: the grid and the connection lines are not written into
-// the drawing; the plot run's other steps go on as if they were.
+// NOT AVAILABLE YET: the connection lines are not written into the drawing;
+// the plot run's other steps go on as if they were.
 void PlotConnectionLinesToDxf(App&) {}
