@@ -30,25 +30,28 @@ constexpr double kReadOnlyPause = 300;  // 3 seconds, in units of 10 ms
 
 std::string Proposal(const App& app) { return app.settings.ZA + app.job.FileExtension; }
 
-// Creates the chosen file empty when it is new; an existing file keeps its content
-// until the caller rewrites it.
-void CreateIfMissing(const std::string& path) {
-  if (RtFileExists(path)) return;
+// Creates the chosen file empty when it is new (true then); an existing file
+// keeps its content until the caller rewrites it.
+bool CreateIfMissing(const std::string& path) {
+  if (RtFileExists(path)) return false;
   RtOpen(kJobFile, path, RtFileMode::OutputNew);
   RtClose(kJobFile);
+  return true;
 }
 
-// Takes the chosen file for the save: creates it empty when it is new. Returns
+// Takes the chosen file for the save: creates it empty when it is new (and says
+// so in `created`). Returns
 // why it cannot be saved, or "" when it can: a read-only file, a folder that
 // takes no new file, or a file that cannot be made there. Checked before the
 // dialog returns, so that no save fails on it half-way.
-std::string TakeChosenFile(const std::string& chosen) {
+std::string TakeChosenFile(const std::string& chosen, bool& created) {
+  created = false;
   if (RtIsReadOnly(chosen)) return files::ReadOnlyMessage("このファイル");
   if (RtIsReadOnlyFolder(files::SplitJobPath(chosen).folder)) {
     return "  " + chosen + "\n  このフォルダには書き込めません。場所を変更してください";
   }
   try {
-    CreateIfMissing(chosen);
+    created = CreateIfMissing(chosen);
   } catch (const RtError&) {
     return "  " + chosen + "\n  このファイルは作れません。名か場所を変更してください";
   }
@@ -136,6 +139,7 @@ void ShowSaveFileDialog(App& app) {
   const std::string proposal = Proposal(app);
   const std::string types = files::SaveDialogTypeList(app.job.FileExtension);
   std::string chosen;
+  app.job.ChosenFileCreated = false;
   for (;;) {
     chosen = RtFileSaveDialog(kSaveTitle, proposal, types);
     if (chosen == kDialogCancelled) {
@@ -143,7 +147,7 @@ void ShowSaveFileDialog(App& app) {
       return;
     }
     if (files::SplitJobPath(chosen).extension.empty()) chosen += app.job.FileExtension;
-    const std::string refusal = TakeChosenFile(chosen);
+    const std::string refusal = TakeChosenFile(chosen, app.job.ChosenFileCreated);
     if (refusal.empty()) break;
     files::ReportRefusedFile(refusal);
   }

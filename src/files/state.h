@@ -30,6 +30,9 @@ struct Output {
 struct JobFiles {
   std::string FileExtension;
   std::string ChosenFilePath;
+  // The save dialog made the chosen file (empty) because it was new: a caller
+  // that ends up writing nothing removes it again.
+  bool ChosenFileCreated = false;
   double FileMenuChoice = 0;
   // The answer of the last submenu, fraction included.
   double SubmenuChoice = 0;

@@ -1,10 +1,14 @@
 #include "transfer/program_transfer.h"
 
+#include <string>
+#include <utility>
+
 #include "core/app.h"
 #include "core/routines.h"
 #include "files/file_dialogs.h"
 #include "runtime/clock.h"
 #include "runtime/console.h"
+#include "runtime/errors.h"
 #include "runtime/files.h"
 #include "runtime/folders.h"
 #include "transfer/link.h"
@@ -40,6 +44,27 @@ class KeepFileExtension {
   std::string saved_;
 };
 
+// The file the save dialog made for a receive, removed again when the receive
+// fails or is left before its end line ("" names none).
+class RemoveUnlessReceived {
+ public:
+  explicit RemoveUnlessReceived(std::string path) : path_(std::move(path)) {}
+  RemoveUnlessReceived(const RemoveUnlessReceived&) = delete;
+  RemoveUnlessReceived& operator=(const RemoveUnlessReceived&) = delete;
+  ~RemoveUnlessReceived() {
+    if (path_.empty()) return;
+    try {
+      RtKill(path_);
+    } catch (const RtError&) {
+      // Nothing to lose: the file holds nothing.
+    }
+  }
+  void Keep() { path_.clear(); }
+
+ private:
+  std::string path_;
+};
+
 // A ".BAS" file chosen in the save or the open dialog; the job keeps its name
 // and folder, which the dialogs would take from the file. "" when cancelled.
 std::string ChooseProgramFile(App& app, void (*dialog)(App&)) {
@@ -60,6 +85,8 @@ Jump ReceiveProgram(App& app) {
   const KeepFileExtension keep(app);
   const std::string path = ChooseProgramFile(app, ShowSaveFileDialog);
   if (path.empty()) return {EntryOf(Routines().RepeatLastCommand)};
+  // A new name that receives nothing leaves no empty file behind.
+  RemoveUnlessReceived madeByDialog(app.job.ChosenFileCreated ? path : "");
   OpenTransferPort(app);
   RtPrintStr("ｼﾞｭｼﾝOK", true);
   app.input.GuideNumber = 213;
@@ -77,6 +104,7 @@ Jump ReceiveProgram(App& app) {
     RtPrintStr(line, true);
   }
   whole.Commit();
+  madeByDialog.Keep();
   RtClose(kPort);
   return {EntryOf(Routines().RepeatLastCommand)};
 }

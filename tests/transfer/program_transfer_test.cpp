@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "runtime/files.h"
 #include "transfer/link_fixture.h"
 
 namespace {
@@ -40,6 +41,18 @@ TEST_F(ProgramTransferTest, AReceiveCutShortLeavesTheOldFile) {
   EXPECT_EQ(CountContaining(U8(u8"  通信に失敗しました")), 1);
   EXPECT_EQ(ReadHostFile(Program()), "OLD\r\n");
   ExpectJobKept();
+}
+
+TEST_F(ProgramTransferTest, AFailedReceiveToANewNameLeavesNoFile) {
+  Peer("L1\r\n");
+  Run("1\n!file " + Program() + "\n\n\n", ProgramTransferMenu);
+  EXPECT_EQ(CountContaining(U8(u8"  通信に失敗しました")), 1);
+  EXPECT_FALSE(RtFileExists(Program()));
+  // An empty file that was there before is the user's and stays.
+  WriteHostFile(Program(), "");
+  Peer("L1\r\n");
+  Run("1\n!file " + Program() + "\n\n\n", ProgramTransferMenu);
+  EXPECT_TRUE(RtFileExists(Program()));
 }
 
 TEST_F(ProgramTransferTest, SendPacesEachLineAndEndsWithSub) {
