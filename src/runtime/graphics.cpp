@@ -124,7 +124,6 @@ using rt::SurfacePtr;
 // cairo's fixed-point arithmetic in range.
 constexpr double kGuard = 1 << 21;
 
-
 template <typename T>
 struct ObjectDeleter {
   void operator()(T* object) const { g_object_unref(object); }
@@ -868,6 +867,14 @@ class GlyphPixels {
   FontGlyphs* last_ = nullptr;
 };
 
+// Whether cairo draws every glyph of a text from the whole pixel its position
+// rounds to, as the glyph pixels above assume: its versions from 1.17 on may
+// place glyphs between pixels, and texts then take their pixels from the layout.
+bool GlyphsOnWholePixels() {
+  static const bool whole = cairo_version() < CAIRO_VERSION_ENCODE(1, 17, 0);
+  return whole;
+}
+
 // A mask placed with its anchor at (x, y).
 struct PlacedMask {
   const PixelMask* mask;
@@ -900,7 +907,8 @@ void UnionOf(std::span<const PlacedMask> parts, PixelMask& out) {
     const int skip = shift / 64, offset = shift % 64;
     for (int r = 0; r < m.height; ++r) {
       const uint64_t* from = m.bits.data() + static_cast<ptrdiff_t>(r) * m.words;
-      uint64_t* to = out.bits.data() + static_cast<ptrdiff_t>(p.y + m.top - y0 + r) * out.words + skip;
+      const ptrdiff_t row = p.y + m.top - y0 + r;
+      uint64_t* to = out.bits.data() + row * out.words + skip;
       for (int k = 0; k < m.words; ++k) {
         to[k] |= from[k] << offset;
         if (offset != 0 && skip + k + 1 < out.words) to[k + 1] |= from[k] >> (64 - offset);
@@ -942,7 +950,8 @@ class ShapedLine {
     for (GList* l = items; l; l = l->next) {
       auto* item = static_cast<PangoItem*>(l->data);
       if (item->analysis.level % 2 != 0) simple = false;
-      if (!runs_.empty() && item->analysis.font != runs_.front().item->analysis.font) simple = false;
+      if (!runs_.empty() && item->analysis.font != runs_.front().item->analysis.font)
+        simple = false;
       PangoGlyphString* glyphs = pango_glyph_string_new();
       runs_.push_back({item, glyphs});
       if (!simple) continue;
@@ -981,7 +990,8 @@ class ShapedLine {
         if (g.glyph != PANGO_GLYPH_EMPTY) {
           const PixelMask* glyph = glyphPixels.Of(run.item->analysis.font, g.glyph);
           if (!glyph) return false;
-          placed.push_back({glyph, Whole(x + g.geometry.x_offset), Whole(baseline_ + g.geometry.y_offset)});
+          placed.push_back(
+              {glyph, Whole(x + g.geometry.x_offset), Whole(baseline_ + g.geometry.y_offset)});
         }
         x += g.geometry.width;
       }
@@ -1022,7 +1032,8 @@ class ShapedLine {
         ink.y = top;
       }
       const int left = std::min(logical.x, x + runLogical.x);
-      logical.width = std::max(logical.x + logical.width, x + runLogical.x + runLogical.width) - left;
+      logical.width =
+          std::max(logical.x + logical.width, x + runLogical.x + runLogical.width) - left;
       logical.x = left;
       const int top = std::min(logical.y, runLogical.y);
       logical.height = std::max(logical.y + logical.height, runLogical.y + runLogical.height) - top;
@@ -1251,7 +1262,8 @@ class TextCache {
     entry.extent = ExtentOf(line.Logical());
     if (!pixels) return true;
     entry.tooLarge = !FitsMask(line.PixelInk());
-    if (!entry.tooLarge && !line.Cover(font.glyphs, entry.pixels)) return false;
+    if (!entry.tooLarge && !(GlyphsOnWholePixels() && line.Cover(font.glyphs, entry.pixels)))
+      return false;
     entry.hasPixels = true;
     return true;
   }
@@ -1269,13 +1281,12 @@ class TextCache {
     CairoPtr cr(cairo_create(scratch.get()));
     font.layout = MakeLayout(cr.get(), t, "");
     LayoutPtr shaping = MakeLayout(cr.get(), t, "");
-    font.context.reset(static_cast<PangoContext*>(g_object_ref(pango_layout_get_context(shaping.get()))));
+    PangoContext* context = pango_layout_get_context(shaping.get());
+    font.context.reset(static_cast<PangoContext*>(g_object_ref(context)));
     font.attrs.reset(pango_attr_list_new());
-    pango_attr_list_insert(font.attrs.get(),
-                           pango_attr_font_desc_new(pango_layout_get_font_description(shaping.get())));
+    const PangoFontDescription* description = pango_layout_get_font_description(shaping.get());
+    pango_attr_list_insert(font.attrs.get(), pango_attr_font_desc_new(description));
   }
-
-
 
   std::list<FontTexts> fonts_;
   FontTexts* last_ = nullptr;
