@@ -57,9 +57,8 @@ RtBitmap MakeBitmap(SurfacePtr image) {
 
 namespace {
 
+using rt::kMaxPictureSide;
 using rt::SurfacePtr;
-
-constexpr int kMaxPictureSide = 16384;
 
 uint32_t Le32(std::string_view b, size_t at) {
   return static_cast<uint32_t>(static_cast<unsigned char>(b[at])) |

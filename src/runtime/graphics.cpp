@@ -124,10 +124,19 @@ using rt::SurfacePtr;
 // cairo's fixed-point arithmetic in range.
 constexpr double kGuard = 1 << 21;
 
-struct LayoutDeleter {
-  void operator()(PangoLayout* layout) const { g_object_unref(layout); }
+template <typename T>
+struct ObjectDeleter {
+  void operator()(T* object) const { g_object_unref(object); }
 };
-using LayoutPtr = std::unique_ptr<PangoLayout, LayoutDeleter>;
+template <typename T>
+using ObjectPtr = std::unique_ptr<T, ObjectDeleter<T>>;
+
+struct AttrListDeleter {
+  void operator()(PangoAttrList* list) const { pango_attr_list_unref(list); }
+};
+using AttrListPtr = std::unique_ptr<PangoAttrList, AttrListDeleter>;
+
+using LayoutPtr = ObjectPtr<PangoLayout>;
 
 struct CairoDeleter {
   void operator()(cairo_t* cr) const { cairo_destroy(cr); }
@@ -763,6 +772,284 @@ LayoutPtr MakeLayout(cairo_t* cr, const DrawTarget& t, std::string_view text) {
   return layout;
 }
 
+// Pixels of the largest text whose pixels are kept.
+constexpr int kMaxMaskPixels = 1 << 20;
+
+// The mask a text or glyph with the `ink` pixels is drawn into: its ink with a
+// margin for the rounding of glyphs to pixels.
+struct MaskFrame {
+  int left, top, width, height;
+};
+MaskFrame MaskFrameOf(const PangoRectangle& ink) {
+  const int margin = 2 + ink.height / 4;
+  return {ink.x - margin, ink.y - margin, ink.width + 2 * margin, ink.height + 2 * margin};
+}
+
+bool FitsMask(const PangoRectangle& ink) {
+  const MaskFrame f = MaskFrameOf(ink);
+  return static_cast<double>(f.width) * f.height <= kMaxMaskPixels;
+}
+
+// Draws the text once through `draw`, from a whole-pixel origin, into its
+// mask and keeps the covered pixels in `pixels`. False for a text too large to keep.
+template <typename Draw>
+bool CoveredPixels(const PangoRectangle& ink, PixelMask& pixels, const Draw& draw) {
+  pixels = PixelMask();
+  if (ink.width <= 0 || ink.height <= 0) return true;
+  if (!FitsMask(ink)) return false;
+  const auto [left, top, width, height] = MaskFrameOf(ink);
+  // The mask's memory is kept from text to text, blanked for each. Glyphs are
+  // drawn into 32-bit pixels: into 8-bit ones pixman takes a slow way for
+  // every glyph, and the pixels covered are the same.
+  static std::vector<unsigned char> memory;  // all 0 between texts
+  const int stride = cairo_format_stride_for_width(CAIRO_FORMAT_ARGB32, width);
+  const size_t bytes = static_cast<size_t>(stride) * static_cast<size_t>(height);
+  if (memory.size() < bytes) memory.resize(bytes, 0);
+  SurfacePtr mask(cairo_image_surface_create_for_data(memory.data(), CAIRO_FORMAT_ARGB32, width,
+                                                      height, stride));
+  if (cairo_surface_status(mask.get()) != CAIRO_STATUS_SUCCESS) return false;
+  {
+    CairoPtr cr(cairo_create(mask.get()));
+    cairo_set_antialias(cr.get(), CAIRO_ANTIALIAS_NONE);
+    cairo_set_source_rgba(cr.get(), 0, 0, 0, 1);
+    cairo_move_to(cr.get(), -left, -top);
+    draw(cr.get());
+  }
+  CollectMask(mask.get(), left, top, pixels, true);
+  return true;
+}
+
+// The pixels each glyph of a font covers, drawn from a whole-pixel origin as
+// cairo draws it within a text: its picture is drawn once and put at the pixel
+// its position rounds to. A text's pixels are then the union of its glyphs'.
+class GlyphPixels {
+ public:
+  // The pixels of `glyph` of `font` relative to the pixel its origin rounds
+  // to; null for a glyph too large to keep.
+  const PixelMask* Of(PangoFont* font, PangoGlyph glyph) {
+    if (!last_ || last_->font.get() != font) last_ = &Font(font);
+    auto [found, added] = last_->glyphs.try_emplace(glyph);
+    if (added) found->second.kept = Draw(font, glyph, found->second.pixels);
+    return found->second.kept ? &found->second.pixels : nullptr;
+  }
+
+ private:
+  struct Kept {
+    bool kept = false;
+    PixelMask pixels;
+  };
+  struct FontGlyphs {
+    ObjectPtr<PangoFont> font;  // held, so that its address names it
+    std::unordered_map<PangoGlyph, Kept> glyphs;
+  };
+
+  FontGlyphs& Font(PangoFont* font) {
+    for (FontGlyphs& f : fonts_)
+      if (f.font.get() == font) return f;
+    return fonts_.emplace_back(
+        FontGlyphs{ObjectPtr<PangoFont>(static_cast<PangoFont*>(g_object_ref(font))), {}});
+  }
+
+  static bool Draw(PangoFont* font, PangoGlyph glyph, PixelMask& pixels) {
+    PangoRectangle ink;
+    pango_font_get_glyph_extents(font, glyph, &ink, nullptr);
+    pango_extents_to_pixels(&ink, nullptr);
+    PangoGlyphInfo info{};
+    info.glyph = glyph;
+    info.attr.is_cluster_start = 1;
+    int cluster = 0;
+    PangoGlyphString one{1, &info, &cluster, 0};
+    return CoveredPixels(ink, pixels,
+                         [&](cairo_t* cr) { pango_cairo_show_glyph_string(cr, font, &one); });
+  }
+
+  std::list<FontGlyphs> fonts_;
+  FontGlyphs* last_ = nullptr;
+};
+
+// Whether cairo draws every glyph of a text from the whole pixel its position
+// rounds to, as the glyph pixels above assume: its versions from 1.17 on may
+// place glyphs between pixels, and texts then take their pixels from the layout.
+bool GlyphsOnWholePixels() {
+  static const bool whole = cairo_version() < CAIRO_VERSION_ENCODE(1, 17, 0);
+  return whole;
+}
+
+// A mask placed with its anchor at (x, y).
+struct PlacedMask {
+  const PixelMask* mask;
+  int x;
+  int y;
+};
+
+// The pixels that any of the placed masks covers.
+void UnionOf(std::span<const PlacedMask> parts, PixelMask& out) {
+  out = PixelMask();
+  int x0 = INT32_MAX, y0 = INT32_MAX, x1 = INT32_MIN, y1 = INT32_MIN;
+  for (const PlacedMask& p : parts) {
+    const PixelMask& m = *p.mask;
+    if (m.height == 0) continue;
+    x0 = std::min(x0, p.x + m.left);
+    y0 = std::min(y0, p.y + m.top);
+    x1 = std::max(x1, p.x + m.left + m.width);
+    y1 = std::max(y1, p.y + m.top + m.height);
+  }
+  if (x1 == INT32_MIN) return;
+  out.left = x0;
+  out.top = y0;
+  out.width = x1 - x0;
+  out.height = y1 - y0;
+  out.words = (out.width + 63) / 64;
+  out.bits.assign(static_cast<size_t>(out.words) * static_cast<size_t>(out.height), 0);
+  for (const PlacedMask& p : parts) {
+    const PixelMask& m = *p.mask;
+    const int shift = p.x + m.left - x0;
+    const int skip = shift / 64, offset = shift % 64;
+    for (int r = 0; r < m.height; ++r) {
+      const uint64_t* from = m.bits.data() + static_cast<ptrdiff_t>(r) * m.words;
+      const ptrdiff_t row = p.y + m.top - y0 + r;
+      uint64_t* to = out.bits.data() + row * out.words + skip;
+      for (int k = 0; k < m.words; ++k) {
+        to[k] |= from[k] << offset;
+        if (offset != 0 && skip + k + 1 < out.words) to[k + 1] |= from[k] >> (64 - offset);
+      }
+    }
+  }
+}
+
+// A one-line text itemized and shaped below the layout, as a single-paragraph
+// layout of no width lays it out: one run per item, left to right, on one
+// baseline. Laying out through PangoLayout costs about as much again for its
+// line breaking and bookkeeping, which a one-line text does not need. Texts
+// that the layout may treat otherwise are left to it: empty ones, which take
+// the font's height; tabs and other control characters; right-to-left runs;
+// runs in more than one font (a face without the text's glyphs), whose
+// baselines the layout aligns by the fonts' baseline tables; and characters
+// that no font has.
+class ShapedLine {
+ public:
+  ShapedLine() = default;
+  ShapedLine(const ShapedLine&) = delete;
+  ShapedLine& operator=(const ShapedLine&) = delete;
+  ~ShapedLine() {
+    for (const Run& run : runs_) {
+      pango_glyph_string_free(run.glyphs);
+      pango_item_free(run.item);
+    }
+  }
+
+  // Itemizes `utf8` in `context` with `attrs` and shapes its items; false when
+  // the text is left to the layout.
+  bool Shape(PangoContext* context, PangoAttrList* attrs, const std::string& utf8) {
+    if (utf8.empty()) return false;
+    for (const unsigned char c : utf8)
+      if (c < 0x20 || c == 0x7F) return false;
+    GList* items = pango_itemize(context, utf8.data(), 0, static_cast<int>(utf8.size()), attrs,
+                                 nullptr);
+    bool simple = true;
+    for (GList* l = items; l; l = l->next) {
+      auto* item = static_cast<PangoItem*>(l->data);
+      if (item->analysis.level % 2 != 0) simple = false;
+      if (!runs_.empty() && item->analysis.font != runs_.front().item->analysis.font)
+        simple = false;
+      PangoGlyphString* glyphs = pango_glyph_string_new();
+      runs_.push_back({item, glyphs});
+      if (!simple) continue;
+      pango_shape_full(utf8.data() + item->offset, item->length, utf8.data(),
+                       static_cast<int>(utf8.size()), &item->analysis, glyphs);
+    }
+    g_list_free(items);
+    if (!simple || runs_.empty()) return false;
+    // A character no font has is drawn as a box with its code, not a glyph.
+    for (const Run& run : runs_)
+      for (int i = 0; i < run.glyphs->num_glyphs; ++i)
+        if (run.glyphs->glyphs[i].glyph & PANGO_GLYPH_UNKNOWN_FLAG) return false;
+    Measure();
+    return true;
+  }
+
+  // The logical extents (Pango units) and the ink (whole pixels, inclusive)
+  // as the layout gives them: the origin at the top-left of its logical box.
+  const PangoRectangle& Logical() const { return logical_; }
+  PangoRectangle PixelInk() const {
+    PangoRectangle ink = ink_;
+    pango_extents_to_pixels(&ink, nullptr);
+    return ink;
+  }
+
+  // The pixels the line covers, relative to the top-left of its logical box,
+  // from the pixels of its glyphs, placed where cairo puts them when the
+  // layout draws the line; false when a glyph is too large to keep.
+  bool Cover(GlyphPixels& glyphPixels, PixelMask& pixels) const {
+    thread_local std::vector<PlacedMask> placed;
+    placed.clear();
+    int x = 0;
+    for (const Run& run : runs_) {
+      for (int i = 0; i < run.glyphs->num_glyphs; ++i) {
+        const PangoGlyphInfo& g = run.glyphs->glyphs[i];
+        if (g.glyph != PANGO_GLYPH_EMPTY) {
+          const PixelMask* glyph = glyphPixels.Of(run.item->analysis.font, g.glyph);
+          if (!glyph) return false;
+          placed.push_back(
+              {glyph, Whole(x + g.geometry.x_offset), Whole(baseline_ + g.geometry.y_offset)});
+        }
+        x += g.geometry.width;
+      }
+    }
+    UnionOf(placed, pixels);
+    return true;
+  }
+
+ private:
+  struct Run {
+    PangoItem* item;
+    PangoGlyphString* glyphs;
+  };
+
+  // The pixel that cairo puts a glyph at, from its position in Pango units
+  // (from a whole-pixel origin): rounded half up, as cairo rounds it.
+  static int Whole(int units) {
+    return static_cast<int>(std::floor(static_cast<double>(units) / PANGO_SCALE + 0.5));
+  }
+
+  // The line's extents as the union of its runs', each placed after the one
+  // before, as the layout takes them; then moved down onto the baseline.
+  void Measure() {
+    PangoRectangle ink{0, 0, 0, 0}, logical{0, 0, 0, 0};
+    int x = 0;
+    for (const Run& run : runs_) {
+      PangoRectangle runInk, runLogical;
+      pango_glyph_string_extents(run.glyphs, run.item->analysis.font, &runInk, &runLogical);
+      if (ink.width == 0 || ink.height == 0) {
+        ink = runInk;
+        ink.x += x;
+      } else if (runInk.width != 0 && runInk.height != 0) {
+        const int left = std::min(ink.x, x + runInk.x);
+        ink.width = std::max(ink.x + ink.width, x + runInk.x + runInk.width) - left;
+        ink.x = left;
+        const int top = std::min(ink.y, runInk.y);
+        ink.height = std::max(ink.y + ink.height, runInk.y + runInk.height) - top;
+        ink.y = top;
+      }
+      const int left = std::min(logical.x, x + runLogical.x);
+      logical.width =
+          std::max(logical.x + logical.width, x + runLogical.x + runLogical.width) - left;
+      logical.x = left;
+      const int top = std::min(logical.y, runLogical.y);
+      logical.height = std::max(logical.y + logical.height, runLogical.y + runLogical.height) - top;
+      logical.y = top;
+      x += runLogical.width;
+    }
+    baseline_ = -logical.y;
+    logical_ = {logical.x, 0, logical.width, logical.height};
+    ink_ = {ink.x, ink.y + baseline_, ink.width, ink.height};
+  }
+
+  std::vector<Run> runs_;
+  PangoRectangle logical_{}, ink_{};
+  int baseline_ = 0;
+};
+
 // Device width and height of a one-line text in the target's font.
 struct TextExtent {
   double width;
@@ -893,11 +1180,21 @@ class TextCache {
     return *entry;
   }
 
+  // Whether texts may be shaped below the layout; the texts kept are
+  // forgotten. Returns how many texts were shaped below it since the last call.
+  size_t ShapeBelowLayout(bool on) {
+    const size_t shaped = shapedBelowLayout_;
+    shapeBelowLayout_ = on;
+    shapedBelowLayout_ = 0;
+    fonts_.clear();
+    last_ = nullptr;
+    entries_ = 0;
+    return shaped;
+  }
+
  private:
   // Enough for every name, code and height of a full job.
   static constexpr size_t kMaxEntries = 1 << 16;
-  // Pixels of the largest text whose pixels are kept.
-  static constexpr int kMaxMaskPixels = 1 << 20;
 
   // Everything but the text that the look of a layout depends on.
   struct Font {
@@ -909,8 +1206,12 @@ class TextCache {
   struct FontTexts {
     Font font;
     TextTable texts;
-    // The layout every text of the font is laid out in, one after the other.
+    // The layout every text of the font is laid out in, one after the other,
+    // when it is not shaped below it in `context` with `attrs`.
     LayoutPtr layout;
+    ObjectPtr<PangoContext> context;
+    AttrListPtr attrs;
+    GlyphPixels glyphs;  // of the fonts its texts are shaped in
   };
 
   FontTexts& ForFont(const DrawTarget& t) {
@@ -924,67 +1225,74 @@ class TextCache {
     if (!last_) {
       size_t largest = 0;
       for (const FontTexts& f : fonts_) largest = std::max(largest, f.texts.Size());
-      last_ = &fonts_.emplace_back(FontTexts{font, {}, nullptr});
+      last_ = &fonts_.emplace_back(FontTexts{font, {}, nullptr, nullptr, nullptr, {}});
       last_->texts.ExpectAsManyAs(std::min(largest, kMaxEntries - entries_));
     }
     return *last_;
   }
 
-  // Lays the text out once for its extent and, with `pixels`, its pixels.
-  static void Lay(const DrawTarget& t, FontTexts& font, std::string_view text, bool pixels,
-                  CachedText& entry) {
-    if (!font.layout) {
-      static SurfacePtr scratch(cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1));
-      CairoPtr cr(cairo_create(scratch.get()));
-      font.layout = MakeLayout(cr.get(), t, "");
+  // Lays the text out once for its extent and, with `pixels`, its pixels:
+  // shaped below the layout where that gives the layout's own result, else
+  // through the layout.
+  void Lay(const DrawTarget& t, FontTexts& font, std::string_view text, bool pixels,
+           CachedText& entry) {
+    if (!font.layout) MakeFontLayout(t, font);
+    const std::string utf8 = rt::Cp932ToUtf8(text);
+    if (shapeBelowLayout_ && LayBelowLayout(font, utf8, pixels, entry)) {
+      ++shapedBelowLayout_;
+      return;
     }
     PangoLayout* layout = font.layout.get();
-    const std::string utf8 = rt::Cp932ToUtf8(text);
     pango_layout_set_text(layout, utf8.data(), static_cast<int>(utf8.size()));
     PangoRectangle ink, logical;
     pango_layout_get_extents(layout, nullptr, &logical);
-    entry.extent = {static_cast<double>(logical.width) / PANGO_SCALE,
-                    static_cast<double>(logical.height) / PANGO_SCALE};
+    entry.extent = ExtentOf(logical);
     if (!pixels) return;
     pango_layout_get_pixel_extents(layout, &ink, nullptr);
-    entry.tooLarge = !CoveredPixels(layout, ink, entry.pixels);
+    entry.tooLarge = !CoveredPixels(ink, entry.pixels,
+                                    [&](cairo_t* cr) { pango_cairo_show_layout(cr, layout); });
     entry.hasPixels = true;
   }
 
-  // Draws the layout once, from a whole-pixel origin, into a mask that holds its
-  // ink (with a margin for the rounding of glyphs to pixels), and keeps the
-  // covered pixels in `pixels`. False for a text too large to keep.
-  static bool CoveredPixels(PangoLayout* layout, const PangoRectangle& ink, PixelMask& pixels) {
-    pixels = PixelMask();
-    if (ink.width <= 0 || ink.height <= 0) return true;
-    const int margin = 2 + ink.height / 4;
-    const int left = ink.x - margin, top = ink.y - margin;
-    const int width = ink.width + 2 * margin, height = ink.height + 2 * margin;
-    if (static_cast<double>(width) * height > kMaxMaskPixels) return false;
-      // The mask's memory is kept from text to text, blanked for each. Glyphs are
-    // drawn into 32-bit pixels: into 8-bit ones pixman takes a slow way for
-    // every glyph, and the pixels covered are the same.
-    static std::vector<unsigned char> memory;  // all 0 between texts
-    const int stride = cairo_format_stride_for_width(CAIRO_FORMAT_ARGB32, width);
-    const size_t bytes = static_cast<size_t>(stride) * static_cast<size_t>(height);
-    if (memory.size() < bytes) memory.resize(bytes, 0);
-    SurfacePtr mask(cairo_image_surface_create_for_data(memory.data(), CAIRO_FORMAT_ARGB32, width,
-                                                        height, stride));
-    if (cairo_surface_status(mask.get()) != CAIRO_STATUS_SUCCESS) return false;
-    {
-      CairoPtr cr(cairo_create(mask.get()));
-      cairo_set_antialias(cr.get(), CAIRO_ANTIALIAS_NONE);
-      cairo_set_source_rgba(cr.get(), 0, 0, 0, 1);
-      cairo_move_to(cr.get(), -left, -top);
-      pango_cairo_show_layout(cr.get(), layout);
-    }
-    CollectMask(mask.get(), left, top, pixels, true);
+  // Lays the text out shaped below the layout; false when it is left to the layout.
+  static bool LayBelowLayout(FontTexts& font, const std::string& utf8, bool pixels,
+                             CachedText& entry) {
+    ShapedLine line;
+    if (!line.Shape(font.context.get(), font.attrs.get(), utf8)) return false;
+    entry.extent = ExtentOf(line.Logical());
+    if (!pixels) return true;
+    entry.tooLarge = !FitsMask(line.PixelInk());
+    if (!entry.tooLarge && !(GlyphsOnWholePixels() && line.Cover(font.glyphs, entry.pixels)))
+      return false;
+    entry.hasPixels = true;
     return true;
+  }
+
+  static TextExtent ExtentOf(const PangoRectangle& logical) {
+    return {static_cast<double>(logical.width) / PANGO_SCALE,
+            static_cast<double>(logical.height) / PANGO_SCALE};
+  }
+
+  // The layout of the font, and the context and attributes that texts are
+  // shaped in below it: a context made as the layout's is, and the layout's
+  // font as the one attribute, as the layout itemizes its text.
+  static void MakeFontLayout(const DrawTarget& t, FontTexts& font) {
+    static SurfacePtr scratch(cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1));
+    CairoPtr cr(cairo_create(scratch.get()));
+    font.layout = MakeLayout(cr.get(), t, "");
+    LayoutPtr shaping = MakeLayout(cr.get(), t, "");
+    PangoContext* context = pango_layout_get_context(shaping.get());
+    font.context.reset(static_cast<PangoContext*>(g_object_ref(context)));
+    font.attrs.reset(pango_attr_list_new());
+    const PangoFontDescription* description = pango_layout_get_font_description(shaping.get());
+    pango_attr_list_insert(font.attrs.get(), pango_attr_font_desc_new(description));
   }
 
   std::list<FontTexts> fonts_;
   FontTexts* last_ = nullptr;
   size_t entries_ = 0;
+  bool shapeBelowLayout_ = true;
+  size_t shapedBelowLayout_ = 0;
 };
 
 TextCache& Texts() {
@@ -1282,6 +1590,8 @@ double RtTextHeight(RtWindowId id, std::string_view text, std::source_location w
   const DrawTarget t = rt::TargetFor(id, where);
   return MeasureDevice(t, text).height / t.unit;
 }
+
+size_t rt::ShapeTextsBelowLayout(bool on) { return Texts().ShapeBelowLayout(on); }
 
 void rt::ClearWindowGraphics(RtWindowId id) {
   if (id == RtWindowId::Main) return;

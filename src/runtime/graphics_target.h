@@ -19,6 +19,10 @@ namespace rt {
 inline constexpr double kScreenDpi = 96;
 inline constexpr double kPrinterDpi = 600;
 inline constexpr double kPdfDpi = 72;
+// The longest side, in pixels, of a picture read from a file (a loaded picture
+// or one kept in the picture cache): beyond it a file is taken for damaged
+// rather than trusted with gigabytes of pixels.
+inline constexpr int kMaxPictureSide = 16384;
 
 // A drawing target for one operation.
 struct DrawTarget {
@@ -96,6 +100,12 @@ int WriteFileReplacing(const std::string& hostPath, std::string_view bytes);
 int WriteFileNumbered(const std::string& hostFolder, std::string_view prefix,
                       std::string_view suffix, int& number, std::string_view bytes,
                       std::string& name);
+
+// Texts are shaped below Pango's layout where that gives the layout's own
+// extents and pixels, and laid out through it otherwise; `false` lays every
+// text out through the layout, to compare the two. The texts kept are
+// forgotten. Returns how many texts were shaped below the layout since the last call.
+size_t ShapeTextsBelowLayout(bool on);
 
 // The host font family standing in for a program font name (CP932).
 std::string HostFontFamily(std::string_view programFontName);

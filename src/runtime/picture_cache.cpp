@@ -22,7 +22,6 @@ namespace {
 
 constexpr char kMagic[8] = {'K', 'R', 'N', 'P', 'I', 'C', '1', '\n'};
 constexpr size_t kHeaderSize = sizeof kMagic + 2 * sizeof(uint32_t);
-constexpr uint32_t kMaxSide = 16384;
 // Pictures of other documents are kept too (a plan behind the view); beyond
 // this many the oldest go.
 constexpr size_t kMaxKeptPictures = 16;
@@ -78,6 +77,7 @@ SurfacePtr ReadCachedPicture(std::string_view bytes) {
   uint32_t width = 0, height = 0;
   std::memcpy(&width, bytes.data() + sizeof kMagic, sizeof width);
   std::memcpy(&height, bytes.data() + sizeof kMagic + sizeof width, sizeof height);
+  constexpr uint32_t kMaxSide = kMaxPictureSide;
   if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide) return nullptr;
   const size_t row = size_t{width} * 4;
   if (bytes.size() - kHeaderSize != row * height) return nullptr;
