@@ -12,10 +12,12 @@
 
 #include "scripted/session.h"
 #include "support/u8.h"
+#include "traverse/field_book_book.h"
 
 namespace {
 
-constexpr double kRad = 3.14159265358979323846 / 180;
+using field_book_book::kRad;
+using field_book_book::Point;
 
 // A point-list line: name, X, Y, Z in their columns, then the attribute.
 std::string PointLine(const char* name, double x, double y, double z) {
@@ -34,66 +36,18 @@ std::string Job() {
 std::string BookLine(const std::string& record, const std::string& attribute = "") {
   return (record + std::string(44, ' ')).substr(0, record.size() > 44 ? record.size() : 44) + attribute + "\r\n";
 }
-std::string Sight(char kind, double s, double v, double h, double f, const char* name, double next = -1) {
-  char text[96];
-  std::snprintf(text, sizeof text, "%c%8.3f%9.4f%9.4f%7.3f %-8s", kind, s, v, h, f, name);
-  std::string record = text;
-  if (next >= 0) {
-    std::snprintf(text, sizeof text, " %7.3f", next);
-    record += text;
-  }
-  return record;
-}
 
-struct Shot {
-  char kind;
-  double s, zenith, horizontal, f;
-  const char* name;
-  double next = -1;
-};
-// Station, side shots, a turn with a new instrument height, side shots beyond.
-const std::vector<Shot> kShots = {
-    {'\'', 50, 80, 45, 1.6, "P1"},         {'\'', 30, 95, 300, 1.5, "P2"},
-    {'T', 80, 88.5, 170, 1.5, "T1", 1.45}, {'\'', 25, 91, 60, 1.3, "P3"},
-    {'\'', 40, 85, 200, 2.0, "P4"},
-};
-
+// The fixture traverse as a file, a note after its turn; side shots carry an
+// attribute.
 std::string Book(double turn = 0) {
-  std::string book = "\r\n" + BookLine("1") + BookLine("*ST       BS          1.500");
-  for (const Shot& s : kShots) {
-    double h = s.horizontal + turn;
-    if (h >= 360) h -= 360;
-    // Whole degrees and halves: 30.5 degrees is 30-30-00.
-    const double dms = std::trunc(h) + (h - std::trunc(h)) * 0.6;
-    const double v = std::trunc(s.zenith) + (s.zenith - std::trunc(s.zenith)) * 0.6;
-    book += BookLine(Sight(s.kind, s.s, v, dms, s.f, s.name, s.next), s.kind == 'T' ? "" : "1");
-    if (s.kind == 'T') book += BookLine("N AFTER THE TURN");
+  std::string book = "\r\n" + BookLine("1") + BookLine(field_book_book::Station("ST", "BS", 1.5));
+  const std::vector<std::string> records = field_book_book::ShotRecords(turn);
+  for (std::size_t k = 0; k < records.size(); ++k) {
+    const bool turnRecord = field_book_book::kShots[k].kind == 'T';
+    book += BookLine(records[k], turnRecord ? "" : "1");
+    if (turnRecord) book += BookLine("N AFTER THE TURN");
   }
   return book;
-}
-
-struct Point {
-  double x, y, z;
-};
-// The points by the polar computation: |sin V| S, S cos V + station height + i
-// - f, the back direction at each turn.
-std::map<std::string, Point> PolarPoints() {
-  Point station{100, 200, 10};
-  double orientation = 30, i = 1.5;
-  std::map<std::string, Point> points;
-  for (const Shot& s : kShots) {
-    const double azimuth = orientation + s.horizontal;
-    const double horizontal = std::fabs(std::sin(s.zenith * kRad)) * s.s;
-    const Point p{station.x + horizontal * std::cos(azimuth * kRad), station.y + horizontal * std::sin(azimuth * kRad),
-                  s.s * std::cos(s.zenith * kRad) + station.z + i - s.f};
-    points[s.name] = p;
-    if (s.kind == 'T') {
-      station = p;
-      orientation = std::fmod(azimuth + 180, 360);
-      i = s.next;
-    }
-  }
-  return points;
 }
 
 // The points of a saved point list by name: the columns of its lines.
@@ -111,7 +65,7 @@ std::map<std::string, Point> SavedPoints(const std::string& file) {
 
 void ExpectPolarPoints(const scripted::SessionResult& s, const std::string& saved) {
   const std::map<std::string, Point> points = SavedPoints(s.File(saved));
-  for (const auto& [name, expected] : PolarPoints()) {
+  for (const auto& [name, expected] : field_book_book::PolarPoints()) {
     SCOPED_TRACE(name);
     const auto found = points.find(name);
     ASSERT_NE(found, points.end()) << s.File(saved);

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -15,75 +16,15 @@
 #include "traverse/field_book_observation.h"
 #include "traverse/new_point_start.h"
 #include "traverse/record_parsing.h"
+#include "traverse/field_book_book.h"
 #include "traverse/report_columns.h"
 
 namespace {
 
-constexpr double kRad = 3.14159265358979323846 / 180;
-
-// dd.mmss to degrees and back, coded here.
-double Degrees(double dms) {
-  const double d = std::trunc(dms);
-  const double m = std::trunc((dms - d) * 100 + 1e-9);
-  const double s = ((dms - d) * 100 - m) * 100;
-  return d + m / 60 + s / 3600;
-}
-double Dms(double degrees) {
-  const double d = std::trunc(degrees);
-  const double m = std::trunc((degrees - d) * 60 + 1e-9);
-  const double s = ((degrees - d) * 60 - m) * 60;
-  return d + m / 100 + s / 10000;
-}
-
-// A sight record as the field book writes it: kind, slope distance (8), vertical
-// (9), horizontal (9), target height (7), a blank, the name (8) and, for a
-// turn, a blank and the next station's instrument height (7).
-std::string Sight(char kind, double s, double v, double h, double f, const std::string& name,
-                  double nextHeight = -1) {
-  char text[96];
-  std::snprintf(text, sizeof text, "%c%8.3f%9.4f%9.4f%7.3f %-8s", kind, s, v, h, f, name.c_str());
-  std::string record = text;
-  if (nextHeight >= 0) {
-    std::snprintf(text, sizeof text, " %7.3f", nextHeight);
-    record += text;
-  }
-  return record;
-}
-std::string Station(const std::string& name, const std::string& backsight, double height) {
-  char text[64];
-  std::snprintf(text, sizeof text, "*%-8s %-8s %7.3f", name.c_str(), backsight.c_str(), height);
-  return text;
-}
-
-struct Point {
-  double x, y, z;
-};
-// The polar point of a sight: |sin V| S along the azimuth, S cos V + station
-// height + i - f (V a zenith angle in degrees).
-Point Polar(const Point& station, double azimuth, double s, double zenith, double i, double f) {
-  const double horizontal = std::fabs(std::sin(zenith * kRad)) * s;
-  return {station.x + horizontal * std::cos(azimuth * kRad), station.y + horizontal * std::sin(azimuth * kRad),
-          s * std::cos(zenith * kRad) + station.z + i - f};
-}
-
-// One sight of the fixture book: kind, S, zenith angle, horizontal reading
-// (degrees), target height, name, next instrument height for a turn.
-struct Shot {
-  char kind;
-  double s, zenith, horizontal, f;
-  const char* name;
-  double nextHeight = -1;
-};
-
-// The open traverse of the fixture: station ST (100, 200, 10) oriented on BS at
-// 30 degrees, instrument height 1.5; the first sight is the worked example.
-const std::vector<Shot> kShots = {
-    {'\'', 50, 80, 45, 1.6, "P1"},
-    {'\'', 30, 95, 300, 1.5, "P2"},
-    {'T', 80, 88.5, 170, 1.5, "T1", 1.45},
-    {'\'', 25, 91, 60, 1.3, "P3"},
-    {'\'', 40, 85, 200, 2.0, "P4"},
-};
+using field_book_book::kRad;
+using field_book_book::kShots;
+using field_book_book::Sight;
+using field_book_book::Station;
 
 class FieldBookCalculationTest : public KindTest {
  protected:
@@ -102,45 +43,23 @@ class FieldBookCalculationTest : public KindTest {
     f.FieldBookCount = static_cast<double>(records.size());
   }
   // The fixture book with its readings turned by `turn` degrees and its
-  // vertical readings under the convention vv (0 zenith, 90 elevation).
-  std::vector<std::string> FixtureBook(double turn = 0, double vv = 0, const std::string& backsight = "BS") {
-    std::vector<std::string> book = {"1", Station("ST", backsight, 1.5)};
-    for (const Shot& s : kShots) {
-      double h = s.horizontal + turn;
-      if (h >= 360) h -= 360;
-      const double v = vv == 90 ? 90 - s.zenith : s.zenith;
-      book.push_back(Sight(s.kind, s.s, Dms(v), Dms(h), s.f, s.name, s.nextHeight));
-    }
+  // vertical readings under the convention vv.
+  std::vector<std::string> FixtureBook(double turn = 0, double vv = 0) {
+    std::vector<std::string> book = {"1", Station("ST", "BS", 1.5)};
+    for (const std::string& r : field_book_book::ShotRecords(turn, vv)) book.push_back(r);
     return book;
   }
-  // The points of the fixture by the polar computation: the back direction at
-  // each turn, the new instrument height beyond it.
-  static std::vector<Point> ExpectedPoints(double orientation = 30) {
-    Point station{100, 200, 10};
-    double i = 1.5;
-    std::vector<Point> points;
-    for (const Shot& s : kShots) {
-      const double azimuth = orientation + s.horizontal;
-      const Point p = Polar(station, azimuth, s.s, s.zenith, i, s.f);
-      points.push_back(p);
-      if (s.kind == 'T') {
-        station = p;
-        orientation = std::fmod(azimuth + 180, 360);
-        i = s.nextHeight;
-      }
-    }
-    return points;
-  }
   void ExpectFixturePoints(double within = 1e-6) {
-    const std::vector<Point> expected = ExpectedPoints();
-    ASSERT_EQ(RegisteredCount(), static_cast<int>(expected.size()));
-    for (std::size_t k = 0; k < expected.size(); ++k) {
+    const std::map<std::string, field_book_book::Point> expected = field_book_book::PolarPoints();
+    ASSERT_EQ(RegisteredCount(), static_cast<int>(kShots.size()));
+    for (std::size_t k = 0; k < kShots.size(); ++k) {
       const int n = Registered(static_cast<int>(k));
       SCOPED_TRACE(kShots[k].name);
+      const field_book_book::Point& e = expected.at(kShots[k].name);
       EXPECT_EQ(app.points.PointName(n), kShots[k].name);
-      EXPECT_NEAR(app.points.PointX(n), expected[k].x, within);
-      EXPECT_NEAR(app.points.PointY(n), expected[k].y, within);
-      EXPECT_NEAR(app.points.PointZ(n), expected[k].z, within);
+      EXPECT_NEAR(app.points.PointX(n), e.x, within);
+      EXPECT_NEAR(app.points.PointY(n), e.y, within);
+      EXPECT_NEAR(app.points.PointZ(n), e.z, within);
     }
   }
   Entry Calculate(const std::string& script) { return Run(FieldBookCalculation, script); }
