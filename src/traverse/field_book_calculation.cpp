@@ -80,7 +80,7 @@ void StartLevellingRun(App& app) {
     t.RegistrationChoice = t.LevellingRegistrationChoice;
     return;
   }
-  if (t.CalculationKind != 2 && t.CalculationKind != 3) return;
+  // Every other kind asks at each run.
   t.RegistrationChoice = 0;
   t.RegistrationChoice = AskMenu(app, "計算  1:ｽﾙ  2:ｲﾝﾎﾟｰﾄ  3:XY登録  4:XZ登録  ENT:ﾊﾟｽ ", kGuideLevellingRun);
   if (t.RegistrationChoice >= 3) AskNewPointStartNumber(app);

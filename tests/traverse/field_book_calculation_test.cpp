@@ -13,10 +13,10 @@
 
 #include "cogo/kind_fixture.h"
 #include "core/routines.h"
+#include "traverse/field_book_book.h"
 #include "traverse/field_book_observation.h"
 #include "traverse/new_point_start.h"
 #include "traverse/record_parsing.h"
-#include "traverse/field_book_book.h"
 #include "traverse/report_columns.h"
 
 namespace {
@@ -329,6 +329,64 @@ TEST_F(FieldBookCalculationTest, KindRecordsAndLevellingRunsDoNotLeakIntoLaterBl
   EXPECT_EQ(app.points.PointName(Registered(0)), "P1");
   EXPECT_NEAR(app.points.PointX(Registered(0)), 100 + 10 * std::cos(30 * kRad), 1e-9);
   EXPECT_EQ(CountContaining(U8(u8"結合・閉合ﾄﾗﾊﾞｰｽの計算はまだ使えません")), 1);
+}
+
+TEST_F(FieldBookCalculationTest, ClosurePassesCorrectTurnsByTheirShares) {
+  // A turn of a closed block at a station at (100, 200), height 10, oriented
+  // at 0, instrument height 1.5: 100 m level at a reading of 90 degrees.
+  traverse::State& t = app.traverse;
+  points::Store& p = app.points;
+  const auto setUp = [&](double pass) {
+    Book({Sight('T', 100, 90, 90, 1.5, "T1", 1.4)});
+    p.FromPointX = 100;
+    p.FromPointY = 200;
+    p.LegDirection = 0;
+    t.UnorientedStation = 0;
+    t.ObservationStationHeight = 10;
+    app.fieldbook.ObservationInstrumentHeight = 1.5;
+    t.StationInstrumentHeight = 1.5;
+    t.TraverseInputKind = 4;
+    t.ClosurePass = pass;
+    t.AngleCorrectionShare = 10.0 / 3600;
+    t.MisclosureX = 0.02;
+    t.MisclosureY = -0.01;
+    t.MisclosureZ = 0.005;
+    t.CumulativeDistance = 200;
+    t.CalculationKind = 1;
+    t.NewPointStartNumber = 3;
+    t.FieldBookRecordIndex = 1;
+    t.FieldBookRecordKind = "T";
+    app.fieldbook.VerticalAngleText = " ";
+    t.DistancePromptFlag = 0;
+  };
+  const double azimuth = 90 + 10.0 / 3600;
+  // Pass 3: the angle share, and the compass-rule shares of a leg of half the
+  // total length: half of each misclosure.
+  setUp(3);
+  ProcessFieldBookObservation(app);
+  EXPECT_NEAR(p.PointX(3), 100 + 100 * std::cos(azimuth * kRad) + 0.01, 1e-9);
+  EXPECT_NEAR(p.PointY(3), 200 + 100 * std::sin(azimuth * kRad) - 0.005, 1e-9);
+  EXPECT_NEAR(p.PointZ(3), 10 + 1.5 - 1.5 + 0.0025, 1e-9);
+  EXPECT_EQ(t.CorrectionSumMmX, 10);
+  EXPECT_EQ(t.CorrectionSumMmY, -5);
+  EXPECT_NEAR(t.CumulativeAngleCorrection, 10.0 / 3600, 1e-12);
+  // The station moved onto the adjusted point, oriented back along the leg.
+  EXPECT_NEAR(p.LegDirection, azimuth + 180, 1e-9);
+  EXPECT_EQ(p.FromPointX, p.PointX(3));
+  EXPECT_NEAR(t.ObservationStationHeight, 10.0025, 1e-9);
+  EXPECT_EQ(app.fieldbook.ObservationInstrumentHeight, 1.4);
+  const std::vector<std::string> lines = BufferLines();
+  EXPECT_TRUE(Holds(lines, "m=    0-00-10  x=      0.010  y=     -0.005  z=      0.003")) << lines.size();
+  // Pass 2 (ZD 5): the angle share only, nothing registered or printed.
+  ForgetRegistered();
+  ResetPrintBuffer(app);
+  app.settings.ZD = 5;
+  setUp(2);
+  ProcessFieldBookObservation(app);
+  EXPECT_EQ(RegisteredCount(), 0);
+  EXPECT_NEAR(p.FromPointX, 100 + 100 * std::cos(azimuth * kRad), 1e-9);
+  EXPECT_NEAR(p.FromPointY, 200 + 100 * std::sin(azimuth * kRad), 1e-9);
+  EXPECT_TRUE(BufferLines().empty());
 }
 
 // ---- The reference section ----
