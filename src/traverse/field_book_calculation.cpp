@@ -42,11 +42,12 @@ double KindDigitOf(const std::string& kind) {
   return kind.size() == 1 && kind[0] >= '1' && kind[0] <= '9' ? kind[0] - '0' : 0;
 }
 
+// A station's or run's menu; a negative answer passes the records over as 0 does.
 double AskMenu(App& app, const char* prompt, int guide) {
   RtPrintStr(prompt, false);
   app.input.GuideNumber = guide;
   InputMenuChoice(app);
-  return app.input.AnswerValue;
+  return app.input.AnswerValue < 0 ? 0 : app.input.AnswerValue;
 }
 
 void ResetLevellingRun(App& app) {
@@ -72,9 +73,8 @@ void StartLevellingRun(App& app) {
           AskMenu(app, "計算  1:登録無し  2:ｲﾝﾎﾟｰﾄ  3:XY登録  4:XZ登録 1", kGuideLevellingOnce);
       t.LevellingRegistrationChoice = app.input.Answer.empty() ? 1 : choice;
       if (t.LevellingRegistrationChoice == 1) t.LevellingRegistrationChoice = kNoRegistrationAnswered;
-      t.RegistrationChoice = t.LevellingRegistrationChoice;
       // A 0 passes this run only.
-      if (t.LevellingRegistrationChoice <= 0) t.LevellingRegistrationChoice = 0;
+      t.RegistrationChoice = t.LevellingRegistrationChoice;
       return;
     }
     t.RegistrationChoice = t.LevellingRegistrationChoice;
