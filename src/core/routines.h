@@ -74,6 +74,7 @@ struct ProgramRoutines {
   Routine AskNewPointStartNumber = nullptr;
   Entry TraverseKindsMenu = nullptr;
   Entry TraverseObservationHeader = nullptr;
+  Entry FieldBookCalculation = nullptr;
 
   // Areas.
   Routine AddPointToRunningArea = nullptr;

@@ -21,13 +21,6 @@ namespace {
 constexpr int kGuideMenu = 219;
 constexpr int kGuideClear = 17;
 
-// TEMPORARY: choices whose subsystems come later say so and show the menu again.
-Jump NotAvailableYet(App&, const char* what) {
-  RtPrintStr("", true);
-  RtPrintStr(what, true);
-  return {FieldBookMenu};
-}
-
 }  // namespace
 
 Jump FieldBookMenu(App& app) {
@@ -50,7 +43,7 @@ Jump FieldBookMenu(App& app) {
     case 1:
       return {ConfirmClearFieldBook};
     case 2:
-      return NotAvailableYet(app, " 野帳計算はまだ使えません");
+      return {EntryOf(Routines().FieldBookCalculation)};
     case 3:
       return {FieldBookInput};
     case 4:

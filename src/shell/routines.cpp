@@ -29,6 +29,7 @@
 #include "shell/mouse_calibration.h"
 #include "shell/program.h"
 #include "shell/settings_screen.h"
+#include "traverse/field_book_calculation.h"
 #include "traverse/inverse_report.h"
 #include "traverse/new_point_start.h"
 #include "traverse/open_reverse_traverse.h"
@@ -88,6 +89,7 @@ void InstallProgramRoutines() {
   r.AskNewPointStartNumber = AskNewPointStartNumber;
   r.TraverseKindsMenu = TraverseKindsMenu;
   r.TraverseObservationHeader = TraverseObservationHeader;
+  r.FieldBookCalculation = FieldBookCalculation;
 
   r.AddPointToRunningArea = AddPointToRunningArea;
   r.LoadParcelVertexCyclic = LoadParcelVertexCyclic;

@@ -3,12 +3,19 @@
 #include "core/app.h"
 #include "core/routines.h"
 #include "points/point_input.h"
+#include "points/table.h"
 #include "runtime/console.h"
 #include "runtime/text.h"
 #include "ui/input.h"
 
-void AskNewPointStartNumber(App& app) {
-  if (app.settings.ZD == 1) return;
+namespace {
+
+bool IsTableNumber(const App& app, double n) {
+  return n >= 1 && n <= app.points.PointCapacity && n == static_cast<int>(n);
+}
+
+// The question once: true when its answer settled NewPointStartNumber.
+bool AskOnce(App& app) {
   points::Store& p = app.points;
   traverse::State& t = app.traverse;
   const double proposal = p.NextPointNumber;
@@ -21,13 +28,30 @@ void AskNewPointStartNumber(App& app) {
   if (answer == "N") JumpTo(EntryOf(Routines().RepeatLastCommand));
   if (answer == "L") {
     p.NextPointNumber = proposal;
+    const double orientation = p.LegDirection;  // the table's cursor shares it
     ShowCoordinateTableFrom(app);
+    p.LegDirection = orientation;
     t.NewPointStartNumber = p.TablePointNumber;
-    return;
+    return true;
   }
-  // Only a number of the table is taken; anything else keeps the proposal.
-  const double n = app.input.AnswerValue;
-  if (!answer.empty() && n >= 1 && n <= p.PointCapacity && n == static_cast<int>(n)) {
-    t.NewPointStartNumber = n;
+  if (answer.empty()) return true;
+  // Only a number of the table is taken; anything else is said and asked again,
+  // so that no point is ever written outside the table.
+  if (!IsTableNumber(app, app.input.AnswerValue)) {
+    ReportPointNumberOutOfRange(app);
+    return false;
   }
+  t.NewPointStartNumber = app.input.AnswerValue;
+  return true;
+}
+
+}  // namespace
+
+void AskNewPointStartNumber(App& app) {
+  if (app.settings.ZD != 1) {
+    while (!AskOnce(app)) {
+    }
+  }
+  app.traverse.PointCountAtStart = app.points.PointCount;
+  app.traverse.RunFirstPointNumber = app.traverse.NewPointStartNumber;
 }

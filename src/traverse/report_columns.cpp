@@ -144,14 +144,33 @@ std::string traverse::ReportHeaderOf(const App& app, int last) {
   return header;
 }
 
-void AskReverseTraversePrintMode(App& app) {
+namespace {
+
+// The print-mode question; its answer's value.
+double AskPrintMode(App& app) {
   RtPrintStr("", true);
   RtPrintStr(" 印刷ﾓｰﾄﾞ選択   1:簡易   2:標準   3:項目変更  1", false);
   app.input.GuideNumber = kGuidePrintMode;
   InputMenuChoice(app);
-  if (app.input.AnswerValue > 1) {
-    app.traverse.ReverseTraversePrintMode = app.input.AnswerValue;
+  return app.input.AnswerValue;
+}
+
+}  // namespace
+
+void AskReverseTraversePrintMode(App& app) {
+  const double mode = AskPrintMode(app);
+  if (mode > 1) {
+    app.traverse.ReverseTraversePrintMode = mode;
     SetUpReverseTraverseColumns(app);
+  }
+}
+
+void AskCalculationPrintMode(App& app) {
+  app.traverse.CalculationPrintMode = 0;
+  const double mode = AskPrintMode(app);
+  if (mode > 1) {
+    app.traverse.CalculationPrintMode = mode;
+    SetUpTraverseReportColumns(app);
   }
 }
 
@@ -273,6 +292,7 @@ void ParseStationRecord(App& app) {
   t.ParsedStationName = longForm ? columns::Columns(record, 2, 17) : columns::Columns(record, 2, 9);
   t.ParsedBacksightName = longForm ? columns::Columns(record, 19, 34) : columns::Columns(record, 11, 18);
   t.StationInstrumentHeight = longForm ? columns::ColumnValue(record, 36, 42) : columns::ColumnValue(record, 20, 26);
+  app.fieldbook.ObservationInstrumentHeight = t.StationInstrumentHeight;
 }
 
 void ShowStationRecord(App& app) {

@@ -33,6 +33,11 @@ std::string ReportHeaderOf(const App& app, int last);
 // (SetUpReverseTraverseColumns); anything else keeps the simple layout.
 void AskReverseTraversePrintMode(App& app);
 
+// The same question for the traverse calculation: CalculationPrintMode := 0,
+// and an answer above 1 becomes it and sets up the calculation's columns
+// (SetUpTraverseReportColumns).
+void AskCalculationPrintMode(App& app);
+
 // The 18 columns of the reverse traverses (0 to 17) with their defaults (ZE 3
 // adds Ｚ, 斜距離 and 斜角); the selection screen unless the print mode is exactly
 // 2; ReportHeaderLine from the columns on; with any of ｚ, 追加距離, 斜距離,
@@ -61,6 +66,6 @@ void ShowStationRecord(App& app);
 // The station record at FieldBookRecordIndex: the long form (more than 40 bytes
 // trimmed) has the station in bytes 2-17, the back-sight in 19-34 and the
 // instrument height in 36-42; the short form 2-9, 11-18 and 20-26. Leaves
-// ParsedStationName, ParsedBacksightName and StationInstrumentHeight (0 for a
-// blank field).
+// ParsedStationName, ParsedBacksightName, and the instrument height (0 for a
+// blank field) as both StationInstrumentHeight and ObservationInstrumentHeight.
 void ParseStationRecord(App& app);

@@ -58,7 +58,8 @@ struct State {
   RtTable<std::string> ReportColumnTitle{40};
   RtTable<double> ReportColumnOn{40};
   RtTable<double> ReportColumnWidth{40};
-  // The first number of the points a calculation computes from a start number.
+  // The number under which a calculation registers its next computed point
+  // (the start number first).
   double NewPointStartNumber = 0;
   // The observation set-up: the station's height used by the height
   // computations, the instrument height given at the set-up (0 switches heights
@@ -111,6 +112,56 @@ struct State {
   std::string ParsedBacksightName;
   // The station's name in the first column of a calculation's sight line.
   std::string ReportStationName;
+  // The field-book calculation: its kind (1 continuous, 2 single, 3 manual),
+  // what the last station or levelling menu chose (0 pass the records over to
+  // the next station or run start; 1 compute; 2 ask a zero direction first;
+  // for a levelling run 1, 1.1, 2, 3, 4), the choice the continuous kind keeps
+  // for its levelling runs (0 none yet), the last record it walks, and 1 once
+  // the print mode has been asked.
+  double CalculationKind = 0;
+  double RegistrationChoice = 0;
+  double LevellingRegistrationChoice = 0;
+  double FieldBookRecordLimit = 0;
+  double PrintModeAsked = 0;
+  // The name a point is looked up by in the point table.
+  std::string LookupName;
+  // What the start number of a calculation's points found: the first number
+  // and the point count at that moment, so that the points can be undone.
+  double RunFirstPointNumber = 0;
+  double PointCountAtStart = 0;
+  // The orientation at the end of a station's set-up, and the point a closed
+  // traverse must close on (its station).
+  double StationReferenceAzimuth = 0;
+  double TiePointX = 0;
+  double TiePointY = 0;
+  double TiePointZ = 0;
+  // The closure of a connecting or closed block: its pass (0 none, 1 angles, 2
+  // distances, 3 adjustment), the angle share per turn (degrees), the
+  // misclosures (known minus computed, rounded), the record of the tie point
+  // and its name, and the sums the adjustment pass keeps.
+  double ClosurePass = 0;
+  double AngleCorrectionShare = 0;
+  double MisclosureX = 0;
+  double MisclosureY = 0;
+  double MisclosureZ = 0;
+  double TieRecordIndex = 0;
+  std::string TiePointName;
+  double CumulativeAngleCorrection = 0;
+  double CorrectionSumX = 0;
+  double CorrectionSumY = 0;
+  double CorrectionSumMmX = 0;
+  double CorrectionSumMmY = 0;
+  double CorrectionSumMmZ = 0;
+  // The levelling readings of the run in hand, and the run's own state.
+  double StaffReading = 0;
+  double CollimationHeight = 0;
+  double PreviousLevelHeight = 0;
+  double LevelDifference = 0;
+  double MillimetreFactor = 1000;
+  double EvenRoundingFactor = 500;
+  double LevellingPassCounter = 0;
+  double LevellingPass = 0;
+  std::string LevellingRunLabel;
   // The held-back line of the open reverse traverse's column report: where its
   // angle column starts, the angle the next leg brings, and the line itself.
   double AngleColumnStart = 0;

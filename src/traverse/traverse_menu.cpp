@@ -8,6 +8,7 @@
 #include "fieldbook/book_file.h"
 #include "fieldbook/browser.h"
 #include "runtime/console.h"
+#include "traverse/field_book_calculation.h"
 #include "traverse/open_reverse_traverse.h"
 #include "traverse/report_columns.h"
 #include "traverse/station_loop.h"
@@ -47,14 +48,6 @@ traverse::KindsTarget traverse::KindsMenuTarget(double answer) {
 namespace {
 
 Jump ResultMenu() { return {EntryOf(Routines().ShowResultMenu)}; }
-
-// TEMPORARY: the field-book calculation comes later; it says so and ends in the
-// result menu.
-Jump NotAvailableYet(const char* what) {
-  RtPrintStr("", true);
-  RtPrintStr(what, true);
-  return ResultMenu();
-}
 
 // Choice 7, shown nowhere on the menu: the reverse traverses' column set-up on
 // its own; the header it writes stays in the report of the result menu.
@@ -140,7 +133,7 @@ Jump TraverseKindsMenu(App& app) {
     case KindsTarget::Print:
       return {PrintRawFieldBook};
     case KindsTarget::Calculate:
-      return NotAvailableYet(" 野帳計算はまだ使えません");
+      return {StartFieldBookCalculation};
     case KindsTarget::ResultMenu:
       break;
   }
