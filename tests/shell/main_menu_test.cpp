@@ -209,10 +209,10 @@ TEST_F(MainMenuTest, PendingSearchMarkIsDrawnOnce) {
 }
 
 TEST_F(MainMenuTest, PendingProfileGoesToItsSettingsWithoutTheMenu) {
-  app.shell.ProfilePending = 1;
+  app.profile.ProfileSetupPending = 1;
   const Jump next = MainMenu(app);  // asks nothing: no script is needed
-  EXPECT_EQ(next.next, CommandNotAvailable);
-  EXPECT_EQ(app.shell.ProfilePending, 0);
+  EXPECT_EQ(next.next, Routines().ShowProfileSettingsMenu);
+  EXPECT_EQ(app.profile.ProfileSetupPending, 0);
   EXPECT_EQ(app.profile.ProfileMode, 1);
   EXPECT_EQ(app.lines.PaperWidth, 0.841);
   EXPECT_EQ(app.lines.PaperHeight, 0.594);
