@@ -180,6 +180,9 @@ Jump ChooseProfileType(App& app) {
   // A clicked "3:簡易" names the type; a typed 3 leaves the name empty.
   const std::string& copy = app.input.AnswerCopy;
   s.ProfileTypeName = copy.size() > 2 ? FirstBytes(copy.substr(2), 10) : "";
+  // The name is a field of the job file's comma list: a comma in it would shift
+  // every field after it and make the saved job unreadable.
+  std::erase(s.ProfileTypeName, ',');
   const int choice = cad::ChoiceOf(app.input.AnswerValue);
   if (choice >= 1 && choice <= 6) {
     profile::LoadProfilePreset(s, choice);

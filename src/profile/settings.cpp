@@ -192,23 +192,23 @@ Jump ShowProfileSettingsMenu(App& app) {
 
 void ShowProfileStatus(App& app) {
   const profile::State& s = app.profile;
-  auto piece = [](std::string_view text, int colour) {
+  auto show = [](std::string_view text, int colour) {
     RtColor(colour);
     RtPrintStr(text, false);
   };
-  piece("   縦断描画", kNormal);
+  show("   縦断描画", kNormal);
   if (s.ProfileMode == 0) {
-    piece("  ON ", kNormal);
-    piece("OFF", kCurrent);
+    show("  ON ", kNormal);
+    show("OFF", kCurrent);
   } else {
-    piece("  ", kNormal);
-    piece("ON", kCurrent);
-    piece(" OFF", kNormal);
+    show("  ", kNormal);
+    show("ON", kCurrent);
+    show(" OFF", kNormal);
   }
-  piece("   ﾀｲﾌﾟ=", kNormal);
-  piece(s.ProfileTypeName, kCurrent);
+  show("   ﾀｲﾌﾟ=", kNormal);
+  show(s.ProfileTypeName, kCurrent);
   RtLocate(36, RtCsrlin());
-  piece("縦比率＝", kNormal);
+  show("縦比率＝", kNormal);
   RtColor(kCurrent);
   // A ratio of 0 from an older file has no reciprocal to show.
   const double ratio = app.view.VerticalRatio;

@@ -238,6 +238,16 @@ TEST_F(ProfileViewTest, HeightScaleTicks) {
   }
 }
 
+TEST_F(ProfileViewTest, AScaleTopFarAboveTheDatumEndsTheTicks) {
+  // A typed top of 1E+9 m would tick for ever (and beyond 2^53 m, h + 1 is h).
+  for (double datum : {0.0, 1e17}) {
+    SCOPED_TRACE(datum);
+    app.profile.ProfileDatumLevel = datum;
+    app.profile.ProfileScaleTop = 1e18;
+    EXPECT_LT(Only('L').size(), 10100u);
+  }
+}
+
 TEST_F(ProfileViewTest, TextSizeAndWhenTextsAreLeftOut) {
   EXPECT_EQ(profile::ProfileTextSize(1), 1);
   EXPECT_EQ(profile::ProfileTextSize(4.99), 1);

@@ -138,6 +138,10 @@ TEST_F(ProfileEditorTest, ItemsBeyondTheNamesAreRefusedBeforeTheyAreStored) {
   Edit("\n12.5\n2.5\nQ\n");
   EXPECT_EQ(app.profile.ProfileRowHeight(0), 12);
   EXPECT_EQ(app.profile.ProfileItemDigits(5), 2);
+  // A height beyond the table's 16-bit entries is refused and the old one kept.
+  Edit("\n40000\n\nQ\n");
+  EXPECT_EQ(CountContaining(U8(u8"値が大きすぎます")), 1);
+  EXPECT_EQ(app.profile.ProfileRowHeight(0), 12);
   // The free height follows the edited table.
   EXPECT_EQ(app.profile.ProfileFreeHeight, -(12 + 12 + 12 + 15 + 15 + 15 + 12 + 15 + 15) - 5 - 8 - 10);
 }
@@ -158,6 +162,12 @@ TEST_F(ProfileEditorTest, AClickedTypeNamesItAndATypedNumberLeavesTheNameEmpty) 
   EXPECT_EQ(app.input.AnswerCopy, "3:簡易");
   EXPECT_EQ(app.profile.ProfileTypeName, "簡易");
   EXPECT_EQ(app.profile.ProfileLastRow, 3);
+
+  // A comma typed into the name is left out: the job file lists it between commas.
+  Answers("1 a,b\n");
+  ChooseProfileType(app);
+  EXPECT_EQ(app.profile.ProfileTypeName, "ab");
+  EXPECT_EQ(app.profile.ProfileLastRow, 8);
 }
 
 // The many-line type shows items 16 to 19 with 3 decimals and the editor reaches

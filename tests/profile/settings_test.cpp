@@ -102,6 +102,12 @@ TEST_F(ProfileSettingsTest, ScalesSetTheRatioAndTheStatusShowsItsReciprocal) {
   ForgetTranscript();
   Run(ShowProfileSettingsMenu, "\n");
   EXPECT_GE(CountContaining(U8(u8"縦比率＝ 5")), 1);
+
+  // A ratio of 0 read from a file has no reciprocal: the line says so.
+  app.view.VerticalRatio = 0;
+  ForgetTranscript();
+  Run(ShowProfileSettingsMenu, "\n");
+  EXPECT_GE(CountContaining(U8(u8"縦比率＝ -")), 1);
 }
 
 TEST_F(ProfileSettingsTest, ScalesThatWouldDivideByZeroAreAskedAgain) {

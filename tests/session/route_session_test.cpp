@@ -154,6 +154,10 @@ TEST(RouteSession, PlanProfileConversionIsSavedAndReloaded) {
   EXPECT_NE(prn.find("92"), std::string::npos);
   // The profile line starts at its first point.
   EXPECT_FALSE(sen.empty());
+  // The reloaded section opens its settings at the next main menu, with the
+  // conversion's ratio 0.2 shown as 5.
+  EXPECT_TRUE(Has(transcript, U8(u8" 1:描画ON,OFF  2:縮尺  3:位置設定  4:項目変更  5:縦断勾配 "))) << transcript;
+  EXPECT_TRUE(Has(transcript, U8(u8"縦比率＝ 5"))) << transcript;
 }
 
 TEST(RouteSession, WidthStakesOnAStraightAClothoidAndAnArcWithAPlusPoint) {

@@ -13,6 +13,7 @@
 #include "cogo/coordinate_menu.h"
 #include "core/app.h"
 #include "core/point_names.h"
+#include "core/routines.h"
 #include "fieldbook/book.h"
 #include "files/result.h"
 #include "points/table.h"
