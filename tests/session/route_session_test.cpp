@@ -133,8 +133,10 @@ std::vector<std::string> FilesIn(const TempFolder& folder) {
 TEST(RouteSession, PlanProfileConversionIsSavedAndReloaded) {
   const TempFolder data, windows, io;
   // Conversion 2 (plan profile), the proposed start number; the job in memory
-  // not saved, the profile saved under the proposed name and read back.
-  const int status = fixture_points::Run(std::string(kRouteInput) + "4\n2\n\nN\n!ok\n", RouteJob(), data, windows, io);
+  // not saved, the profile saved under the proposed name and read back; Enter
+  // at the result menu leads to the main menu, which opens the section settings.
+  const int status =
+      fixture_points::Run(std::string(kRouteInput) + "4\n2\n\nN\n!ok\n\n", RouteJob(), data, windows, io);
   const std::string transcript = ReadHostFile(io / "out");
   ASSERT_EQ(status, 0) << ReadHostFile(io / "err") << transcript;
   std::string prn, sen;
