@@ -22,13 +22,6 @@ namespace {
 
 constexpr int kGuideCadMenu = 155;
 
-// NOT AVAILABLE YET: the longitudinal-section settings (2) and the drawing
-// output (6) come with their subsystems; until then the choice says so.
-constexpr Entry kProfileSettings = nullptr;
-constexpr Entry kDxfMenu = nullptr;
-
-Jump Go(Entry entry) { return {entry != nullptr ? entry : EntryOf(Routines().CommandNotAvailable)}; }
-
 }  // namespace
 
 namespace cad {
@@ -81,7 +74,7 @@ Jump CadMenu(App& app) {
   InputMenuChoice(app);
   switch (RtWhole(app.input.AnswerValue)) {
     case 1: return {ConnectionLineEditor};
-    case 2: return Go(kProfileSettings);
+    case 2: return {EntryOf(Routines().ShowProfileSettingsMenu)};
     case 3: return {PlotView};
     case 4: return {DrawingSettingsMenu};
     case 5: return {PrintMenu};

@@ -107,6 +107,9 @@ struct ProgramRoutines {
   Routine DrawPaperFrame = nullptr;
   Routine DrawParcelLabels = nullptr;
   Routine DrawProfileView = nullptr;
+
+  // Longitudinal sections.
+  Entry ShowProfileSettingsMenu = nullptr;
 };
 
 // The one table of the program.

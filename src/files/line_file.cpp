@@ -135,9 +135,12 @@ std::string NumberList(std::initializer_list<double> values) {
   return text;
 }
 
+// Entries 0 to 16 as they have always been written, then the rest of the
+// table (17 to 32), which older readers pass over: the item editor reaches rows
+// up to 20 and the line-type items 17 to 25 have decimals of their own.
 std::string RowTableList(const RtTable<int16_t>& table) {
   std::string text;
-  for (int k = 0; k <= 16; ++k) text += "," + RtNumText(table(k));
+  for (int k = 0; k <= table.Bound(); ++k) text += "," + RtNumText(table(k));
   return text;
 }
 
@@ -296,6 +299,11 @@ class FieldStream {
     const std::string_view text = std::string_view(text_).substr(field.begin, field.length);
     if (text != "\x03" && text != "\x1a" && HoldsControlCharacter(text)) RtRaise(kErrTypeMismatch);
     return text;
+  }
+
+  // True when the line of the field read last holds another field.
+  bool MoreOnLine() const {
+    return next_ > 0 && !AtEnd() && fields_[next_].line == fields_[next_ - 1].line;
   }
 
   // Passes over the fields left on the line of the field read last.
@@ -504,8 +512,10 @@ class ConnectionLineReader {
     }
   }
 
+  // Entries 0 to 16, then those the record carries beyond them on its line.
   void ReadRowTable(RtTable<int16_t>& table) {
     for (int k = 0; k <= 16; ++k) table(k) = in_.NextInteger();
+    for (int k = 17; k <= table.Bound() && in_.MoreOnLine(); ++k) table(k) = in_.NextInteger();
   }
 
  public:

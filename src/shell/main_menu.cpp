@@ -14,6 +14,7 @@
 #include "core/app.h"
 #include "core/constants.h"
 #include "core/point_names.h"
+#include "core/routines.h"
 #include "core/sound.h"
 #include "fieldbook/book.h"
 #include "files/coordinate_management.h"
@@ -44,9 +45,6 @@ constexpr double kFullMenuHeight = 90;
 // Above these heights an empty line follows the menu, and the job path is shown.
 constexpr double kMenuGapHeight = 126;
 constexpr double kJobPathHeight = 144;
-
-// Entry of the longitudinal-section settings, not built yet.
-constexpr Entry kShowProfileSettingsMenu = CommandNotAvailable;
 
 // Main-menu commands 1 to 13. A command whose subsystem is not built yet says so.
 constexpr std::array<Entry, 13> kCommands = {
@@ -152,12 +150,13 @@ Jump MainMenu(App& app) {
   if (height > kJobPathHeight) PrintJobPath(app);
   RtSetLineStyle(RtWindowId::View, 0);
   if (app.shell.SearchMarkPending == 1) DrawSearchMark(app);
-  if (app.shell.ProfilePending == 1) {
-    app.shell.ProfilePending = 0;
+  // A section just written into the job opens its settings once.
+  if (app.profile.ProfileSetupPending == 1) {
+    app.profile.ProfileSetupPending = 0;
     app.profile.ProfileMode = 1;
     app.lines.PaperWidth = 0.841;
     app.lines.PaperHeight = 0.594;
-    return {kShowProfileSettingsMenu};
+    return {EntryOf(Routines().ShowProfileSettingsMenu)};
   }
   PrintMenuText(height);
 

@@ -26,6 +26,7 @@
 #include "points/selection.h"
 #include "profile/drawing.h"
 #include "profile/item_names.h"
+#include "profile/settings.h"
 #include "shell/mouse_calibration.h"
 #include "shell/program.h"
 #include "shell/settings_screen.h"
@@ -116,4 +117,6 @@ void InstallProgramRoutines() {
   r.DrawPaperFrame = DrawPaperFrame;
   r.DrawParcelLabels = DrawParcelLabels;
   r.DrawProfileView = DrawProfileView;
+
+  r.ShowProfileSettingsMenu = ShowProfileSettingsMenu;
 }

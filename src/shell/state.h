@@ -59,7 +59,6 @@ struct ShellState {
   double SearchPointX = 0;
   double SearchPointY = 0;
   std::string SearchPointName;
-  double ProfilePending = 0;
   double DistanceDecimals = 3;
   double DefaultHeightDifference = 2e-8;
   double PlanViewFlag = 0;

@@ -122,7 +122,7 @@ Jump EndPolygonSection(App& app, double pointCountBefore) {
   // The new job takes its lines from the profile points' attributes.
   RtKill(files::JobFilePath(app, ".SEN"));
   app.job.ConnectionFileFound = 0;
-  app.shell.ProfilePending = 1;
+  app.profile.ProfileSetupPending = 1;
   app.profile.ProfileVerticalScale = 1000;
   app.profile.ProfileHorizontalScale = 1000;
   app.job.FileMenuChoice = 3;  // read as the job, from point 1

@@ -62,7 +62,7 @@ TEST_F(CadMenuTest, ChoicesGoToTheirTasks) {
     Entry next;
   };
   for (const Case c : {Case{"1", ConnectionLineEditor}, Case{"3", PlotView},
-                       Case{"2", Routines().CommandNotAvailable},
+                       Case{"2", Routines().ShowProfileSettingsMenu},
                        Case{"4", DrawingSettingsMenu}, Case{"5", PrintMenu},
                        Case{"6", Routines().ShowDxfMenu}, Case{"7", ShowResultMenu}}) {
     SCOPED_TRACE(c.answer);

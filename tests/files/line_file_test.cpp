@@ -120,7 +120,7 @@ TEST_F(LineFileTest, RoundTripGivesTheSameTables) {
   app.profile.ProfileSettingsInitialised = 1;
   app.profile.ProfileFlagNumbers = 1;
   app.view.VerticalRatio = 5;
-  for (int k = 0; k <= 16; ++k) {
+  for (int k = 0; k <= 32; ++k) {
     app.profile.ProfileRowItem(k) = static_cast<int16_t>(k + 1);
     app.profile.ProfileRowHeight(k) = static_cast<int16_t>(10 + k);
     app.profile.ProfileItemDigits(k) = static_cast<int16_t>(k % 4);
@@ -155,7 +155,7 @@ TEST_F(LineFileTest, RoundTripGivesTheSameTables) {
   EXPECT_EQ(s.ProfileSettingsInitialised, 1);
   EXPECT_EQ(s.ProfileFlagNumbers, 1);
   EXPECT_EQ(back.view.VerticalRatio, 5);
-  for (int k = 0; k <= 16; ++k) {
+  for (int k = 0; k <= 32; ++k) {
     EXPECT_EQ(s.ProfileRowItem(k), k + 1);
     EXPECT_EQ(s.ProfileRowHeight(k), 10 + k);
     EXPECT_EQ(s.ProfileItemDigits(k), k % 4);
@@ -163,7 +163,7 @@ TEST_F(LineFileTest, RoundTripGivesTheSameTables) {
   EXPECT_EQ(s.ProfileItemName(1), "測　　点");
 }
 
-TEST_F(LineFileTest, ProfileRecordsCarrySeventeenRowEntriesOnlyForAProfileJob) {
+TEST_F(LineFileTest, ProfileRecordsCarryTheWholeRowTableOnlyForAProfileJob) {
   BuildSmallJob(app);
   SaveConnectionLineFile(app);
   EXPECT_EQ(FileBytes().find("~"), std::string::npos);
@@ -175,8 +175,30 @@ TEST_F(LineFileTest, ProfileRecordsCarrySeventeenRowEntriesOnlyForAProfileJob) {
   const std::size_t row3 = bytes.find("~3,");
   ASSERT_NE(row3, std::string::npos);
   const std::string line = bytes.substr(row3, bytes.find("\r\n", row3) - row3);
-  EXPECT_EQ(std::count(line.begin(), line.end(), ','), 17);
+  EXPECT_EQ(std::count(line.begin(), line.end(), ','), 33);  // entries 0 to 32
   EXPECT_NE(bytes.find("~1, 0 , 0 , 0 , 0 , 0 , 0 , 0 , 0 ,,"), std::string::npos);
+}
+
+// Files written before the row tables grew carry 17 entries a record: they
+// read as before, the entries beyond them keep their values and the record on
+// the next line is not taken for more entries.
+TEST_F(LineFileTest, SeventeenEntryRowRecordsStillRead) {
+  std::string digits = "~3";
+  std::string heights = "~4";
+  for (int k = 0; k <= 16; ++k) {
+    digits += "," + std::to_string(k % 3);
+    heights += "," + std::to_string(20 + k);
+  }
+  WriteFile("*new\r\n" + digits + "\r\n" + heights + "\r\n\x03\r\n");
+  app.profile.ProfileItemDigits(17) = 3;
+  app.profile.ProfileRowHeight(17) = 15;
+  LoadConnectionLineFile(app);
+  ASSERT_EQ(app.job.ConnectionFileFound, 1);
+  EXPECT_EQ(app.profile.ProfileItemDigits(16), 1);
+  EXPECT_EQ(app.profile.ProfileItemDigits(17), 3);
+  EXPECT_EQ(app.profile.ProfileRowHeight(0), 20);
+  EXPECT_EQ(app.profile.ProfileRowHeight(16), 36);
+  EXPECT_EQ(app.profile.ProfileRowHeight(17), 15);
 }
 
 TEST_F(LineFileTest, OnlyAFullSaveWritesTheFile) {

@@ -133,8 +133,10 @@ std::vector<std::string> FilesIn(const TempFolder& folder) {
 TEST(RouteSession, PlanProfileConversionIsSavedAndReloaded) {
   const TempFolder data, windows, io;
   // Conversion 2 (plan profile), the proposed start number; the job in memory
-  // not saved, the profile saved under the proposed name and read back.
-  const int status = fixture_points::Run(std::string(kRouteInput) + "4\n2\n\nN\n!ok\n", RouteJob(), data, windows, io);
+  // not saved, the profile saved under the proposed name and read back; Enter
+  // at the result menu leads to the main menu, which opens the section settings.
+  const int status =
+      fixture_points::Run(std::string(kRouteInput) + "4\n2\n\nN\n!ok\n\n", RouteJob(), data, windows, io);
   const std::string transcript = ReadHostFile(io / "out");
   ASSERT_EQ(status, 0) << ReadHostFile(io / "err") << transcript;
   std::string prn, sen;
@@ -154,6 +156,10 @@ TEST(RouteSession, PlanProfileConversionIsSavedAndReloaded) {
   EXPECT_NE(prn.find("92"), std::string::npos);
   // The profile line starts at its first point.
   EXPECT_FALSE(sen.empty());
+  // The reloaded section opens its settings at the next main menu, with the
+  // conversion's ratio 0.2 shown as 5.
+  EXPECT_TRUE(Has(transcript, U8(u8" 1:描画ON,OFF  2:縮尺  3:位置設定  4:項目変更  5:縦断勾配 "))) << transcript;
+  EXPECT_TRUE(Has(transcript, U8(u8"縦比率＝ 5"))) << transcript;
 }
 
 TEST(RouteSession, WidthStakesOnAStraightAClothoidAndAnArcWithAPlusPoint) {

@@ -13,6 +13,7 @@
 #include "cogo/coordinate_menu.h"
 #include "core/app.h"
 #include "core/point_names.h"
+#include "core/routines.h"
 #include "fieldbook/book.h"
 #include "files/result.h"
 #include "points/table.h"
@@ -209,10 +210,10 @@ TEST_F(MainMenuTest, PendingSearchMarkIsDrawnOnce) {
 }
 
 TEST_F(MainMenuTest, PendingProfileGoesToItsSettingsWithoutTheMenu) {
-  app.shell.ProfilePending = 1;
+  app.profile.ProfileSetupPending = 1;
   const Jump next = MainMenu(app);  // asks nothing: no script is needed
-  EXPECT_EQ(next.next, CommandNotAvailable);
-  EXPECT_EQ(app.shell.ProfilePending, 0);
+  EXPECT_EQ(next.next, Routines().ShowProfileSettingsMenu);
+  EXPECT_EQ(app.profile.ProfileSetupPending, 0);
   EXPECT_EQ(app.profile.ProfileMode, 1);
   EXPECT_EQ(app.lines.PaperWidth, 0.841);
   EXPECT_EQ(app.lines.PaperHeight, 0.594);

@@ -234,7 +234,7 @@ TEST_F(PolygonSectionTest, TheProfileBecomesTheJob) {
   ASSERT_EQ(next, static_cast<Entry>(LoadCoordinateFile));
   EXPECT_EQ(app.settings.ZE, 0);
   EXPECT_EQ(app.settings.ZEG, -1);
-  EXPECT_EQ(app.shell.ProfilePending, 1);
+  EXPECT_EQ(app.profile.ProfileSetupPending, 1);
   EXPECT_EQ(app.traverse.PolygonSectionMode, 0);
 
   LoadCoordinateFile(app);
