@@ -106,6 +106,9 @@ struct ProgramRoutines {
   Routine DrawPaperFrame = nullptr;
   Routine DrawParcelLabels = nullptr;
   Routine DrawProfileView = nullptr;
+
+  // Drawings: the longitudinal section of a DXF plot run.
+  Routine PlotProfileToDxf = nullptr;
 };
 
 // The one table of the program.

@@ -25,6 +25,7 @@
 #include "points/resolver.h"
 #include "points/selection.h"
 #include "profile/drawing.h"
+#include "profile/dxf_section.h"
 #include "profile/item_names.h"
 #include "shell/mouse_calibration.h"
 #include "shell/program.h"
@@ -114,4 +115,6 @@ void InstallProgramRoutines() {
   r.DrawPaperFrame = DrawPaperFrame;
   r.DrawParcelLabels = DrawParcelLabels;
   r.DrawProfileView = DrawProfileView;
+
+  r.PlotProfileToDxf = PlotProfileToDxf;
 }
