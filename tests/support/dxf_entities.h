@@ -66,22 +66,8 @@ struct Drawing {
 };
 
 inline Drawing Read(const std::string& path) {
-  const TempFolder folder;
-  WriteHostFile(folder / "read_entities.py", kScript);
   Drawing d;
-  const std::string command = "/usr/bin/python3 '" + (folder / "read_entities.py") + "' '" + path + "' 2>&1";
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-  if (!pipe) return d;
-  std::string line;
-  std::vector<std::string> lines;
-  for (int c; (c = std::fgetc(pipe.get())) != EOF;) {
-    if (c == '\n') {
-      lines.push_back(line);
-      line.clear();
-    } else {
-      line += static_cast<char>(c);
-    }
-  }
+  const std::vector<std::string> lines = dxf_reader::RunScript(kScript, path);
   for (const std::string& l : lines) {
     d.all += l + "\n";
     std::istringstream in(l);
