@@ -12,7 +12,7 @@ struct App;
 
 namespace dxf {
 
-// The name as the drawing shows it: the part after the first separator (when
+// The name as the drawing shows it: what follows the first separator (when
 // it occurs), from byte `start` on, in full-width characters. A start inside a
 // double-byte character begins at the character after it.
 std::string NameTextOf(const std::string& name, const std::string& separator, double start);

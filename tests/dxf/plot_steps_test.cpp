@@ -1,4 +1,4 @@
-// The pieces of a plot run as pure functions: the point texts and their places,
+// The steps of a plot run as pure functions: the point texts and their places,
 // the choice of a point's mark, the mark shapes by their geometry, the triangle
 // numbers and parcel labels, the work-result column, the mark answers and the
 // checks that ask an answer again. Expected numbers come from the format's
