@@ -49,22 +49,10 @@ void PrintTitleLine(App& app) {
                   true);
 }
 
-std::vector<std::string> PrintBufferLines(App& app) {
-  std::vector<std::string> lines;
-  RtClose(kPrintBuffer);
-  RtOpen(kPrintBuffer, PrintBufferPath(app), RtFileMode::Input);
-  std::string line;
-  while (!RtEof(kPrintBuffer)) {
-    RtLineInputVar(kPrintBuffer, line);
-    lines.push_back(line);
-  }
-  return lines;
-}
-
 // The report below the drawing, page after page.
 void PrintResultText(App& app, double size) {
   const std::vector<cad::PlacedLine> placed = cad::LayOutResultText(
-      PrintBufferLines(app), [](const std::string& line) { return RtTextWidth(kPrinter, line); },
+      files::PrintBufferLines(app), [](const std::string& line) { return RtTextWidth(kPrinter, line); },
       size, cad::PageHeightOf(app), 10 * RtDeviceCaps(kCapPrintableWidthMm),
       10 * RtDeviceCaps(kCapPrintableHeightMm), app.output.ReportHeaderLine);
   int page = 0;

@@ -110,6 +110,8 @@ struct ProgramRoutines {
 
   // Longitudinal sections.
   Entry ShowProfileSettingsMenu = nullptr;
+  // Drawings: the longitudinal section of a DXF plot run.
+  Routine PlotProfileToDxf = nullptr;
 };
 
 // The one table of the program.

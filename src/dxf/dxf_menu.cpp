@@ -11,6 +11,8 @@
 #include "core/sound.h"
 #include "dxf/head.h"
 #include "dxf/mapping.h"
+#include "dxf/plot_run.h"
+#include "dxf/plot_settings.h"
 #include "dxf/records.h"
 #include "files/file_dialogs.h"
 #include "files/result.h"
@@ -66,10 +68,12 @@ std::string DrawingBytes(const std::string& path) {
   return bytes;
 }
 
+Jump GuardedSetUp(App& app) { return dxf::WhileDrawing(app, SetUpDxfDrawing); }
+Jump GuardedAddPlot(App& app) { return dxf::WhileDrawing(app, AddPlotToDxf); }
 Jump GuardedLaunchCad(App& app) { return dxf::WhileDrawing(app, LaunchCad); }
 Jump GuardedExit(App& app) { return dxf::WhileDrawing(app, ExitDxfMenu); }
 
-// NOT AVAILABLE YET: the plot settings (1, 2) and the added lines (3).
+// NOT AVAILABLE YET: the added lines (3).
 Jump ChoiceNotAvailable(App&) {
   RtPrintStr(" この機能はまだ使えません", true);
   return {ReturnToDxfMenu};
@@ -195,9 +199,7 @@ void PlotDxfWithDefaults(App& app) {
     d.ShowPointEntity = 0;
     d.MarkSize = 1.0;
   }
-  // NOT AVAILABLE YET: the plot run of the selection; until it comes the
-  // defaults are set and the plot counts as made, so that it runs once.
-  d.DxfPlotted = 1;
+  PlotDrawingToDxf(app);
 }
 
 void FinishDxfFile(App& app) {
@@ -234,8 +236,8 @@ Jump ReturnToDxfMenu(App& app) {
   InputMenuChoice(app);
   if (!app.input.Answer.empty()) d.DxfMenuChoice = app.input.AnswerValue;
   switch (dxf::MenuChoiceOf(d.DxfMenuChoice)) {
-    case 1:
-    case 2:
+    case 1: return {GuardedSetUp};
+    case 2: return {GuardedAddPlot};
     case 3: return {ChoiceNotAvailable};
     case 4: return {GuardedLaunchCad};
     default: return {GuardedExit};

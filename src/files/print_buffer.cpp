@@ -174,6 +174,22 @@ class PagedCopyWriter {
 
 std::string PrintBufferPath(const App& app) { return app.shell.DataFolder + "PRINTR.DAT"; }
 
+namespace files {
+
+std::vector<std::string> PrintBufferLines(App& app) {
+  std::vector<std::string> lines;
+  RtClose(kPrintBuffer);
+  RtOpen(kPrintBuffer, PrintBufferPath(app), RtFileMode::Input);
+  std::string line;
+  while (!RtEof(kPrintBuffer)) {
+    RtLineInputVar(kPrintBuffer, line);
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+}  // namespace files
+
 void ResetPrintBuffer(App& app) {
   RtClose(kPrintBuffer);
   const std::string path = PrintBufferPath(app);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/control.h"
 
@@ -38,6 +39,10 @@ void BuildPagedCopy(App& app);
 void PrintPagedCopy(App& app);
 
 namespace files {
+
+// The print buffer's lines (CR LF removed), read as file 5 from its first line
+// to its end; file 5 stays open for reading.
+std::vector<std::string> PrintBufferLines(App& app);
 
 // Body lines per page for `measuredLines`, the first count of empty printer
 // lines that passes the page height: 4 fewer, down to a multiple of 5.

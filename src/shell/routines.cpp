@@ -25,6 +25,7 @@
 #include "points/resolver.h"
 #include "points/selection.h"
 #include "profile/drawing.h"
+#include "profile/dxf_section.h"
 #include "profile/item_names.h"
 #include "profile/settings.h"
 #include "shell/mouse_calibration.h"
@@ -119,4 +120,5 @@ void InstallProgramRoutines() {
   r.DrawProfileView = DrawProfileView;
 
   r.ShowProfileSettingsMenu = ShowProfileSettingsMenu;
+  r.PlotProfileToDxf = PlotProfileToDxf;
 }

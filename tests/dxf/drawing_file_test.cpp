@@ -102,6 +102,7 @@ TEST(DxfDrawingFile, TheLifeOfTheDrawingEventByEvent) {
   app.view.PlotOriginX = -1234.5;
   app.view.PlotOriginY = 567.25;
   app.settings.VX = "/bin/true";  // a program of this host; headless, it is only recorded
+  app.output.ResultsPlaced = 1;  // no work result waits to be placed
   const std::string head = dxf_golden::Head(" 841 ", " 594 ", false);
   const std::string drawing = folder / "KOJI1.DXF";
   const std::string copy = folder / "K.DXF";
@@ -180,7 +181,10 @@ TEST(DxfDrawingFile, AnErrorInAStepEndsTheDrawingSoThatReadersTakeIt) {
 }
 
 TEST(DxfDrawingFile, TheDefaultPlotSetsThePlanOrSectionDefaultsOnce) {
+  const TempFolder folder;
   App app;
+  app.dxf.DrawingPath = folder / "PLAN.DXF";
+  app.output.ResultsPlaced = 1;
   app.lines.ScaleDenominator = 500;
   app.dxf.TextSize = -1;
   PlotDxfWithDefaults(app);
@@ -194,6 +198,8 @@ TEST(DxfDrawingFile, TheDefaultPlotSetsThePlanOrSectionDefaultsOnce) {
   EXPECT_EQ(app.dxf.TextSize, 2.4);
 
   App section;
+  section.dxf.DrawingPath = folder / "SECTION.DXF";
+  section.output.ResultsPlaced = 1;
   section.lines.ScaleDenominator = 500;
   section.profile.ProfileMode = 1;
   PlotDxfWithDefaults(section);

@@ -32,11 +32,11 @@ for e in doc.modelspace():
         print("entity", e.dxftype(), e.dxf.layer)
 )PY";
 
-// The lines ezdxf prints for the drawing at `path`; "failed" and the message
-// when the reader gave up.
-inline std::vector<std::string> Read(const std::string& path) {
+// The lines a python3 `script` prints for the drawing at `path` (its only
+// argument), its errors among them.
+inline std::vector<std::string> RunScript(const char* script, const std::string& path) {
   const TempFolder folder;
-  WriteHostFile(folder / "read_dxf.py", kScript);
+  WriteHostFile(folder / "read_dxf.py", script);
   const std::string command = "/usr/bin/python3 '" + (folder / "read_dxf.py") + "' '" + path + "' 2>&1";
   std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
   std::vector<std::string> lines;
@@ -53,6 +53,10 @@ inline std::vector<std::string> Read(const std::string& path) {
   if (!line.empty()) lines.push_back(line);
   return lines;
 }
+
+// The lines ezdxf prints for the drawing at `path`; "failed" and the message
+// when the reader gave up.
+inline std::vector<std::string> Read(const std::string& path) { return RunScript(kScript, path); }
 
 // The lines that begin with `key` and a blank, without them.
 inline std::vector<std::string> With(const std::vector<std::string>& lines, const std::string& key) {
