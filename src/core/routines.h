@@ -110,6 +110,7 @@ struct ProgramRoutines {
 
   // Longitudinal sections.
   Entry ShowProfileSettingsMenu = nullptr;
+
   // Drawings: the longitudinal section of a DXF plot run.
   Routine PlotProfileToDxf = nullptr;
 };
