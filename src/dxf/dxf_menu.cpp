@@ -9,6 +9,7 @@
 #include "core/numeric.h"
 #include "core/routines.h"
 #include "core/sound.h"
+#include "dxf/added_lines.h"
 #include "dxf/head.h"
 #include "dxf/mapping.h"
 #include "dxf/records.h"
@@ -68,8 +69,9 @@ std::string DrawingBytes(const std::string& path) {
 
 Jump GuardedLaunchCad(App& app) { return dxf::WhileDrawing(app, LaunchCad); }
 Jump GuardedExit(App& app) { return dxf::WhileDrawing(app, ExitDxfMenu); }
+Jump GuardedAddLines(App& app) { return dxf::WhileDrawing(app, AddLinesToDxf); }
 
-// NOT AVAILABLE YET: the plot settings (1, 2) and the added lines (3).
+// NOT AVAILABLE YET: the plot settings (1, 2).
 Jump ChoiceNotAvailable(App&) {
   RtPrintStr(" この機能はまだ使えません", true);
   return {ReturnToDxfMenu};
@@ -235,8 +237,8 @@ Jump ReturnToDxfMenu(App& app) {
   if (!app.input.Answer.empty()) d.DxfMenuChoice = app.input.AnswerValue;
   switch (dxf::MenuChoiceOf(d.DxfMenuChoice)) {
     case 1:
-    case 2:
-    case 3: return {ChoiceNotAvailable};
+    case 2: return {ChoiceNotAvailable};
+    case 3: return {GuardedAddLines};
     case 4: return {GuardedLaunchCad};
     default: return {GuardedExit};
   }
