@@ -7,7 +7,6 @@
 #include <benchmark/benchmark.h>
 
 #include <stdlib.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -23,11 +22,6 @@
 
 namespace {
 
-long FileBytes(const std::string& path) {
-  struct stat st {};
-  return stat(path.c_str(), &st) == 0 ? st.st_size : 0;
-}
-
 struct LinesJob {
   LinesJob() {
     char name[] = "/tmp/bench_dxf_lines.XXXXXX";
@@ -35,13 +29,8 @@ struct LinesJob {
     if (fd >= 0) close(fd);
     path = name;
     FillJob(app);
-    // The job's square kilometre on an A1 sheet at 1:2000, its 50 m grid.
-    app.lines.PaperWidth = 0.841;
-    app.lines.PaperHeight = 0.594;
-    app.lines.ScaleDenominator = 2000;
+    PutJobOnSheet(app);
     app.lines.GridInterval = 50;
-    app.view.PlotOriginX = -35010;
-    app.view.PlotOriginY = 11990;
     for (int layer = 0; layer <= 15; ++layer) app.lines.LayerVisible(layer) = 1;
     app.output.ResultsPlaced = 1;
     dxf::State& d = app.dxf;

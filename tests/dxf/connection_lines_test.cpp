@@ -197,9 +197,11 @@ TEST_F(ConnectionLinesTest, ThePlotOfTheJobsLinesAsEzdxfReadsIt) {
   EXPECT_NEAR(arc[2], 40, 1e-6);
   const double toD1 = std::hypot(arc[5] - 20, arc[6] - 80), toD2 = std::hypot(arc[7] - 20, arc[8] - 80);
   const double toA1 = std::hypot(arc[5] - 20, arc[6] - 20), toA2 = std::hypot(arc[7] - 20, arc[8] - 20);
-  EXPECT_NEAR(std::min(toD1, toD2), 0, 1e-5) << all;
+  // Within the 0.00018 degrees that the arccosine's guard gives a chord along
+  // the north axis (0.2 micrometres on the paper here).
+  EXPECT_NEAR(std::min(toD1, toD2), 0, 5e-4) << all;
   // The chord of half a mark: 2 r sin(delta / 2), delta the angle of 0.5 mm.
-  EXPECT_NEAR(std::min(toA1, toA2), 2 * 40 * std::sin(0.5 / 40 / 2), 1e-5) << all;
+  EXPECT_NEAR(std::min(toA1, toA2), 2 * 40 * std::sin(0.5 / 40 / 2), 5e-4) << all;
 
   // The grid of the 1:500 interval: X 1050 and 1100, Y 2050 to 2150, each cut
   // to the paper's border.
@@ -235,15 +237,18 @@ TEST_F(ConnectionLinesTest, AtAVerticalRatioCirclesAndArcsArePolylinesOnTheEllip
     ASSERT_EQ(p[0], 21) << all;
     for (size_t v = 1; v + 1 < p.size(); v += 2) {
       const double dx = (p[v] - ellipses[k].x) / ellipses[k].r, dy = (p[v + 1] - ellipses[k].y) * 2 / ellipses[k].r;
-      EXPECT_NEAR(dx * dx + dy * dy, 1, 1e-6) << k << " vertex " << v;
+      // The centre within the arccosine guard of the north chord (see above).
+      EXPECT_NEAR(dx * dx + dy * dy, 1, 5e-5) << k << " vertex " << v;
     }
   }
-  // The arc's ends lie on D and A (paper 20, 40 and 20, 10).
+  // The arc's ends lie on D and A (paper 20, 40 and 20, 10), within the
+  // arccosine guard of the north chord.
   const std::vector<double>& arc = polylines[1];
-  EXPECT_NEAR(std::hypot(arc[1] - 20, arc[2] - 40) * std::hypot(arc[41] - 20, arc[42] - 40) +
-                  std::hypot(arc[1] - 20, arc[2] - 10) * std::hypot(arc[41] - 20, arc[42] - 10),
-              0, 1e-3)
-      << all;
+  auto nearest = [&](double x, double y) {
+    return std::min(std::hypot(arc[1] - x, arc[2] - y), std::hypot(arc[41] - x, arc[42] - y));
+  };
+  EXPECT_NEAR(nearest(20, 40), 0, 5e-4) << all;
+  EXPECT_NEAR(nearest(20, 10), 0, 5e-4) << all;
 }
 
 TEST_F(ConnectionLinesTest, TheLinesBeforeTheWorkOnlyWhenWanted) {

@@ -154,10 +154,11 @@ TEST_F(LineWriterTest, EndsStopOnTheOutlinesOfPlottedMarks) {
   const std::vector<Entity> lines = Lines();
   ASSERT_EQ(lines.size(), 3u);
   const double t = 30 * kDeg;
-  // Paper ends turned back by the rotation, as offsets from their points.
+  // The written ends as offsets from their points turned with the drawing: the
+  // outlines keep to the paper's axes.
   auto offset = [&](const Entity& e, int x, int y, double px, double py) {
-    const double X = e.Number(x), Y = e.Number(y);
-    return std::pair{X * std::cos(t) + Y * std::sin(t) - px, -X * std::sin(t) + Y * std::cos(t) - py};
+    return std::pair{e.Number(x) - (px * std::cos(t) - py * std::sin(t)),
+                     e.Number(y) - (px * std::sin(t) + py * std::cos(t))};
   };
   const auto [ax, ay] = offset(lines[0], 10, 20, 20, 20);
   EXPECT_NEAR(std::hypot(ax, ay), 0.5, 1e-5);

@@ -34,16 +34,17 @@ for e in doc.modelspace():
         print("entity", e.dxftype(), e.dxf.layer)
     kind, layer, ltype = e.dxftype(), e.dxf.layer, e.dxf.get("linetype", "BYLAYER")
     if kind == "LINE":
-        print("line", layer, ltype, *e.dxf.start[:2], *e.dxf.end[:2])
+        print("line", layer, ltype, e.dxf.start.x, e.dxf.start.y, e.dxf.end.x, e.dxf.end.y)
     elif kind == "POINT":
-        print("point", layer, *e.dxf.location[:2])
+        print("point", layer, e.dxf.location.x, e.dxf.location.y)
     elif kind == "CIRCLE":
-        print("circle", layer, ltype, *e.dxf.center[:2], e.dxf.radius)
+        print("circle", layer, ltype, e.dxf.center.x, e.dxf.center.y, e.dxf.radius)
     elif kind == "ARC":
-        print("arc", layer, ltype, *e.dxf.center[:2], e.dxf.radius, e.dxf.start_angle, e.dxf.end_angle,
-              *e.start_point[:2], *e.end_point[:2])
+        print("arc", layer, ltype, e.dxf.center.x, e.dxf.center.y, e.dxf.radius, e.dxf.start_angle,
+              e.dxf.end_angle, e.start_point.x, e.start_point.y, e.end_point.x, e.end_point.y)
     elif kind == "POLYLINE":
-        print("polyline", layer, ltype, len(e.vertices), *[c for v in e.vertices for c in v.dxf.location[:2]])
+        print("polyline", layer, ltype, len(e.vertices),
+              *[c for v in e.vertices for c in (v.dxf.location.x, v.dxf.location.y)])
 )PY";
 
 // The lines ezdxf prints for the drawing at `path`; "failed" and the message
