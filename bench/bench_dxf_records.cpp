@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 
 #include <stdlib.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <string>
@@ -21,11 +20,6 @@
 
 namespace {
 
-long FileBytes(const std::string& path) {
-  struct stat st {};
-  return stat(path.c_str(), &st) == 0 ? st.st_size : 0;
-}
-
 struct DrawingJob {
   DrawingJob() {
     char name[] = "/tmp/bench_dxf_records.XXXXXX";
@@ -33,12 +27,7 @@ struct DrawingJob {
     if (fd >= 0) close(fd);
     path = name;
     FillJob(app);
-    // The job's square kilometre on an A1 sheet at 1:2000.
-    app.lines.PaperWidth = 0.841;
-    app.lines.PaperHeight = 0.594;
-    app.lines.ScaleDenominator = 2000;
-    app.view.PlotOriginX = -35010;
-    app.view.PlotOriginY = 11990;
+    PutJobOnSheet(app);
   }
   ~DrawingJob() { unlink(path.c_str()); }
   App app;

@@ -2,6 +2,8 @@
 // names, marks, codes and heights of a field job, and every line vertex in use.
 #pragma once
 
+#include <sys/stat.h>
+
 #include <cstdint>
 #include <string>
 
@@ -34,4 +36,19 @@ inline void FillJob(App& app) {
     l.LineType(k) = static_cast<int16_t>(k % 10);
   }
   l.LineVertexCount = vertices;
+}
+
+// The job's square kilometre on an A1 sheet at 1:2000.
+inline void PutJobOnSheet(App& app) {
+  app.lines.PaperWidth = 0.841;
+  app.lines.PaperHeight = 0.594;
+  app.lines.ScaleDenominator = 2000;
+  app.view.PlotOriginX = -35010;
+  app.view.PlotOriginY = 11990;
+}
+
+// The size of a written file; 0 when it is missing.
+inline long FileBytes(const std::string& path) {
+  struct stat st {};
+  return stat(path.c_str(), &st) == 0 ? st.st_size : 0;
 }

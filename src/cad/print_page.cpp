@@ -304,7 +304,7 @@ std::vector<ContourLabel> ContourLabelsOf(double zs, double ze, double chordLeng
   if (rise == 0) {
     // A fall of exactly 1 mm: the slope is unbounded, so only a whole metre at
     // the start point is reached along the segment.
-    if (std::floor(zs) == zs) labels.push_back({0, ContourLabelText(zs)});
+    if (std::floor(zs) == zs) labels.push_back({0, ContourLabelText(zs), zs});
     return labels;
   }
   const double q = chordLength / rise;
@@ -312,7 +312,7 @@ std::vector<ContourLabel> ContourLabelsOf(double zs, double ze, double chordLeng
   if (q >= 0) h += 1;
   for (double d = (h - zs) * q; d <= chordLength && labels.size() < kMostContourLabels;
        d += std::fabs(q)) {
-    labels.push_back({d, ContourLabelText(h)});
+    labels.push_back({d, ContourLabelText(h), h});
     h += q > 0 ? 1 : q < 0 ? -1 : 0;
   }
   return labels;

@@ -61,6 +61,7 @@ double GridLineCount(double interval, double scale, double paperWidth, double pa
 struct ContourLabel {
   double distance;
   std::string text;
+  double height;
 };
 std::vector<ContourLabel> ContourLabelsOf(double startZ, double endZ, double chordLength);
 std::string ContourLabelText(double height);

@@ -9,6 +9,7 @@
 #include "core/numeric.h"
 #include "core/routines.h"
 #include "core/sound.h"
+#include "dxf/added_lines.h"
 #include "dxf/head.h"
 #include "dxf/mapping.h"
 #include "dxf/plot_run.h"
@@ -72,12 +73,7 @@ Jump GuardedSetUp(App& app) { return dxf::WhileDrawing(app, SetUpDxfDrawing); }
 Jump GuardedAddPlot(App& app) { return dxf::WhileDrawing(app, AddPlotToDxf); }
 Jump GuardedLaunchCad(App& app) { return dxf::WhileDrawing(app, LaunchCad); }
 Jump GuardedExit(App& app) { return dxf::WhileDrawing(app, ExitDxfMenu); }
-
-// NOT AVAILABLE YET: the added lines (3).
-Jump ChoiceNotAvailable(App&) {
-  RtPrintStr(" この機能はまだ使えません", true);
-  return {ReturnToDxfMenu};
-}
+Jump GuardedAddLines(App& app) { return dxf::WhileDrawing(app, AddLinesToDxf); }
 
 }  // namespace
 
@@ -238,7 +234,7 @@ Jump ReturnToDxfMenu(App& app) {
   switch (dxf::MenuChoiceOf(d.DxfMenuChoice)) {
     case 1: return {GuardedSetUp};
     case 2: return {GuardedAddPlot};
-    case 3: return {ChoiceNotAvailable};
+    case 3: return {GuardedAddLines};
     case 4: return {GuardedLaunchCad};
     default: return {GuardedExit};
   }

@@ -11,13 +11,15 @@ struct PaperLine {
 };
 
 struct PaperClip {
-  // 0 the line misses the paper; 1 one crossing found; 2 two crossings among
-  // the left, top and right edges; 3 the second one on the bottom edge.
+  // 0 the line misses the paper (or lies along an edge, or only touches a
+  // corner); 2 two crossings among the left, top and right edges; 3 the second
+  // one on the bottom edge. A corner that the line passes through counts as a
+  // crossing, so both ends are always set when the result is not 0.
   int result = 0;
   // Edge of the clipped start: 0 left (or none), 2 top, 1 right.
   int startEdge = 0;
-  // The clipped ends in rotated paper millimetres; an end that no crossing set
-  // keeps its value as it came in (unrotated).
+  // The clipped ends in rotated paper millimetres; the line as it came in
+  // (unrotated) when it misses the paper.
   PaperLine line;
 };
 

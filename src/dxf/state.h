@@ -22,6 +22,15 @@ struct State {
   double ClipResult = 0;
   double ClipStartEdge = 0;
 
+  // WriteDxfLine: the line's heights at the drawing scale, its two point
+  // numbers, and for a connection segment the vertex it ends at (0 for a line
+  // that is no connection segment, such as an added line).
+  double PaperLineStartZ = 0;
+  double PaperLineEndZ = 0;
+  double DxfLineStartPoint = 0;
+  double DxfLineEndPoint = 0;
+  double DxfLineVertex = 0;
+
   // The drawing in hand: its full path, kept from the save dialog on, so that
   // nothing that later changes the job's folder, name or extension can send a
   // pass of the drawing to another file. Empty while no drawing was chosen.

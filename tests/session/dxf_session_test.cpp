@@ -9,6 +9,7 @@
 #include <string>
 
 #include "runtime/text.h"
+#include "scripted/dxf_plan_job.h"
 #include "scripted/session.h"
 #include "support/dxf_golden.h"
 #include "support/dxf_reader.h"
@@ -17,15 +18,9 @@
 namespace {
 
 using scripted::Krn;
+using scripted::kToDxfMenu;
+using scripted::PlanJob;
 using scripted::SessionResult;
-
-scripted::Files PlanJob() {
-  return {{"PLAN.PRN", "A1 985 2010 10 92\r\nA2 1085 2010 12.5 93\r\nA3 1085 2070 7.5 94\r\n\x1a\r\n"}};
-}
-
-// The CAD menu at 1:500 with the origin X 970, Y 1990 and no rotation, then
-// "6:DXF" and the drawing KOJI1 (".DXF" put on by the dialog).
-const std::string kToDxfMenu = "9\n4\n3\n500\n970\n1990\n5\n0\n\n6\n!file KOJI1\n";
 
 // The head of a plan on the CAD menu's first paper.
 std::string Head() { return dxf_golden::Head(" 198 ", " 279 ", false); }

@@ -1,6 +1,7 @@
 // A drawing read back by python3-ezdxf (Debian's, under /usr/bin/python3), a DXF reader the program did not write:
 // its recovering reader and its audit, and what it reads of the header, the
-// line types, the layers and the texts, as lines of UTF-8 text.
+// line types, the layers, the texts and the geometry of lines, points, circles,
+// arcs and polylines, as lines of UTF-8 text.
 #pragma once
 
 #include <cstdio>
@@ -28,8 +29,22 @@ for layer in doc.layers:
 for e in doc.modelspace():
     if e.dxftype() == "TEXT":
         print("text", e.dxf.layer, e.dxf.insert[0], e.dxf.insert[1], e.dxf.height, e.dxf.text)
+        print("textangle", e.dxf.layer, e.dxf.rotation, e.dxf.text)
     else:
         print("entity", e.dxftype(), e.dxf.layer)
+    kind, layer, ltype = e.dxftype(), e.dxf.layer, e.dxf.get("linetype", "BYLAYER")
+    if kind == "LINE":
+        print("line", layer, ltype, e.dxf.start.x, e.dxf.start.y, e.dxf.end.x, e.dxf.end.y)
+    elif kind == "POINT":
+        print("point", layer, e.dxf.location.x, e.dxf.location.y)
+    elif kind == "CIRCLE":
+        print("circle", layer, ltype, e.dxf.center.x, e.dxf.center.y, e.dxf.radius)
+    elif kind == "ARC":
+        print("arc", layer, ltype, e.dxf.center.x, e.dxf.center.y, e.dxf.radius, e.dxf.start_angle,
+              e.dxf.end_angle, e.start_point.x, e.start_point.y, e.end_point.x, e.end_point.y)
+    elif kind == "POLYLINE":
+        print("polyline", layer, ltype, len(e.vertices),
+              *[c for v in e.vertices for c in (v.dxf.location.x, v.dxf.location.y)])
 )PY";
 
 // The lines a python3 `script` prints for the drawing at `path` (its only
