@@ -112,10 +112,11 @@ TEST(DxfDrawingFile, TheLifeOfTheDrawingEventByEvent) {
   EXPECT_EQ(ReadHostFile(drawing), head);
   EXPECT_FALSE(RtFileExists(copy));
 
-  ReopenDxfForAppend(app);  // a plot
+  ReopenDxfForAppend(app);  // a plot, which counts as made: no default plot follows
   dxf::Sink out;
   dxf::WritePoint(out, "ポイント", 1, 2, std::nullopt);
   out.WriteToDrawing();
+  app.dxf.DxfPlotted = 1;
   const std::string open = head + "  0\r\nPOINT\r\n  8\r\nポイント\r\n 10\r\n 1 \r\n 20\r\n 2 \r\n";
   EXPECT_TRUE(DrawingOpen());
 

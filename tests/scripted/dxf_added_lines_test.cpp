@@ -30,6 +30,16 @@ std::vector<std::string> Words(const std::string& line) {
   return words;
 }
 
+// The LINE records of a drawing but the grid's, which the default plot made
+// when the menu was left.
+std::vector<std::string> AddedLines(const std::vector<std::string>& read) {
+  std::vector<std::string> lines;
+  for (const std::string& l : dxf_reader::With(read, "line")) {
+    if (Words(l)[0] != U8(u8"方眼")) lines.push_back(l);
+  }
+  return lines;
+}
+
 TEST(DxfAddedLines, TwoHiddenLinesOnLayerSixWithTheirDistances) {
   const std::string script = kToDxfMenu +
                              "3\n"            // added lines
@@ -58,7 +68,7 @@ TEST(DxfAddedLines, TwoHiddenLinesOnLayerSixWithTheirDistances) {
   // A1 (985, 2010) at paper (40, 30), A2 (1085, 2010) at (40, 230), A3 (1085,
   // 2070) at (160, 230).
   std::vector<std::vector<std::string>> lines;
-  for (const std::string& l : dxf_reader::With(read, "line")) lines.push_back(Words(l));
+  for (const std::string& l : AddedLines(read)) lines.push_back(Words(l));
   ASSERT_EQ(lines.size(), 2u) << all;
   const std::vector<std::vector<std::string>> expected = {{"6", "HIDDEN", "40.0", "30.0", "40.0", "230.0"},
                                                           {"6", "HIDDEN", "40.0", "230.0", "160.0", "230.0"}};
@@ -78,7 +88,7 @@ TEST(DxfAddedLines, ALineTypeTheLinesCannotTakeIsAskedAgain) {
   EXPECT_TRUE(scripted::HasLineContaining(session, U8(u8"線種は0～8です"))) << session.transcript;
   const std::vector<std::string> read = dxf_reader::Read(*session.dataFolder / "KOJI1.DXF");
   std::vector<std::string> lines;
-  for (const std::string& l : dxf_reader::With(read, "line")) lines.push_back(Words(l)[0] + " " + Words(l)[1]);
+  for (const std::string& l : AddedLines(read)) lines.push_back(Words(l)[0] + " " + Words(l)[1]);
   EXPECT_EQ(lines, std::vector<std::string>{"8 HIDDEN2"});
 }
 
