@@ -23,7 +23,6 @@ using core::kPrintBuffer;
 
 constexpr char kEndOfList = 26;
 constexpr std::string_view kHeaderStart = "  点名";
-constexpr std::string_view kFullWidthBlank = "\x81\x40";
 
 // A name field of the file layout; a longer name is written whole up to this.
 constexpr size_t kNameField = 16;
@@ -42,20 +41,7 @@ constexpr std::string_view kCutNameReport = "##### の &              & は &   
 
 // ---- Text helpers ----
 
-// `text` without its leading half-width and full-width blanks.
-std::string_view LeadingBlanksSkipped(std::string_view text) {
-  for (;;) {
-    if (text.starts_with(' ')) {
-      text.remove_prefix(1);
-    } else if (text.starts_with(kFullWidthBlank)) {
-      text.remove_prefix(kFullWidthBlank.size());
-    } else {
-      return text;
-    }
-  }
-}
-
-std::string WithoutLeadingBlanks(std::string_view text) { return std::string(LeadingBlanksSkipped(text)); }
+std::string WithoutLeadingBlanks(std::string_view text) { return std::string(rt::LeadingBlanksSkipped(text)); }
 
 // 0-based index of the first half-width blank of `text` that is a character of
 // its own; npos when there is none.
@@ -68,7 +54,7 @@ size_t FirstBlank(std::string_view text) {
 // `blank`, without leading blanks: it ends where the trimmed line ends, in no
 // blank. The whole rest is kept: a field far to the right is still read.
 std::string_view RestFrom(std::string_view text, size_t blank) {
-  return LeadingBlanksSkipped(text.substr(blank));
+  return rt::LeadingBlanksSkipped(text.substr(blank));
 }
 
 // The text of `rest` up to its first blank (all of it when it has none); `rest`

@@ -246,21 +246,26 @@ std::string RtLcase(std::string_view s) {
 
 std::string RtTrim(std::string_view s) { return std::string(rt::TrimmedView(s)); }
 
-std::string_view rt::TrimmedView(std::string_view s) {
+std::string_view rt::LeadingBlanksSkipped(std::string_view s) {
   std::size_t begin = 0;
   while (begin < s.size()) {
     std::size_t blank = BlankLength(s, begin);
     if (blank == 0) break;
     begin += blank;
   }
-  std::size_t end = begin;  // just past the last character that is not a blank
-  for (std::size_t i = begin; i < s.size();) {
+  return s.substr(begin);
+}
+
+std::string_view rt::TrimmedView(std::string_view s) {
+  s = LeadingBlanksSkipped(s);
+  std::size_t end = 0;  // just past the last character that is not a blank
+  for (std::size_t i = 0; i < s.size();) {
     std::size_t blank = BlankLength(s, i);
     std::size_t len = blank ? blank : CharLength(s, i);
     i += len;
     if (!blank) end = i;
   }
-  return s.substr(begin, end - begin);
+  return s.substr(0, end);
 }
 
 int RtInstr(double start, std::string_view s, std::string_view sub, std::source_location where) {

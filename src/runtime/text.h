@@ -66,6 +66,8 @@ namespace rt {
 
 // The part of s that RtTrim keeps.
 std::string_view TrimmedView(std::string_view s);
+// s without its leading half-width and full-width blanks.
+std::string_view LeadingBlanksSkipped(std::string_view s);
 
 }  // namespace rt
 

@@ -11,6 +11,7 @@
 #include "runtime/errors.h"
 #include "runtime/files.h"
 #include "runtime/numtext.h"
+#include "runtime/text.h"
 #include "transfer/link.h"
 #include "transfer/start_number.h"
 #include "transfer/transfer_menu.h"
@@ -24,19 +25,6 @@ namespace {
 constexpr std::string_view kPointTemplate =
     "A01,##### ,&      &,########.#### ,########.#### ,#######.#### ,";
 constexpr std::size_t kPortNameBytes = 8;
-const std::string kFullWidthBlank = "\x81\x40";
-
-std::string_view WithoutLeadingBlanks(std::string_view text) {
-  for (;;) {
-    if (text.starts_with(' ')) {
-      text.remove_prefix(1);
-    } else if (text.starts_with(kFullWidthBlank)) {
-      text.remove_prefix(kFullWidthBlank.size());
-    } else {
-      return text;
-    }
-  }
-}
 
 std::string WithoutLineEnds(std::string_view text) {
   std::string out;
@@ -50,7 +38,7 @@ std::string WithoutLineEnds(std::string_view text) {
 
 std::string SimaPortPointRecord(int number, std::string_view name, double x, double y, double z) {
   return RtFormatUsing(kPointTemplate,
-                       {double(number), std::string(WithoutLeadingBlanks(name)), x, y, z});
+                       {double(number), std::string(rt::LeadingBlanksSkipped(name)), x, y, z});
 }
 
 std::string SimaTagOf(std::string_view field, bool firstOfStream) {
@@ -128,7 +116,7 @@ Jump SendSima(App& app) {
   for (std::size_t i = 0; i < records.size(); ++i) {
     RtPrintToFile(port, records[i]);
     const std::string_view bare =
-        transfer::WithoutLeadingBlanks(p.PointName(p.SelectionList(static_cast<double>(i))));
+        rt::LeadingBlanksSkipped(p.PointName(p.SelectionList(static_cast<double>(i))));
     if (bare.size() > transfer::kPortNameBytes) {
       app.job.TruncatedNameCount += 1;
       files::ReportCutPortName(static_cast<int>(i) + 1, std::string(bare), false);
