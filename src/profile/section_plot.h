@@ -1,0 +1,77 @@
+// The working values of one longitudinal section being written into the open
+// DXF drawing. One SectionPlot lives for one plot run: the station loop, the
+// grade line, the plan-curve band and the line-type rows read and advance it,
+// and every record goes into its sink.
+//
+// BandCentreY, BandOffset, BandStationX, GradeLineEnd and OrdinateInterval are
+// not here: they travel in the job file and live in app.profile.
+#pragma once
+
+#include <string>
+
+#include "dxf/records.h"
+
+struct App;
+
+namespace profile {
+
+struct SectionPlot {
+  explicit SectionPlot(App& a) : app(a) {}
+
+  App& app;
+  dxf::Sink out;
+
+  // Text proportions of the run.
+  double TextWidthFactor = 1;
+  double ValueTextWidthFactor = 0;
+  double ValueTextHeight = 0;
+  double RowTextMargin = 1;
+  double StationInterval = 20;
+
+  // The station column and row being written (paper millimetres).
+  double StationPaperX = 0;
+  double LineStartY = 0;
+  double LineEndY = 0;
+  double RowOffset = 0;
+  std::string RowValueText;
+  double SuppressRowValue = 0;
+  double PairFound = 0;
+  double PairSecond = 0;
+  double RowCharCount = 0;
+  double RowTextOffset = 0;
+
+  // Frame and plan lines and texts.
+  double ProfileLineX1 = 0;
+  double ProfileLineY1 = 0;
+  double ProfileLineX2 = 0;
+  std::string ProfileLineLayer;
+  double ProfileTextHeight = 0;
+  double ProfileTextWidth = 0;
+  double ProfileTextAngle = 0;  // degrees, counter-clockwise
+  std::string ProfileTextLayer;
+
+  // Plan segments and the table columns the grade line writes.
+  double GradeFromChainage = 0;
+  double GradeFromHeight = 0;
+  double GradeToChainage = 0;
+  double GradeToHeight = 0;
+  double ChangePointHeight = 0;
+  double StationColumnMode = 0;
+  double StationPointFound = 0;
+  double ProfileChainage = 0;
+  double RowHalfHeight = 0;
+  double CircleBaseY = 0;
+
+  // The plan-curve band as the station loop hands it on.
+  double IntersectionAngle = 0;
+  double BandLastX = 0;
+  double BandLastY = 0;
+  double BandLastChainage = 0;
+
+  // --- values of the grade line, the band and the line-type rows ---
+  double WantedLineType = 0;
+
+  // --- values of the station loop, the row values and the frame ---
+};
+
+}  // namespace profile
