@@ -146,6 +146,10 @@ const P kStart{1000, 2000, 50}, kBack{1200, 2050, 0};
 const P kS1{1100, 2150, 52}, kS2{1000, 2300, 55}, kS3{900, 2150, 51}, kSide{1050, 2350, 54};
 const P kK1{2000, 1000, 0}, kBK1{2000, 800, 0}, kC1{2080, 1100, 0}, kC2{2050, 1250, 0}, kQ1{2100, 1200, 0};
 const P kK2{2120, 1380, 0}, kBK2{2300, 1400, 0};
+// A block along the axes that closes exactly, and a closing point 5 seconds
+// east of north from K2.
+const P kZ1{3000, 3000, 0}, kZB{3000, 2900, 0}, kD1{3100, 3000, 0}, kZT{3100, 3200, 0}, kZC{3000, 3300, 0};
+const P kNorth{kK2.x + 1000, kK2.y + 1000 * std::tan(5.0 / 3600 * kRad), 0};
 
 // A closed traverse with heights: ST - S1 - S2 (side shot P1) - S3 - ST, the
 // closing sight from ST to S1; 8 seconds too much at S2, 3 cm too long S2-S3.
@@ -159,13 +163,16 @@ std::vector<std::string> ClosedSights() {
 }
 // A connecting traverse without heights: K1 (back-sight BK1) - C1 (side shot
 // Q1) - C2 - K2, closing on BK2; 6 seconds too much at C1, 2 cm too long C1-C2.
-std::vector<std::string> ConnectingSights() {
+// `tie` names the tie point, `closing` the closing back-sight point and
+// `atC2` adds an angle error (seconds) at C2.
+std::vector<std::string> ConnectingSights(const char* tie = "K2", P closing = kBK2, const char* closingName = "BK2",
+                                          double atC2 = 0) {
   const double z = 0;
   return {TrueSight('T', kK1, Azimuth(kK1, kBK1), kC1, z, z, "C1", 0),
           TrueSight('\'', kC1, Azimuth(kC1, kK1), kQ1, z, z, "Q1"),
           TrueSight('T', kC1, Azimuth(kC1, kK1), kC2, z, z, "C2", 0, 6, 0.02),
-          TrueSight('T', kC2, Azimuth(kC2, kC1), kK2, z, z, "K2", 0),
-          TrueSight('\'', kK2, Azimuth(kK2, kC2), kBK2, z, z, "BK2")};
+          TrueSight('T', kC2, Azimuth(kC2, kC1), kK2, z, z, tie, 0, atC2),
+          TrueSight('\'', kK2, Azimuth(kK2, kC2), closing, z, z, closingName)};
 }
 
 class ClosureTest : public KindTest {
@@ -178,7 +185,14 @@ class ClosureTest : public KindTest {
            {"K1", kK1.x, kK1.y, 0},
            {"BK1", kBK1.x, kBK1.y, 0},
            {"K2", kK2.x, kK2.y, 0},
-           {"BK2", kBK2.x, kBK2.y, 0}});
+           {"BK2", kBK2.x, kBK2.y, 0},
+           {"Z1", kZ1.x, kZ1.y, 0},
+           {"ZB", kZB.x, kZB.y, 0},
+           {"ZT", kZT.x, kZT.y, 0},
+           {"ZC", kZC.x, kZC.y, 0},
+           {"NB", kNorth.x, kNorth.y, 0},
+           {"ZN", kZT.x + 0.05, kZT.y, 0},
+           {"ZCN", kZC.x + 0.05, kZC.y, 0}});
   }
   void Book(const std::vector<std::string>& records) {
     fieldbook::State& f = app.fieldbook;
@@ -212,7 +226,7 @@ class ClosureTest : public KindTest {
   }
   void ExpectPoints(const Adjustment& a, bool heights) {
     for (const auto& [name, q] : a.points) {
-      if (name == "ST" || name == "K2") continue;  // tie points: not registered again
+      if (name == "ST" || name == "K2" || name == "K2X") continue;  // tie points: not registered again
       SCOPED_TRACE(name);
       const int n = Numbered(name);
       ASSERT_NE(n, 0);
@@ -336,6 +350,87 @@ TEST_F(ClosureTest, ConnectingTraverseWithoutHeightsFollowsTheCompassRule) {
   const auto [x, y] = PrintedShares();
   EXPECT_EQ(x, std::lround(a.misclosure.x * 1000));
   EXPECT_EQ(y, std::lround(a.misclosure.y * 1000));
+}
+
+TEST_F(ClosureTest, RefusedBlockLosesItsPointsAndReportOnly) {
+  // The closed block accepted, the connecting block after it refused.
+  std::vector<std::string> book = ClosedBlock();
+  for (const std::string& r : ConnectingBlock()) book.push_back(r);
+  Book(book);
+  Calculate("1\n\n\n\nN\n");
+  ExpectPoints(ClosedAdjustment(), true);
+  for (const char* gone : {"C1", "Q1", "C2"}) EXPECT_EQ(Numbered(gone), 0) << gone;
+  // The points of the closed block (S1, S2, P1, S3) end the table, their
+  // vertices the line table.
+  EXPECT_EQ(app.points.PointCount, Numbered("S3"));
+  EXPECT_EQ(app.lines.LineVertexCount, 4);
+  for (int i = 0; i < app.points.NewPointCount; ++i) EXPECT_LE(app.points.NewPointList(i), Numbered("S3")) << i;
+  EXPECT_TRUE(Printed(U8(u8" 破棄しました")));
+  const std::vector<std::string> lines = BufferLines();
+  EXPECT_TRUE(Holds(lines, "     S1"));                   // the closed block's closing line
+  EXPECT_FALSE(Holds(lines, "結合点  "));                // nothing of the connecting block
+  EXPECT_EQ(lines.back().rfind("  総距離＝", 0), 0u) << lines.back();
+  EXPECT_EQ(app.traverse.RunFirstPointNumber, Numbered("S3") + 1);  // the freed numbers are taken again
+}
+
+TEST_F(ClosureTest, EdgeCases) {
+  const struct {
+    const char* what;
+    std::vector<std::string> book;
+    const char* script;
+    const char8_t* message;  // in the main window
+    int registered;
+  } cases[] = {
+      {"no turns", Block("4", Station("ST", "BS", 1.5), {TrueSight('\'', kStart, Azimuth(kStart, kBack), kS1, 1.5, 1.5, "S1"),
+                                                        TrueSight('\'', kStart, Azimuth(kStart, kBack), kS2, 1.5, 1.5, "S2")}),
+       "1\n\n\n", u8"折点がないので、このﾌﾞﾛｯｸは閉合計算しません", 0},
+      {"zero misclosure", Block("3", Station("Z1", "ZB", 0), {TrueSight('T', kZ1, Azimuth(kZ1, kZB), kD1, 0, 0, "D1", 0),
+                                                              TrueSight('T', kD1, Azimuth(kD1, kZ1), kZT, 0, 0, "ZT", 0),
+                                                              TrueSight('\'', kZT, Azimuth(kZT, kD1), kZC, 0, 0, "ZC")}),
+       "1\n\n\n\n", u8"精度＝1/ ∞", 1},
+      {"tie point by hand", Block("3", Station("K1", "BK1", 0), ConnectingSights("K2X")), "1\n\n\n5\n\n",
+       u8"K2X は、ありません", 3},
+      {"wrap at north", Block("3", Station("K1", "BK1", 0), ConnectingSights("K2", kNorth, "NB", -16)),
+       "1\n\n\n\n", u8"dm=", 3},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ForgetRegistered();
+    ForgetTranscript();
+    Book(c.book);
+    Calculate(c.script);
+    EXPECT_EQ(RegisteredCount(), c.registered);
+    EXPECT_EQ(CountContaining(U8(c.message)), 1);
+    EXPECT_EQ(app.settings.ZD, 2);
+    EXPECT_EQ(app.traverse.ClosurePass, 0);
+  }
+  // The tie point designated by hand closes the traverse as the one found.
+  Book(Block("3", Station("K1", "BK1", 0), ConnectingSights("K2X")));
+  ForgetRegistered();
+  Calculate("1\n\n\n5\n\n");
+  ExpectPoints(Compass(ConnectingSights("K2X"), kK1, Azimuth(kK1, kBK1), 0, false, true, kK2, Azimuth(kK2, kBK2)),
+               false);
+  EXPECT_EQ(Numbered("K2X"), 0);
+  // Near north: known 0-00-05 against about 359-59-55 is +10 seconds, dm -10.
+  ForgetRegistered();
+  ForgetTranscript();
+  Book(Block("3", Station("K1", "BK1", 0), ConnectingSights("K2", kNorth, "NB", -16)));
+  Calculate("1\n\n\n\n");
+  const Adjustment a =
+      Compass(ConnectingSights("K2", kNorth, "NB", -16), kK1, Azimuth(kK1, kBK1), 0, false, true, kK2, 5.0 / 3600);
+  EXPECT_NEAR(a.angular * 3600, 10, 1.5);
+  EXPECT_NEAR(SecondsAfter(WindowLine("dm="), "dm="), -a.angular * 3600, 1);
+  ExpectPoints(a, false);
+  // A tie point 5 cm north of its computed position (its closing point too, so
+  // that the closing direction stays): dx 0.050 in the window, the printed
+  // corrections -0.050 in the report.
+  Book(Block("3", Station("Z1", "ZB", 0), {TrueSight('T', kZ1, Azimuth(kZ1, kZB), kD1, 0, 0, "D1", 0),
+                                           TrueSight('T', kD1, Azimuth(kD1, kZ1), kZT, 0, 0, "ZN", 0),
+                                           TrueSight('\'', kZT, Azimuth(kZT, kD1), kZC, 0, 0, "ZCN")}));
+  Calculate("1\n\n\n\n");
+  EXPECT_NEAR(ValueAfter(WindowLine(U8(u8"  dx=")), "dx="), 0.05, 1e-9);
+  EXPECT_NEAR(ValueAfter(WindowLine(U8(u8"  dx=")), "dy="), 0, 1e-9);
+  EXPECT_NEAR(ValueAfter(ReportLine("   dx="), "dx="), -0.05, 1e-9);
 }
 
 TEST_F(ClosureTest, PrintedSharesAddUpOverRandomTraverses) {
