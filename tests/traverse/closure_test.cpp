@@ -280,6 +280,34 @@ TEST_F(ClosureTest, EdgeCases) {
   EXPECT_NEAR(ValueAfter(ReportLine("   dx="), "dx="), -0.05, 1e-9);
 }
 
+TEST_F(ClosureTest, SideShotsBeforeTheSecondTurnLeaveTheClosingDirection) {
+  // A side shot from S1 right after the first turn: the closed traverse still
+  // closes on the first turn's own direction.
+  std::vector<std::string> sights = ClosedSights();
+  sights.insert(sights.begin() + 1, TrueSight('\'', kS1, Azimuth(kS1, kStart), kSide, 1.4, 1.3, "P9"));
+  Book(Block("4", Station("ST", "BS", 1.5), sights));
+  Calculate("1\n\n\n\n");
+  const Adjustment a = Compass(sights, kStart, Azimuth(kStart, kBack), 1.5, true, false, kStart);
+  EXPECT_NEAR(a.angular * 3600, -8, 1.5);
+  ExpectPoints(a, true);
+}
+
+TEST_F(ClosureTest, TheUsersSettingOfZDIsKept) {
+  // Register only: the block is registered and ZD is 3 again afterwards.
+  app.settings.ZD = 3;
+  Book(ConnectingBlock());
+  Calculate("1\n\n\n");
+  EXPECT_EQ(app.settings.ZD, 3);
+  ExpectPoints(ConnectingAdjustment(), false);
+  // Print only: nothing is registered, the summary is still shown.
+  ForgetRegistered();
+  app.settings.ZD = 1;
+  Calculate("1\n\n\n");
+  EXPECT_EQ(app.settings.ZD, 1);
+  EXPECT_EQ(RegisteredCount(), 0);
+  EXPECT_EQ(CountContaining(U8(u8" 結果ＯＫ [Y,N]Y")), 2);
+}
+
 TEST_F(ClosureTest, PrintedSharesAddUpOverRandomTraverses) {
   std::mt19937 random(26);
   std::uniform_real_distribution<double> error(-0.05, 0.05);
