@@ -217,13 +217,22 @@ Jump StartFieldBookCalculation(App& app) {
   return ReturnToCallingMenu(app);
 }
 
+namespace {
+
+// Where the block's report begins, so that a refused closure can take it out.
+void NoteBlockReportStart(App& app) { app.traverse.BlockReportStart = static_cast<double>(RtLof(core::kPrintBuffer)); }
+
+}  // namespace
+
 void RunContinuousCalculation(App& app) {
+  NoteBlockReportStart(app);
   SetUpCalculationReport(app);
   if (app.traverse.RegistrationChoice == 0) return;  // no station: passed over
   ComputeFieldBookClosure(app);
 }
 
 void RunSingleCalculation(App& app) {
+  NoteBlockReportStart(app);
   SetUpCalculationReport(app);
   if (app.traverse.RegistrationChoice == 0) return;
   AskNewPointStartNumber(app);

@@ -194,6 +194,8 @@ bool Register(App& app) {
   }
   p.StoredPointNumber = n;
   StorePointAt(app);
+  // The closure undoes a refused block by these numbers only.
+  if (t.ClosurePass == 3 && !IsFreePoint(app, RtWhole(n))) t.BlockPointNumbers.push_back(RtWhole(n));
   t.NewPointStartNumber = p.NextPointNumber;
   if (!AppendVertex(app)) {
     StopCalculation(app, " 結線データが一杯です。計算を終わります");

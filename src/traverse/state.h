@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "runtime/table.h"
 
@@ -167,6 +168,28 @@ struct State {
   double AngleColumnStart = 0;
   std::string PendingAngleText;
   std::string PendingReportLine;
+  // The closure of a connecting or closed block, besides the values above:
+  // the block's first record after its station, the turns counted (one less
+  // for a closed traverse), the name of the closing back-sight point, the
+  // direction of the first turn (a closed traverse's known closing direction),
+  // the direction from the tie point to the closing back-sight point, and the
+  // angular misclosure (known minus computed, degrees). For the undo of a
+  // refused block: where its report began in the print buffer (bytes), the
+  // number its adjustment pass started from and the numbers it registered,
+  // and the counts of points, list
+  // entries and connection vertices before that pass.
+  double BlockFirstRecord = 0;
+  double TurnCount = 0;
+  std::string ClosingPointName;
+  double FirstLegDirection = 0;
+  double ClosingDirection = 0;
+  double AngularMisclosure = 0;
+  double BlockReportStart = 0;
+  double BlockFirstNumber = 0;
+  std::vector<int> BlockPointNumbers;
+  double BlockPointCountBefore = 0;
+  double BlockNewPointCountBefore = 0;
+  double BlockLineVertexCountBefore = 0;
 };
 
 }  // namespace traverse

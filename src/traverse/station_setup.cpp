@@ -1,5 +1,6 @@
 #include "traverse/station_setup.h"
 
+#include <cmath>
 
 #include "core/app.h"
 #include "core/numeric.h"
@@ -29,10 +30,8 @@ void InputBacksightAngle(App& app) {
 }
 
 void InputInstrumentHeightIfNeeded(App& app) {
-  // TEMPORARY: an eccentric set-up (a fraction in SubmenuChoice) has its
-  // heights asked by the eccentric reduction, which is not built yet; until
-  // then they are asked here as for any station, so that no height of an
-  // earlier command is carried into this one.
+  const double choice = app.job.SubmenuChoice;
+  if (choice != std::floor(choice)) return;
   app.fieldbook.ObservationInstrumentHeight = 0;
   InputInstrumentHeight(app);
 }

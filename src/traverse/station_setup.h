@@ -18,9 +18,9 @@ struct App;
 // (ReduceEccentricObservation) and ObservationRunning := 0.
 void InputBacksightAngle(App& app);
 
-// The instrument height starts at 0 and InputInstrumentHeight asks it. (An
-// eccentric set-up, SubmenuChoice with a fraction, is to have its heights
-// asked by the eccentric reduction instead, once that exists.)
+// The instrument height starts at 0 and InputInstrumentHeight asks it, unless
+// the set-up was eccentric (SubmenuChoice with a fraction): the eccentric
+// reduction has asked it already.
 void InputInstrumentHeightIfNeeded(App& app);
 
 // ObservationStationHeight := the station's stored height, WorkPointZ := 0;

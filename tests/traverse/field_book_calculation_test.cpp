@@ -315,7 +315,8 @@ TEST_F(FieldBookCalculationTest, TheLastPointNumberEndsTheCalculation) {
 }
 
 TEST_F(FieldBookCalculationTest, KindRecordsAndLevellingRunsDoNotLeakIntoLaterBlocks) {
-  // A closed block (not computed yet), a levelling run left in level mode, then
+  // A closed block with a single turn (nothing to close), a levelling run left
+  // in level mode, then
   // an open block: its sights are computed from its own station.
   app.fieldbook.FieldBookMode = 1;
   Book({"4", Station("ST", "BS", 0), Sight('T', 10, 90, 0, 0, "C1"), "*_BM1                 H=  10.0000",
@@ -328,7 +329,7 @@ TEST_F(FieldBookCalculationTest, KindRecordsAndLevellingRunsDoNotLeakIntoLaterBl
   EXPECT_EQ(RegisteredCount(), 1);
   EXPECT_EQ(app.points.PointName(Registered(0)), "P1");
   EXPECT_NEAR(app.points.PointX(Registered(0)), 100 + 10 * std::cos(30 * kRad), 1e-9);
-  EXPECT_EQ(CountContaining(U8(u8"結合・閉合ﾄﾗﾊﾞｰｽの計算はまだ使えません")), 1);
+  EXPECT_EQ(CountContaining(U8(u8"折点がないので、このﾌﾞﾛｯｸは閉合計算しません")), 1);
 }
 
 TEST_F(FieldBookCalculationTest, ClosurePassesCorrectTurnsByTheirShares) {
