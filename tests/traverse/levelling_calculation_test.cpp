@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -244,6 +245,103 @@ TEST_F(LevellingTest, OneWayRunRegisteredAsXyOrXz) {
     }
     ForgetRegistered();
   }
+}
+
+// ---- Edge cases ----
+
+TEST_F(LevellingTest, EdgeCasesOfRunsBooksAndRegistration) {
+  const std::string fall = std::string(8, ' ');
+  struct Case {
+    const char* what;
+    std::string start;
+    double startHeight, decided;
+    std::vector<Reading> forward, back;
+    std::string choice;
+    std::function<void()> extra;
+  };
+  const std::vector<Case> cases = {
+      {"negative start height", StartRecord("A", -2.5), -2.5, -3.0, {{'^', "A", 5, 1.0}, {'\'', "B", 5, 1.5}}, {}, "1",
+       [&] {
+         const auto calc = Reports(U8(u8"直接水準測量計算簿"));
+         ASSERT_EQ(calc.size(), 1u);
+         EXPECT_NEAR(Field(calc[0][3], 73, 81), -2.5, 1e-9);  // the start line
+         EXPECT_NEAR(Field(LineOf(calc[0], "B"), 41, 47), -0.5, 1e-9);
+       }},
+      {"a name twice in the return run", StartRecord("S", 1, "E"), 1, 1.525,
+       {{'^', "S", 10, 1.5}, {'\'', "P", 10, 1.0}, {'^', "P", 10, 1.4}, {'\'', "E", 10, 1.7}},
+       {{'^', "E", 10, 1.2}, {'\'', "P", 10, 1.499}, {'\'', "X", 10, 1.0}, {'^', "X", 10, 1.1}, {'\'', "P", 10, 1.65},
+        {'^', "P", 10, 1.0}, {'\'', "S", 10, 1.5}},
+       "1", [] {}},
+      {"a zero mean in the plus column, all distances 0", StartRecord("A", 3), 3, 3.0,
+       {{'^', "A", 0, 1.25}, {'\'', "B", 0, 1.25}}, {}, "1",
+       [&] {
+         const auto calc = Reports(U8(u8"直接水準測量計算簿"));
+         ASSERT_EQ(calc.size(), 1u);
+         EXPECT_EQ(LineOf(calc[0], "B").substr(28, 20), "    0.000           ");
+         const auto book = Reports(U8(u8"直接水準測量観測簿"));
+         ASSERT_EQ(book.size(), 1u);
+         bool found = false;
+         for (const std::string& l : book[0]) {
+           if (l.rfind(rt::Utf8ToCp932(U8(u8"[距離和]")), 0) == 0) {
+             EXPECT_EQ(l.substr(8, 10), std::string(10, ' '));
+             EXPECT_EQ(l.substr(18, 11), "           ");
+             found = true;
+           }
+         }
+         EXPECT_TRUE(found);
+       }},
+      {"a stored name with a leading blank imported", StartRecord("A", 2), 2, 2.3,
+       {{'^', "A", 5, 1.0}, {'\'', "7", 5, 0.7}}, {}, "2",
+       [&] {
+         // Its stored height is proposed as the closing height and imported.
+         const auto calc = Reports(U8(u8"直接水準測量計算簿"));
+         ASSERT_EQ(calc.size(), 1u);
+         EXPECT_EQ(LineOf(calc[0], "7").substr(82), " (7       )");
+         EXPECT_GE(CountContaining("  --->      2  7"), 1);
+       }},
+      {"a run ending on a back sight", StartRecord("A", 4), 4, 4.5,
+       {{'^', "A", 5, 1.0}, {'\'', "B", 5, 0.5}, {'^', "B", 5, 1.2}}, {}, "1",
+       [&] {
+         const auto calc = Reports(U8(u8"直接水準測量計算簿"));
+         ASSERT_EQ(calc.size(), 1u);
+         EXPECT_NEAR(Field(LineOf(calc[0], "B"), 73, 81), 4.5, 1e-9);
+       }},
+      {"registration past a used number", StartRecord("A", 4), 4, 4.5,
+       {{'^', "A", 5, 1.0}, {'\'', "B", 5, 0.5}}, {}, "3",
+       [&] {
+         EXPECT_EQ(app.points.PointName(2), "USED");
+         EXPECT_EQ(app.points.PointName(3), "A");
+         EXPECT_EQ(app.points.PointName(4), "B");
+         EXPECT_NEAR(app.points.PointX(4), 4.5, 1e-9);
+         EXPECT_GE(CountContaining(U8(u8"は使用中です")), 1);
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Place({{"Z", 1, 1, 0}, {"USED", 1, 1, 0}});
+    if (std::string(c.what).find("leading blank") != std::string::npos) SetPoint(2, 1, 1, " 7", 2.3);
+    app.points.NextPointNumber = 2;
+    Book(c.start, c.forward, c.back);
+    ResetPrintBuffer(app);
+    ForgetTranscript();
+    Calculate(c.choice);
+    ReadBuffer();
+    const auto calc = Reports(U8(u8"直接水準測量計算簿"));
+    ASSERT_EQ(calc.size(), 1u);
+    ExpectBookLines(calc[0], levelling_book::Calculate(c.forward, c.back, c.startHeight, c.decided));
+    c.extra();
+    ForgetRegistered();
+  }
+}
+
+TEST_F(LevellingTest, RunWithoutForeSightIsRefusedAfterItsList) {
+  Book(StartRecord("A", 4), {{'^', "A", 5, 1.0}});
+  Calculate("1");
+  ReadBuffer();
+  EXPECT_GE(CountContaining(U8(u8"前視が無いので水準計算はできません")), 1);
+  EXPECT_TRUE(Reports(U8(u8"直接水準測量観測簿")).empty());
+  EXPECT_TRUE(Holds(lines_, "_"));
+  EXPECT_TRUE(Printed(U8(u8"ｹｲｻﾝ ｵﾜﾘ")));
 }
 
 }  // namespace
