@@ -1,0 +1,109 @@
+// Levelling runs in whole sessions: a field book read through the field-book
+// file menu, its round trip computed and imported into the stored bench mark
+// and points, the report saved from the result menu against its golden copy
+// (CP932, CR LF), and the job saved with the adjusted heights.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "scripted/session.h"
+#include "support/u8.h"
+#include "traverse/levelling_book.h"
+
+namespace {
+
+using levelling_book::Reading;
+
+// The round trip BM1 (10.000) to the stored BM2 (11.755): an intermediate
+// sight P1, change points TP1 and P2, back by P2 and TP2.
+const std::vector<Reading> kForward = {{'^', "BM1", 30, 1.5},  {'\'', "P1", 20, 1.2}, {'\'', "TP1", 30, 0.8},
+                                       {'^', "TP1", 25, 1.7},  {'\'', "P2", 25, 1.1}, {'^', "P2", 30, 1.35},
+                                       {'\'', "BM2", 30, 0.9}};
+const std::vector<Reading> kReturn = {{'^', "BM2", 30, 1.0},  {'\'', "P2", 30, 1.449}, {'^', "P2", 35, 1.2},
+                                      {'\'', "TP2", 35, 1.603}, {'^', "TP2", 30, 1.1},  {'\'', "BM1", 30, 2.001}};
+constexpr double kStart = 10, kBm2 = 11.755;
+
+std::string PointLine(const char* name, double z) {
+  char text[96];
+  std::snprintf(text, sizeof text, "%-16s%14.4f%14.4f%14.4f 93\r\n", name, 1.0, 1.0, z);
+  return text;
+}
+
+std::string Book() {
+  std::string book = "\r\n" + levelling_book::StartRecord("BM1", kStart, "BM2") + "\r\n";
+  for (const auto* run : {&kForward, &kReturn}) {
+    for (const Reading& r : *run) book += levelling_book::ReadingRecord(r) + "\r\n";
+  }
+  return book;
+}
+
+// The heights of a saved point list by name.
+std::map<std::string, double> SavedHeights(const std::string& file) {
+  std::map<std::string, double> heights;
+  std::istringstream in(file);
+  for (std::string line; std::getline(in, line);) {
+    if (line.size() < 58) continue;
+    std::string name = line.substr(0, 16);
+    name.erase(name.find_last_not_of(' ') + 1);
+    heights[name] = std::stod(line.substr(44, 14));
+  }
+  return heights;
+}
+
+std::string Golden(const std::string& name, const std::string& actual) {
+  const std::string path = std::string(KRN_TEST_DATA) + "/traverse/" + name;
+  if (std::getenv("KRN_WRITE_GOLDEN") != nullptr) WriteHostFile(path, actual);
+  return ReadHostFile(path);
+}
+
+// The values of the "[fn-bn]" lines of a report.
+std::vector<std::pair<double, double>> Checks(const std::string& report) {
+  std::vector<std::pair<double, double>> checks;
+  std::istringstream in(report);
+  for (std::string line; std::getline(in, line);) {
+    if (line.find("[fn-bn]") == std::string::npos) continue;
+    checks.emplace_back(std::stod(line.substr(29, 7)), std::stod(line.substr(39, 7)));
+  }
+  return checks;
+}
+
+TEST(LevellingSession, RoundTripImportedIntoTheJobWithItsGoldenReport) {
+  // Command 10, its file menu reads BOOK.Y; the calculation in kind 1 with the
+  // start number proposed, import, the start and closing heights as offered;
+  // Enter at the field-book menu, the report saved as REPORT from the result
+  // menu; the job saved as OUT.PRN.
+  const scripted::SessionResult s =
+      scripted::Krn("10\n6\n2\n!file BOOK.Y\n2\n1\n\n2\n\n\n\n3\n\n!file REPORT\n\n5\n4\n1\n!file OUT.PRN\n",
+                    {"./JOB.PRN"},
+                    {{"JOB.PRN", PointLine("BM1", kStart) + PointLine("P2", 0) + PointLine("BM2", kBm2)},
+                     {"BOOK.Y", Book()}});
+  ASSERT_EQ(s.status, 0) << s.errors << s.transcript;
+  const std::string report = s.File("REPORT.TXT");
+  EXPECT_EQ(report, Golden("levelling_round_trip.txt", report));
+  // Both books check: back sights less fore sights, rises less falls.
+  const std::vector<std::pair<double, double>> checks = Checks(report);
+  ASSERT_EQ(checks.size(), 2u) << report;
+  const std::vector<Reading>* runs[] = {&kForward, &kReturn};
+  for (int k = 0; k < 2; ++k) {
+    const levelling_book::Book b = levelling_book::Reduce(*runs[k], 0);
+    EXPECT_NEAR(checks[k].first, b.backsights - b.foresights, 5e-4) << k;
+    EXPECT_NEAR(checks[k].second, b.rises - b.falls, 5e-4) << k;
+  }
+  // The saved job holds the adjusted heights.
+  const levelling_book::CalculationBook expected = levelling_book::Calculate(kForward, kReturn, kStart, kBm2);
+  const std::map<std::string, double> heights = SavedHeights(s.File("OUT.PRN"));
+  for (const levelling_book::Line& l : expected.lines) {
+    const auto found = heights.find(l.name);
+    ASSERT_NE(found, heights.end()) << l.name << s.File("OUT.PRN");
+    EXPECT_NEAR(found->second, l.height, 1e-9) << l.name;
+  }
+  EXPECT_NEAR(heights.at("BM1"), kStart, 1e-9);
+  EXPECT_TRUE(scripted::InOrder(s, {U8(u8"ｹｲｻﾝ ｵﾜﾘ"), "[sound] chimes.wav"})) << s.transcript;
+}
+
+}  // namespace
