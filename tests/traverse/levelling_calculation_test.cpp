@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "cogo/kind_fixture.h"
+#include "fieldbook/records.h"
 #include "runtime/text.h"
 #include "traverse/field_book_calculation.h"
 #include "traverse/levelling_book.h"
@@ -341,6 +342,22 @@ TEST_F(LevellingTest, RunWithoutForeSightIsRefusedAfterItsList) {
   EXPECT_GE(CountContaining(U8(u8"前視が無いので水準計算はできません")), 1);
   EXPECT_TRUE(Reports(U8(u8"直接水準測量観測簿")).empty());
   EXPECT_TRUE(Holds(lines_, "_"));
+  EXPECT_TRUE(Printed(U8(u8"ｹｲｻﾝ ｵﾜﾘ")));
+}
+
+TEST_F(LevellingTest, RunEndingOnTheLastRecordOfTheTable) {
+  // The run fills the book's last records up to 9999.
+  const std::vector<Reading> run = {{'^', "A", 5, 1.0}, {'\'', "B", 5, 0.5}, {'^', "B", 5, 1.1}, {'\'', "C", 5, 1.6}};
+  fieldbook::State& f = app.fieldbook;
+  const double first = fieldbook::kRecordCapacity - static_cast<double>(run.size());
+  f.FieldBookRecord(first) = StartRecord("A", 4);
+  for (std::size_t k = 0; k < run.size(); ++k) f.FieldBookRecord(first + 1 + static_cast<double>(k)) = ReadingRecord(run[k]);
+  f.FieldBookCount = fieldbook::kRecordCapacity;
+  Calculate("1");
+  ReadBuffer();
+  const auto calc = Reports(U8(u8"直接水準測量計算簿"));
+  ASSERT_EQ(calc.size(), 1u);
+  ExpectBookLines(calc[0], levelling_book::Calculate(run, {}, 4, 4.0));
   EXPECT_TRUE(Printed(U8(u8"ｹｲｻﾝ ｵﾜﾘ")));
 }
 
