@@ -18,15 +18,10 @@
 namespace {
 
 using levelling_book::Reading;
-
-// The round trip BM1 (10.000) to the stored BM2 (11.755): an intermediate
-// sight P1, change points TP1 and P2, back by P2 and TP2.
-const std::vector<Reading> kForward = {{'^', "BM1", 30, 1.5},  {'\'', "P1", 20, 1.2}, {'\'', "TP1", 30, 0.8},
-                                       {'^', "TP1", 25, 1.7},  {'\'', "P2", 25, 1.1}, {'^', "P2", 30, 1.35},
-                                       {'\'', "BM2", 30, 0.9}};
-const std::vector<Reading> kReturn = {{'^', "BM2", 30, 1.0},  {'\'', "P2", 30, 1.449}, {'^', "P2", 35, 1.2},
-                                      {'\'', "TP2", 35, 1.603}, {'^', "TP2", 30, 1.1},  {'\'', "BM1", 30, 2.001}};
-constexpr double kStart = 10, kBm2 = 11.755;
+using levelling_book::kBm2;
+using levelling_book::kForward;
+using levelling_book::kReturn;
+using levelling_book::kStart;
 
 std::string PointLine(const char* name, double z) {
   char text[96];

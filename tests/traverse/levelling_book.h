@@ -19,6 +19,16 @@ struct Reading {
   double staff;
 };
 
+// The round trip of the tests: BM1 (10.000) to the stored bench mark BM2
+// (11.755) with an intermediate sight P1 and change points TP1 and P2, back
+// by P2 and TP2.
+inline const std::vector<Reading> kForward = {{'^', "BM1", 30, 1.5}, {'\'', "P1", 20, 1.2}, {'\'', "TP1", 30, 0.8},
+                                              {'^', "TP1", 25, 1.7}, {'\'', "P2", 25, 1.1}, {'^', "P2", 30, 1.35},
+                                              {'\'', "BM2", 30, 0.9}};
+inline const std::vector<Reading> kReturn = {{'^', "BM2", 30, 1.0},   {'\'', "P2", 30, 1.449}, {'^', "P2", 35, 1.2},
+                                             {'\'', "TP2", 35, 1.603}, {'^', "TP2", 30, 1.1},  {'\'', "BM1", 30, 2.001}};
+inline constexpr double kStart = 10, kBm2 = 11.755;
+
 // A start record as written ("*_", the name in 20 columns, "H= ", the height
 // with four decimals), or as the end of the run rewrites it with the closing
 // point's name (then "H= " stands in columns 25-27).
