@@ -201,7 +201,10 @@ void ObservationBookLine(App& app, const Sight& s) {
   // A back sight that is the run's last record closes nothing after it: the
   // fore sight before it is the book's last.
   const bool lastBacksight = s.nextKind == "^" && s.index + 1 >= t.LevellingLastReading;
-  const bool changePoint = s.nextKind == "^" && !lastBacksight && !s.onClosingPoint && !s.endsRun;
+  // The fore sight before the return run's first back sight closes the forward
+  // book even when it was booked under another name.
+  const bool closesForward = s.onClosingPoint || (t.ReturnRunFound == 1 && s.index + 2 == t.ReturnRunMark);
+  const bool changePoint = s.nextKind == "^" && !lastBacksight && !closesForward && !s.endsRun;
   t.DistanceSum += s.distance;
   BookRiseOrFall(t, d);
   if (changePoint) {
@@ -212,12 +215,12 @@ void ObservationBookLine(App& app, const Sight& s) {
     return;
   }
   PrintSingleForesightLine(app, s.name, s.reading, d);
-  if (s.onClosingPoint) {
+  if (closesForward) {
     PrintLevellingSums(app, s.reading);
     t.ForwardRunDifference = t.BackSightSum - t.ForeSightSum;
     t.LevellingRunLabel = "復路";
   }
-  if (s.endsRun || lastBacksight) FinishObservationBooks(app, s.reading, s.onClosingPoint);
+  if (s.endsRun || lastBacksight) FinishObservationBooks(app, s.reading, closesForward);
 }
 
 // ---- Pass 2: the calculation book ----

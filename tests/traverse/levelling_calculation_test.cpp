@@ -302,6 +302,15 @@ TEST_F(LevellingTest, EdgeCasesOfRunsBooksAndRegistration) {
          ASSERT_EQ(calc.size(), 1u);
          EXPECT_NEAR(Field(LineOf(calc[0], "B"), 73, 81), 4.5, 1e-9);
        }},
+      {"the closing fore sight under another name", StartRecord("S", 1, "E"), 1, 1.2,
+       {{'^', "S", 10, 1.5}, {'\'', "E1", 10, 1.3}},
+       {{'^', "E", 10, 1.2}, {'\'', "S", 10, 1.4}}, "1",
+       [&] {
+         const auto books = Reports(U8(u8"直接水準測量観測簿"));
+         ASSERT_EQ(books.size(), 2u);
+         EXPECT_NEAR(Check(books[0]).first, 0.2, 1e-9);
+         EXPECT_NEAR(Check(books[1]).first, -0.2, 1e-9);
+       }},
       {"registration past a used number", StartRecord("A", 4), 4, 4.5,
        {{'^', "A", 5, 1.0}, {'\'', "B", 5, 0.5}}, {}, "3",
        [&] {
