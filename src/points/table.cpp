@@ -42,3 +42,13 @@ bool AppendToNewPointList(App& app, double number) {
   p.NewPointCount += 1;
   return true;
 }
+
+double FirstFreePointFrom(App& app, double number) {
+  const points::Store& p = app.points;
+  if (number < 1 || number != static_cast<double>(static_cast<long long>(number))) return 0;
+  double n = number;
+  while (n <= p.PointCapacity && !IsFreePoint(app, RtWhole(n))) n += 1;
+  if (n > p.PointCapacity) return 0;
+  if (n != number) ReportPointNumberInUse(app, number);
+  return n;
+}

@@ -20,3 +20,8 @@ void ReportPointNumberInUse(App& app, double number);
 // the number is not appended, the user is told so with "chord.wav", and false
 // comes back.
 bool AppendToNewPointList(App& app, double number);
+
+// The first free number from `number` on (itself when it is free); a number in
+// use that is passed over is said (ReportPointNumberInUse). 0 when `number` is
+// no whole number of the table or no free number is left from it.
+double FirstFreePointFrom(App& app, double number);

@@ -190,6 +190,44 @@ struct State {
   double BlockPointCountBefore = 0;
   double BlockNewPointCountBefore = 0;
   double BlockLineVertexCountBefore = 0;
+  // A levelling run: its route text, first and last records and the last of
+  // its readings, the confirmed start height, whether it returns (1) and the
+  // record after the back sight on the closing point, its fore sights, the
+  // closing height reached or averaged and the one decided, the name looked up
+  // for it, the observation book's sums, the differences and the adjustment of
+  // the calculation book, the name of the book's line in hand, 1 once the
+  // means of a round trip are summed, and what the calculation book carries
+  // from point to point.
+  std::string LevellingRouteName;
+  double LevellingStartRecord = 0;
+  double LevellingEndRecord = 0;
+  double LevellingLastReading = 0;
+  double LevellingStartHeight = 0;
+  double ReturnRunFound = 0;
+  double ReturnRunMark = 0;
+  double ForeSightCount = 0;
+  double ClosingHeight = 0;
+  double DecidedClosingHeight = 0;
+  std::string LevellingLookupName;
+  double BackSightSum = 0;
+  double ForeSightSum = 0;
+  double RiseSum = 0;
+  double FallSum = 0;
+  double DistanceSum = 0;
+  double ForwardRunDifference = 0;
+  double ReturnRunDifference = 0;
+  double KnownRouteDifference = 0;
+  double ObservedRouteDifference = 0;
+  double RouteMisclosure = 0;
+  double SectionCount = 0;
+  double CorrectionPerSection = 0;
+  double AdjustedHeight = 0;
+  std::string LevelledPointName;
+  double MeanSumDone = 0;
+  double PreviousForwardHeight = 0;
+  double PreviousReturnHeight = 0;
+  double StartReturnHeight = 0;
+  double PreviousAdjustedHeight = 0;
 };
 
 }  // namespace traverse
