@@ -13,6 +13,7 @@
 #include "transfer/point_reading.h"
 #include "transfer/start_number.h"
 #include "ui/input.h"
+#include "ui/redraw.h"
 
 namespace transfer {
 
@@ -29,8 +30,10 @@ constexpr RtWindowId kView = RtWindowId::View;
 constexpr double kFrameWidth = 30;
 constexpr double kFrameHeight = 100;
 
-// Fits the loaded picture into the view's outer size less its frame and has the
-// view drawn with it.
+// Fits the loaded picture into the view's outer size less its frame and draws
+// the view with it at once: a redraw left pending would be withdrawn by the
+// first key of the name typed ahead, and the picture would not be there to
+// click on.
 void FitBackgroundPicture(App& app) {
   ui::ViewState& v = app.view;
   // A window shrunk below the frame still gives the picture a size.
@@ -40,7 +43,7 @@ void FitBackgroundPicture(App& app) {
       transfer::BackgroundPictureFit(areaWidth, areaHeight, RtBitmapWidth(v.BitmapPicture, kView),
                                      RtBitmapHeight(v.BitmapPicture, kView));
   v.BackgroundPictureLoaded = 1;
-  app.input.ViewRedrawPending = 1;
+  RedrawView(app);
 }
 
 // The picture of the file chosen in the open dialog; false when cancelled or
