@@ -33,9 +33,7 @@ class BitmapReadingTest : public LinkTest {
  protected:
   void SetUp() override {
     LinkTest::SetUp();
-    app.settings.ZA = "JOB";
-    app.job.FileExtension = ".PRN";
-    app.shell.JobFolder = data_.path() + "/";
+    NameTheJob();
     ui::ViewState& v = app.view;
     v.ViewOriginX = 1000;
     v.ViewOriginY = 2000;
@@ -91,8 +89,7 @@ TEST_F(BitmapReadingTest, ClicksStorePointsAtTheGroundPositionUnderThePointer) {
   EXPECT_NEAR(app.view.BackgroundPictureScale, factor, 1e-9);
   EXPECT_EQ(app.view.BackgroundPictureLoaded, 1);
   // The picture is a side file: the job keeps its name.
-  EXPECT_EQ(app.settings.ZA, "JOB");
-  EXPECT_EQ(app.job.FileExtension, ".PRN");
+  ExpectJobKept();
 }
 
 TEST_F(BitmapReadingTest, CancelInTheDialogReleasesThePicture) {

@@ -8,7 +8,9 @@
 
 #include "core/routines.h"
 #include "runtime/events.h"
+#include "transfer/bitmap_reading.h"
 #include "transfer/link_fixture.h"
+#include "transfer/transfer_menu.h"
 
 namespace {
 
@@ -36,6 +38,11 @@ TEST(DigitizerField, NumberStandsInCharacters3To15) {
 }
 
 class DigitizerTest : public LinkTest {};
+
+TEST_F(DigitizerTest, TransferChoices7And8ReadPoints) {
+  EXPECT_EQ(Run("7\n", TransferMenu), Entry{DigitizerInput});
+  EXPECT_EQ(Run("8\n", TransferMenu), Entry{BitmapPointReading});
+}
 
 TEST_F(DigitizerTest, ReadingsBecomePointsAndF0GoesBackToTheNamePrompt) {
   SetPoint(101, 7, 7, "OLD", 3, "NULL");  // a slot whose attribute must not stay
