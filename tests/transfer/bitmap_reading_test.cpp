@@ -7,7 +7,9 @@
 #include "core/routines.h"
 #include "runtime/files.h"
 #include "runtime/windows.h"
+#include "runtime/errors.h"
 #include "support/bmp_file.h"
+#include "support/raised_error.h"
 #include "transfer/link_fixture.h"
 
 namespace {
@@ -98,6 +100,17 @@ TEST_F(BitmapReadingTest, CancelInTheDialogReleasesThePicture) {
   EXPECT_EQ(Run("!cancel\n", BitmapPointReading), EntryOf(Routines().RepeatLastCommand));
   EXPECT_EQ(app.view.BackgroundPictureLoaded, 0);
   EXPECT_TRUE(app.view.BitmapPicture.empty());
+}
+
+TEST_F(BitmapReadingTest, AFileThatIsNoPictureIsAnErrorThatLosesNothing) {
+  const std::string path = data_.path() + "/NOTE.BMP";
+  WriteHostFile(path, "not a picture\r\n");
+  UseNumberedPoints(2);
+  EXPECT_EQ(RaisedError([&] { Run("!file " + path + "\n", BitmapPointReading); }),
+            kErrIllegalArgument);
+  EXPECT_EQ(app.view.BackgroundPictureLoaded, 0);
+  EXPECT_EQ(app.points.PointCount, 2);
+  ExpectJobKept();
 }
 
 TEST_F(BitmapReadingTest, TheTableEndsAt9999) {
