@@ -13,6 +13,7 @@
 #include <string>
 #include <utility>
 
+#include "runtime/bitmap_file.h"
 #include "runtime/errors.h"
 #include "runtime/folders.h"
 #include "runtime/graphics.h"
@@ -72,9 +73,31 @@ uint16_t Le16(std::string_view b, size_t at) {
                                static_cast<unsigned char>(b[at + 1]) << 8);
 }
 
-// An uncompressed 24- or 32-bit Windows bitmap (bottom-up or top-down); null
-// when the bytes hold anything else.
-SurfacePtr ReadBmp(std::string_view b) {
+// The colour of pixel x of a bitmap row: its palette entry for 1, 4 and 8
+// bits (an index past the palette is black), else its blue, green, red bytes.
+uint32_t BmpPixel(std::string_view b, size_t rowStart, int32_t x, unsigned bits,
+                  std::string_view palette) {
+  if (bits >= 24) {
+    const size_t p = rowStart + static_cast<size_t>(x) * (bits / 8);
+    return static_cast<uint32_t>(static_cast<unsigned char>(b[p + 2])) << 16 |
+           static_cast<uint32_t>(static_cast<unsigned char>(b[p + 1])) << 8 |
+           static_cast<unsigned char>(b[p]);
+  }
+  const size_t bit = static_cast<size_t>(x) * bits;
+  const auto byte = static_cast<unsigned char>(b[rowStart + bit / 8]);
+  // The leftmost pixel stands in the highest bits of its byte.
+  const unsigned index = (byte >> (8 - bits - bit % 8)) & ((1u << bits) - 1);
+  if (static_cast<size_t>(index) * 4 + 3 >= palette.size()) return 0;
+  return static_cast<uint32_t>(static_cast<unsigned char>(palette[index * 4 + 2])) << 16 |
+         static_cast<uint32_t>(static_cast<unsigned char>(palette[index * 4 + 1])) << 8 |
+         static_cast<unsigned char>(palette[index * 4]);
+}
+
+}  // namespace
+
+namespace rt {
+
+SurfacePtr ReadBmpPicture(std::string_view b) {
   constexpr size_t kFileHeader = 14;
   if (b.size() < kFileHeader + 40 || b[0] != 'B' || b[1] != 'M') return nullptr;
   const uint64_t offset = Le32(b, 10);
@@ -83,15 +106,26 @@ SurfacePtr ReadBmp(std::string_view b) {
   const int32_t rawHeight = static_cast<int32_t>(Le32(b, 22));
   const uint16_t bits = Le16(b, 28);
   const uint32_t compression = Le32(b, 30);
-  if (infoSize < 40 || compression != 0 || (bits != 24 && bits != 32)) return nullptr;
+  const uint32_t coloursUsed = Le32(b, 46);
+  if (infoSize < 40 || compression != 0) return nullptr;
+  if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32) return nullptr;
   if (rawHeight == INT32_MIN) return nullptr;
   const bool topDown = rawHeight < 0;
   const int64_t height = topDown ? -static_cast<int64_t>(rawHeight) : rawHeight;
   if (width < 1 || width > kMaxPictureSide || height < 1 || height > kMaxPictureSide)
     return nullptr;
-  const uint64_t bytesPerPixel = bits / 8;
   const uint64_t stride = (static_cast<uint64_t>(width) * bits + 31) / 32 * 4;
   if (offset + stride * static_cast<uint64_t>(height) > b.size()) return nullptr;
+  // The palette follows the header: as many entries as the header says are
+  // used, all that the depth can index when it says 0.
+  std::string_view palette;
+  if (bits <= 8) {
+    const uint64_t entries = coloursUsed == 0 ? (1u << bits) : coloursUsed;
+    if (entries > (1u << bits)) return nullptr;
+    const uint64_t start = kFileHeader + static_cast<uint64_t>(infoSize);
+    if (start + entries * 4 > b.size()) return nullptr;
+    palette = b.substr(static_cast<size_t>(start), static_cast<size_t>(entries * 4));
+  }
 
   SurfacePtr image(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, static_cast<int>(height)));
   if (cairo_surface_status(image.get()) != CAIRO_STATUS_SUCCESS) return nullptr;
@@ -101,18 +135,15 @@ SurfacePtr ReadBmp(std::string_view b) {
     const int64_t fileRow = topDown ? y : height - 1 - y;
     const size_t rowStart = static_cast<size_t>(offset + stride * static_cast<uint64_t>(fileRow));
     auto* out = reinterpret_cast<uint32_t*>(data + y * imageStride);
-    for (int32_t x = 0; x < width; ++x) {
-      const size_t p = rowStart + static_cast<size_t>(x) * bytesPerPixel;
-      const auto blue = static_cast<unsigned char>(b[p]);
-      const auto green = static_cast<unsigned char>(b[p + 1]);
-      const auto red = static_cast<unsigned char>(b[p + 2]);
-      out[x] =
-          0xFF000000u | static_cast<uint32_t>(red) << 16 | static_cast<uint32_t>(green) << 8 | blue;
-    }
+    for (int32_t x = 0; x < width; ++x) out[x] = 0xFF000000u | BmpPixel(b, rowStart, x, bits, palette);
   }
   cairo_surface_mark_dirty(image.get());
   return image;
 }
+
+}  // namespace rt
+
+namespace {
 
 struct ByteReader {
   std::string_view bytes;
@@ -259,7 +290,7 @@ bool RtLoadPicture(RtBitmap& bitmap, std::string_view path, std::source_location
     RtRaise(kErrAccessDenied, where);
   }
   SurfacePtr image = ReadPng(*bytes);
-  if (!image) image = ReadBmp(*bytes);
+  if (!image) image = rt::ReadBmpPicture(*bytes);
   if (!image) image = ReadSvgCached(*bytes);
   if (!image) RtRaise(kErrIllegalArgument, where);
   bitmap.impl().surface = std::move(image);

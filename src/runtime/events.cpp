@@ -623,6 +623,15 @@ void RtDoEvents() {
   DeliverOne();
 }
 
+void RtDoEventsWhileWaiting(bool scriptMayEnd) {
+  EventState& s = State();
+  s.quiet = false;
+  rt::DesktopPumpEvents();
+  CarryOutLookOns();
+  if (DeliverOne()) return;
+  if (scriptMayEnd && s.script.empty() && !rt::DesktopActive()) ScriptExhausted();
+}
+
 void RtOnKeyGosub(int key, RtEventHandler handler, std::source_location where) {
   Bound(State().keys, key, 12, where).handler = std::move(handler);
 }

@@ -68,6 +68,14 @@ enum RtKeyCode : int {
 // Delivers the next pending event, if any (see above).
 void RtDoEvents();
 
+// For a program that waits on something other than the keyboard (a device):
+// delivers the next pending event as RtDoEvents does, also right after another,
+// leaving typed keys queued for the next question. With `scriptMayEnd` and
+// nothing queued, a script reads its source on, or at its end closes the main
+// window as it would at a question, so that a run never waits for an event
+// that cannot come; the caller passes it once the device has been quiet a while.
+void RtDoEventsWhileWaiting(bool scriptMayEnd);
+
 using RtEventHandler = std::function<void()>;
 
 // Binds function key F`key` (1-12) to a handler; an empty handler unbinds it. A

@@ -180,9 +180,9 @@ class RtBitmap {
   std::unique_ptr<Impl> impl_;
 };
 
-// Loads a PNG file, an uncompressed 24- or 32-bit BMP file or an SVG document (by
-// its content, not its name) from the program path `path`. An SVG is drawn at its
-// own size (its width and height at 96 pixels an inch; without them its view box
+// Loads a PNG file, an uncompressed BMP file (1, 4 or 8 bits through its palette,
+// or 24 or 32 bits) or an SVG document (by its content, not its name) from the
+// program path `path`. An SVG is drawn at its own size (its width and height at 96 pixels an inch; without them its view box
 // in pixels), on white, and may not refer to other files. A missing file is error
 // 63, passed over (returns false, the bitmap unchanged); one that cannot be read
 // (a folder, no access) is error 75; a file that holds no such picture is error 5.

@@ -10,6 +10,7 @@
 #include "runtime/clock.h"
 #include "runtime/console.h"
 #include "runtime/files.h"
+#include "runtime/folders.h"
 #include "runtime/numtext.h"
 #include "runtime/serial.h"
 #include "runtime/text.h"
@@ -60,6 +61,22 @@ std::string ReceivedPointName(const std::string& name) {
 }
 
 }  // namespace transfer
+
+std::string ChooseSideFile(App& app, void (*dialog)(App&), std::string_view extension) {
+  const std::string jobName = app.settings.ZA;
+  const std::string jobFolder = app.shell.JobFolder;
+  const std::string jobExtension = app.job.FileExtension;
+  app.job.FileExtension = std::string(extension);
+  dialog(app);
+  const std::string path = app.job.ChosenFilePath;
+  app.job.FileExtension = jobExtension;
+  if (app.settings.ZA != jobName || app.shell.JobFolder != jobFolder) {
+    app.settings.ZA = jobName;
+    app.shell.JobFolder = jobFolder;
+    RtChdir(jobFolder);
+  }
+  return path;
+}
 
 void OpenTransferPort(App& app) {
   ui::InputState& in = app.input;

@@ -33,6 +33,12 @@ std::string ReceivedPointName(const std::string& name);
 
 }  // namespace transfer
 
+// A side file (a program text, a picture) chosen with `dialog` (the open or the
+// save dialog) proposing `extension`: the job keeps its name, folder and
+// extension, which the dialogs would take from the chosen file. "" when
+// cancelled.
+std::string ChooseSideFile(App& app, void (*dialog)(App&), std::string_view extension);
+
 // Asks the speed ("ｽﾋﾟ-ﾄﾞ [300,600,1200,2400,4800,9600]", 9600 by default) and
 // "OK=[Y,N]Y "; "N" jumps to the transfer menu. Otherwise clears
 // CommFailureFlag and opens the link as file 1 at that speed (a speed the port

@@ -65,20 +65,9 @@ class RemoveUnlessReceived {
   std::string path_;
 };
 
-// A ".BAS" file chosen in the save or the open dialog; the job keeps its name
-// and folder, which the dialogs would take from the file. "" when cancelled.
+// A ".BAS" file chosen in the save or the open dialog; "" when cancelled.
 std::string ChooseProgramFile(App& app, void (*dialog)(App&)) {
-  const std::string jobName = app.settings.ZA;
-  const std::string jobFolder = app.shell.JobFolder;
-  app.job.FileExtension = ".BAS";
-  dialog(app);
-  const std::string path = app.job.ChosenFilePath;
-  if (app.settings.ZA != jobName || app.shell.JobFolder != jobFolder) {
-    app.settings.ZA = jobName;
-    app.shell.JobFolder = jobFolder;
-    RtChdir(jobFolder);
-  }
-  return path;
+  return ChooseSideFile(app, dialog, ".BAS");
 }
 
 Jump ReceiveProgram(App& app) {

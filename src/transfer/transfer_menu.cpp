@@ -7,7 +7,9 @@
 #include "core/routines.h"
 #include "fieldbook/book_file.h"
 #include "runtime/console.h"
+#include "transfer/bitmap_reading.h"
 #include "transfer/coordinate_exchange.h"
+#include "transfer/digitizer.h"
 #include "transfer/fieldbook_exchange.h"
 #include "transfer/program_transfer.h"
 #include "transfer/sima_exchange.h"
@@ -48,8 +50,8 @@ constexpr std::array<Entry, 10> kCommands = {
     TransferFieldBookFile,  // 4 field-book file
     FieldBookCommMenu,      // 5 field book
     SdCommMenu,             // 6 data collector
-    NotAvailableYet,        // 7 digitizer
-    NotAvailableYet,        // 8 bitmap
+    DigitizerInput,         // 7 digitizer
+    BitmapPointReading,     // 8 bitmap
     NotAvailableYet,        // 9 DXF import
     ProgramTransferMenu,    // 10 program text
 };

@@ -45,6 +45,18 @@ class LinkTest : public PointQuestionTest {
       return jump.target;
     }
   }
+  // The job JOB.PRN in the test's data folder, for the commands that choose a
+  // side file in a dialog, and the check that it kept its name.
+  void NameTheJob() {
+    app.settings.ZA = "JOB";
+    app.job.FileExtension = ".PRN";
+    app.shell.JobFolder = data_.path() + "/";
+  }
+  void ExpectJobKept() {
+    EXPECT_EQ(app.settings.ZA, "JOB");
+    EXPECT_EQ(app.job.FileExtension, ".PRN");
+    EXPECT_EQ(app.shell.JobFolder, data_.path() + "/");
+  }
   std::int64_t WaitedUs() const { return app.rt.clock->virtualElapsedUs; }
 
   std::unique_ptr<PtyStream> peer_;

@@ -13,16 +13,9 @@ class ProgramTransferTest : public LinkTest {
  protected:
   void SetUp() override {
     LinkTest::SetUp();
-    app.settings.ZA = "JOB";
-    app.job.FileExtension = ".PRN";
-    app.shell.JobFolder = data_.path() + "/";
+    NameTheJob();
   }
   std::string Program() const { return data_.path() + "/PROG.BAS"; }
-  void ExpectJobKept() {
-    EXPECT_EQ(app.settings.ZA, "JOB");
-    EXPECT_EQ(app.job.FileExtension, ".PRN");
-    EXPECT_EQ(app.shell.JobFolder, data_.path() + "/");
-  }
 };
 
 TEST_F(ProgramTransferTest, ReceiveWritesTheLinesWithoutTheEndLine) {
