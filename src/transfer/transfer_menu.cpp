@@ -8,6 +8,7 @@
 #include "fieldbook/book_file.h"
 #include "runtime/console.h"
 #include "transfer/coordinate_exchange.h"
+#include "transfer/dxf_import.h"
 #include "transfer/fieldbook_exchange.h"
 #include "transfer/program_transfer.h"
 #include "transfer/sima_exchange.h"
@@ -50,7 +51,7 @@ constexpr std::array<Entry, 10> kCommands = {
     SdCommMenu,             // 6 data collector
     NotAvailableYet,        // 7 digitizer
     NotAvailableYet,        // 8 bitmap
-    NotAvailableYet,        // 9 DXF import
+    DxfImport,              // 9 DXF import
     ProgramTransferMenu,    // 10 program text
 };
 
