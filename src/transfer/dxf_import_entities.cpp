@@ -100,7 +100,7 @@ bool IsReadKind(const std::string& kind) {
 }
 
 // Records that belong to the entity before them and are no entity of their own.
-bool IsPartOfOwner(const std::string& kind) {
+bool BelongsToOwner(const std::string& kind) {
   return kind == "VERTEX" || kind == "SEQEND" || kind == "ATTRIB";
 }
 
@@ -196,7 +196,7 @@ DxfImportSummary ImportDxfEntities(App& app, const DxfDrawing& drawing, PointRec
   int layer = kFirstLayer;
   for (const DxfEntity& e : drawing.entities) {
     if (!IsReadKind(e.kind)) {
-      if (!IsPartOfOwner(e.kind)) CountPassedOver(summary, e.kind);
+      if (!BelongsToOwner(e.kind)) CountPassedOver(summary, e.kind);
       continue;
     }
     if (progress) progress(e.kind);
