@@ -385,6 +385,7 @@ class DxfImportCommandTest : public DxfImportTest {
 
 TEST_F(DxfImportCommandTest, ImportsAtTheScaleTypedAndKeepsTheJobName) {
   UseNumberedPoints(3);
+  SetPoint(2, 20, 10, "007");  // a job point's name is not the import's to clean
   const std::string dxf = Drawing(ByHand(Line(10, 20, 1, 30, 40, 1, "8\nA\n"), "A"));
   // Mode 1, scale 0, -5 and a text asked again, then 500; the name and number proposed.
   EXPECT_EQ(Run(dxf + "1\n0\n-5\nabc\n500\n\n\n", DxfImport), EntryOf(Routines().PlotAllPoints));
@@ -395,6 +396,7 @@ TEST_F(DxfImportCommandTest, ImportsAtTheScaleTypedAndKeepsTheJobName) {
   ExpectPoint(5, 20, 15, 0.5);
   EXPECT_EQ(app.points.PointCount, 5);
   EXPECT_EQ(Vertices(), (std::vector<Vertex>{{4, 9, 1, ""}, {5, 0, 1, ""}}));
+  EXPECT_EQ(PointAt(2).name, "007");
   ExpectJobKept();
 }
 
