@@ -36,13 +36,13 @@ TEST_F(LinkTest, MenuAnswersChooseByRoundedValue) {
   EXPECT_GT(CountContaining(U8(u8" 6:SD通信  7:デジ読取  8:BMP読取   9:DXF読込  10:BAS通信")), 0);
 }
 
-TEST_F(LinkTest, DigitizerBitmapAndDxfImportAreNotAvailableYet) {
-  for (const char* answer : {"7\n", "8\n", "9\n"}) {
+TEST_F(LinkTest, DigitizerAndBitmapAreNotAvailableYet) {
+  for (const char* answer : {"7\n", "8\n"}) {
     const Entry notAvailable = Run("", Run(answer, TransferMenu));
     EXPECT_EQ(notAvailable, EntryOf(Routines().CommandNotAvailable)) << answer;
     EXPECT_EQ(Run("", notAvailable), EntryOf(Routines().ShowResultMenu)) << answer;
   }
-  EXPECT_EQ(CountContaining(U8(u8"このコマンドはまだ使えません")), 3);
+  EXPECT_EQ(CountContaining(U8(u8"このコマンドはまだ使えません")), 2);
 }
 
 TEST_F(LinkTest, LinkDeviceStringCountsPortsFromZero) {
