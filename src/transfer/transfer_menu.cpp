@@ -10,6 +10,7 @@
 #include "transfer/bitmap_reading.h"
 #include "transfer/coordinate_exchange.h"
 #include "transfer/digitizer.h"
+#include "transfer/dxf_import.h"
 #include "transfer/fieldbook_exchange.h"
 #include "transfer/program_transfer.h"
 #include "transfer/sima_exchange.h"
@@ -39,10 +40,6 @@ namespace {
 
 Jump NormalizeAllNames(App&) { return {EntryOf(Routines().NormalizeNamesThenPlot)}; }
 
-// Digitizer, bitmap and DXF import: not built yet, which the program's own
-// entry for such commands says.
-Jump NotAvailableYet(App&) { return {EntryOf(Routines().CommandNotAvailable)}; }
-
 constexpr std::array<Entry, 10> kCommands = {
     NormalizeAllNames,      // 1 names
     CoordinateCommMenu,     // 2 coordinates
@@ -52,7 +49,7 @@ constexpr std::array<Entry, 10> kCommands = {
     SdCommMenu,             // 6 data collector
     DigitizerInput,         // 7 digitizer
     BitmapPointReading,     // 8 bitmap
-    NotAvailableYet,        // 9 DXF import
+    DxfImport,              // 9 DXF import
     ProgramTransferMenu,    // 10 program text
 };
 

@@ -21,5 +21,5 @@ Jump SendOrReceiveMenu(App& app, const char* prompt, Entry send, Entry receive);
 // " 1:名処理  2:座標通信  3:SIMA通信  4:野帳ﾌｧｲﾙ  5:野帳通信" /
 // " 6:SD通信  7:デジ読取  8:BMP読取   9:DXF読込  10:BAS通信": after the status
 // header, jumps to the chosen command; Enter, 0, a negative number, above 10 or
-// a text go to the result menu. 7 to 9 say that they are not available yet.
+// a text go to the result menu.
 Jump TransferMenu(App& app);

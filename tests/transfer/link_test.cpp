@@ -36,15 +36,6 @@ TEST_F(LinkTest, MenuAnswersChooseByRoundedValue) {
   EXPECT_GT(CountContaining(U8(u8" 6:SD通信  7:デジ読取  8:BMP読取   9:DXF読込  10:BAS通信")), 0);
 }
 
-TEST_F(LinkTest, DxfImportIsNotAvailableYet) {
-  for (const char* answer : {"9\n"}) {
-    const Entry notAvailable = Run("", Run(answer, TransferMenu));
-    EXPECT_EQ(notAvailable, EntryOf(Routines().CommandNotAvailable)) << answer;
-    EXPECT_EQ(Run("", notAvailable), EntryOf(Routines().ShowResultMenu)) << answer;
-  }
-  EXPECT_EQ(CountContaining(U8(u8"このコマンドはまだ使えません")), 1);
-}
-
 TEST_F(LinkTest, LinkDeviceStringCountsPortsFromZero) {
   EXPECT_EQ(transfer::LinkDeviceString(1), "COM0:(F8N1X8,RB4096,RD15000)");
   EXPECT_EQ(transfer::LinkDeviceString(5), "COM4:(F8N1X8,RB4096,RD15000)");
