@@ -6,6 +6,7 @@
 
 #include "core/app.h"
 #include "core/numeric.h"
+#include "profile/section_frame.h"
 #include "profile/single_precision.h"
 #include "runtime/graphics.h"
 #include "runtime/numtext.h"
@@ -116,8 +117,7 @@ class Preview {
   }
 
   void HeightScale(double rdl) {
-    const double tenth = SinglePrecision(0.1f);
-    const double f = v_.ViewScale * v_.VerticalRatio >= 400 ? tenth : SinglePrecision(0.2f);
+    const double f = TickFactorOf(v_.ViewScale * v_.VerticalRatio);
     s_.ProfileTickFactor = f;
     double h = s_.ProfileDatumLevel;
     bool ticked = false;
@@ -126,10 +126,11 @@ class Preview {
     do {
       h += 1;
       const double r = h / v_.VerticalRatio;
-      if (RoundHeight(app_, h * f - std::floor(h * f + 0.1)) == 0) {
+      const Tick tick = TickOf(app_, h, f);
+      if (tick == Tick::Long) {
         PlaneLine(N_, r, N_ - Mm(15), r);
         Label(N_ - Mm(15), r, Decimals(h, 4, 10));
-      } else if (f != tenth) {
+      } else if (tick == Tick::Short) {
         PlaneLine(N_, r, N_ - Mm(5), r);
       } else {
         continue;
@@ -170,16 +171,8 @@ class Preview {
   }
 
   std::string FlagText(double chainage, const std::string& attribute) const {
-    std::string text;
-    if (s_.ProfileFlagNumbers == 1) {
-      const double interval = app_.route.StationInterval;
-      const double station = std::floor(chainage / interval);
-      text = "NO." + RtTrim(RtStr(station));
-      const double plus = chainage - station * interval;
-      if (plus != 0) text += "+" + Decimals(plus, 3, 8) + "  ";
-    }
-    if (attribute.size() > 2) text += attribute.substr(2, 100);
-    return text;
+    return FlagTextOf(chainage, attribute, app_.route.StationInterval, s_.ProfileFlagNumbers == 1,
+                      s_.ProfileItemDigits(3));
   }
 
   void GradeLine() {
