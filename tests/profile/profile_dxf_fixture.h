@@ -16,10 +16,11 @@
 #include "profile/section_plot.h"
 #include "profile/single_precision.h"
 #include "runtime/files.h"
+#include "points/point_question.h"
 #include "runtime/temp_folder.h"
 #include "support/dxf_entities.h"
 
-class ProfileDxfFixture : public ::testing::Test {
+class ProfileDxfFixture : public PointQuestionTest {
  protected:
   // Row kinds of the road-like table: gradient, plan height, ground height,
   // chainage, station.
@@ -63,15 +64,17 @@ class ProfileDxfFixture : public ::testing::Test {
 
   // The gathered records inside a drawing of their own, read by ezdxf.
   dxf_entities::Drawing ReadGathered() {
-    const std::string path = folder / "S.DXF";
-    WriteHostFile(path, dxf::HeadText(0.4, 0.3, 1) + plot.out.Text() + "  0\r\nENDSEC\r\n  0\r\nEOF\r\n");
+    WriteHostFile(data_ / "S.DXF", dxf::HeadText(0.4, 0.3, 1) + plot.out.Text());
+    return ReadDrawing(data_ / "S.DXF");
+  }
+  // A drawing left open after its ENTITIES, finished here and read by ezdxf.
+  static dxf_entities::Drawing ReadDrawing(const std::string& path) {
+    WriteHostFile(path, ReadHostFile(path) + "  0\r\nENDSEC\r\n  0\r\nEOF\r\n");
     dxf_entities::Drawing d = dxf_entities::Read(path);
     EXPECT_EQ(d.readErrors, 0) << d.all;
     EXPECT_EQ(d.auditErrors, 0) << d.all;
     return d;
   }
 
-  TempFolder folder;
-  App app;
   profile::SectionPlot plot{app};
 };

@@ -18,7 +18,7 @@ namespace {
 using dxf_entities::Entity;
 
 // CP932 lines each ended with CR LF.
-std::string Lines(const std::vector<std::string>& lines) {
+std::string RecordText(const std::vector<std::string>& lines) {
   std::string out;
   for (const std::string& l : lines) out += l + "\r\n";
   return out;
@@ -34,7 +34,7 @@ TEST_F(ProfileDxfWritersTest, AFrameLineIsWrittenAsItsFourteenLines) {
   plot.ProfileLineX2 = 30.25;
   plot.LineEndY = 20;
   profile::WriteProfileFrameLine(plot);
-  EXPECT_EQ(plot.out.Text(), Lines({"  0", "LINE", "  8", Cp932(u8"縦断枠"), " 6", "CONTINUOUS", " 10", " 10 ",
+  EXPECT_EQ(plot.out.Text(), RecordText({"  0", "LINE", "  8", Cp932(u8"縦断枠"), " 6", "CONTINUOUS", " 10", " 10 ",
                                     " 20", " 20 ", " 11", " 30.25 ", " 21", " 20 "}));
   EXPECT_EQ(plot.ProfileLineLayer, Cp932(u8"縦断枠"));
 }
@@ -44,7 +44,7 @@ TEST_F(ProfileDxfWritersTest, NumbersAreRoundedToSixDecimalsWithoutALeadingZero)
   plot.LineStartY = 0.0000004;
   plot.LineEndY = -0.5;
   profile::WriteStationLine(plot);
-  EXPECT_EQ(plot.out.Text(), Lines({"  0", "LINE", "  8", Cp932(u8"縦断線"), " 6", "CONTINUOUS", " 10",
+  EXPECT_EQ(plot.out.Text(), RecordText({"  0", "LINE", "  8", Cp932(u8"縦断線"), " 6", "CONTINUOUS", " 10",
                                     " .333333 ", " 20", " 0 ", " 11", " .333333 ", " 21", "-.5 "}));
 }
 
@@ -62,7 +62,7 @@ TEST_F(ProfileDxfWritersTest, ARowValueStandsUpInItsRowWithTheLiteralAngle) {
   const std::vector<std::string> record = {"  0", "TEXT", "  8", Cp932(u8"縦断値"), " 10", " 50.84 ", " 20",
                                            " 25.166667 ", " 40", " 2.4 ", " 41", " .7 ", " 50", "90", "  1",
                                            Cp932(u8"　　　１２．５０"), "  7", "KANJI"};
-  EXPECT_EQ(plot.out.Text(), Lines(record));
+  EXPECT_EQ(plot.out.Text(), RecordText(record));
 
   // The second of a pair moves one text width further.
   plot.out.Clear();
