@@ -1,11 +1,13 @@
 #include "profile/dxf_section.h"
 
 #include <string>
+#include <vector>
 
 #include "core/app.h"
 #include "profile/curve_band.h"
 #include "profile/dxf_writers.h"
 #include "profile/grade_line.h"
+#include "profile/item_table.h"
 #include "profile/line_type_rows.h"
 #include "profile/row_values.h"
 #include "profile/section_frame.h"
@@ -21,8 +23,6 @@ namespace {
 
 // The value-text size of a section whose settings were never given.
 constexpr double kDefaultValueTextSize = 2.4;
-// The highest item a table row can show.
-constexpr int kLastItem = 27;
 // The rows searched for the plan-curve band, and the band row when none is.
 constexpr int kBandRowsSearched = 20;
 // The text-mode answer of the mode for AutoCAD, and its width factor.
@@ -61,7 +61,7 @@ std::string SectionInputFault(const App& app) {
   const double margin = s.ProfileRowSpacing == 0 ? SinglePrecision(1.8f) : 1;
   for (int r = 0; r <= last; ++r) {
     const int item = s.ProfileRowItem(r);
-    if (item < 0 || item > kLastItem) {
+    if (item < 0 || item > profile::kLastProfileItem) {
       return "縦断表の行" + RtNumText(r) + "の項目 " + RtNumText(item) + " は使えません(0～27)。";
     }
     if (s.ProfileRowHeight(r) < margin) {
@@ -165,11 +165,17 @@ void WriteBandRow(SectionPlot& plot, int station, int row, bool& bandStarted) {
   plot.RowValueText.clear();
 }
 
+// What the station loop carries from station to station.
+struct StationWalk {
+  std::vector<profile::PlanPoint> plan;  // for the single distances
+  bool bandStarted = false;
+};
+
 // The row's content at the station; false when it shows nothing.
-bool RowContent(SectionPlot& plot, int station, int row, bool& bandStarted) {
+bool RowContent(SectionPlot& plot, int station, int row, StationWalk& walk) {
   const int kind = plot.app.profile.ProfileRowItem(row);
   if (kind == 10) {
-    WriteBandRow(plot, station, row, bandStarted);
+    WriteBandRow(plot, station, row, walk.bandStarted);
     return false;
   }
   if (profile::IsLineTypeRowKind(kind)) {
@@ -181,10 +187,10 @@ bool RowContent(SectionPlot& plot, int station, int row, bool& bandStarted) {
     }
     return !plot.RowValueText.empty();
   }
-  return profile::ComputeRowValue(plot, station, row);
+  return profile::ComputeRowValue(plot, station, row, walk.plan);
 }
 
-void WriteStation(SectionPlot& plot, int station, bool& bandStarted) {
+void WriteStation(SectionPlot& plot, int station, StationWalk& walk) {
   App& app = plot.app;
   const profile::State& s = app.profile;
   const double spacing = s.ProfileRowSpacing;
@@ -217,7 +223,7 @@ void WriteStation(SectionPlot& plot, int station, bool& bandStarted) {
       plot.LineEndY = y0 + kMarkHalf;
       profile::WriteStationLine(plot);
     }
-    const bool shows = RowContent(plot, station, r, bandStarted);
+    const bool shows = RowContent(plot, station, r, walk);
     if (shows && plot.SuppressRowValue != 1 && !plot.RowValueText.empty()) profile::WriteRowValueText(plot);
     plot.RowOffset += s.ProfileRowHeight(r + 1) + spacing;
     plot.SuppressRowValue = 0;
@@ -227,12 +233,13 @@ void WriteStation(SectionPlot& plot, int station, bool& bandStarted) {
 void WriteStations(SectionPlot& plot) {
   const points::Store& p = plot.app.points;
   const profile::State& s = plot.app.profile;
-  bool bandStarted = false;
+  StationWalk walk;
+  walk.plan = profile::PlanPointsOf(plot.app);
   for (int i = 1; i <= p.PointCount; ++i) {
     const double c = p.PointY(i);
     const char code = CodeOf(p.PointAttribute(i));
     if (c < s.ProfileStartChainage || c > s.ProfileEndChainage || (code != '5' && code != '7')) continue;
-    WriteStation(plot, i, bandStarted);
+    WriteStation(plot, i, walk);
   }
 }
 

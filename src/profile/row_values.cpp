@@ -49,9 +49,21 @@ StationSteps StationStepsOf(double c, double h, double prevC, double prevH, cons
   return s;
 }
 
-SingleDistance SingleDistanceOf(const std::vector<double>& others, double c, double decimals, bool pairSecond) {
+std::vector<PlanPoint> PlanPointsOf(const App& app) {
+  const points::Store& p = app.points;
+  std::vector<PlanPoint> plan;
+  for (int j = 1; j <= p.PointCount; ++j) {
+    if (CodeOf(p.PointAttribute(j)) == '5') plan.push_back({j, p.PointY(j)});
+  }
+  return plan;
+}
+
+SingleDistance SingleDistanceOf(const std::vector<PlanPoint>& plan, int station, double c, double decimals,
+                                bool pairSecond) {
   SingleDistance s;
-  for (const double y : others) {
+  for (const PlanPoint& point : plan) {
+    if (point.number == station) continue;
+    const double y = point.chainage;
     if (c == 0) {
       s.distance = 0;
       break;
@@ -113,7 +125,7 @@ void ComputeStationQuantities(SectionPlot& plot, int station) {
   }
 }
 
-bool ComputeRowValue(SectionPlot& plot, int station, int row) {
+bool ComputeRowValue(SectionPlot& plot, int station, int row, const std::vector<PlanPoint>& plan) {
   const App& app = plot.app;
   const profile::State& s = app.profile;
   const points::Store& p = app.points;
@@ -134,11 +146,7 @@ bool ComputeRowValue(SectionPlot& plot, int station, int row) {
       return !plot.RowValueText.empty();
     case 2: {
       if (CodeOf(p.PointAttribute(station)) == '7') return false;
-      std::vector<double> others;
-      for (int j = 1; j <= p.PointCount; ++j) {
-        if (j != station && CodeOf(p.PointAttribute(j)) == '5') others.push_back(p.PointY(j));
-      }
-      const SingleDistance d = SingleDistanceOf(others, c, s.ProfileItemDigits(2), second);
+      const SingleDistance d = SingleDistanceOf(plan, station, c, s.ProfileItemDigits(2), second);
       plot.ProfileSingleDistance = d.distance;
       if (d.pairFound) plot.PairFound = 1;
       if (second) plot.SuppressRowValue = 1;

@@ -28,9 +28,18 @@ struct StationSteps {
 StationSteps StationStepsOf(double c, double h, double prevC, double prevH,
                             const RtTable<int16_t>& digits);
 
-// The single distance of a plan station at chainage c: to the nearest plan
-// point behind it (ahead of it below chainage 0), rounded to `decimals`;
-// `others` are the other plan points' chainages in point-number order.
+// A plan point (profile code "5") of the table.
+struct PlanPoint {
+  int number = 0;
+  double chainage = 0;
+};
+// The plan points in point-number order.
+std::vector<PlanPoint> PlanPointsOf(const App& app);
+
+// The single distance of plan station `station` at chainage c: to the nearest
+// plan point behind it (ahead of it below chainage 0), rounded to `decimals`;
+// `plan` holds the plan points in point-number order, the station's own
+// passed over.
 // `pairFound` when another plan point stands exactly at c and the station is
 // no pair's second; `known` false when no plan point lies on that side.
 struct SingleDistance {
@@ -38,7 +47,7 @@ struct SingleDistance {
   bool pairFound = false;
   bool known = false;
 };
-SingleDistance SingleDistanceOf(const std::vector<double>& others, double c, double decimals,
+SingleDistance SingleDistanceOf(const std::vector<PlanPoint>& plan, int station, double c, double decimals,
                                 bool pairSecond);
 
 // The station row's text: the name cut to `width` bytes on a character
@@ -51,7 +60,8 @@ std::string StationNameOf(std::string_view name, double c, double interval, bool
 // is the one numbered one lower), into the SectionPlot.
 void ComputeStationQuantities(SectionPlot& plot, int station);
 // RowValueText (and SuppressRowValue) of row `row` of a kind 0-9 or 11-15 at
-// point `station`; false when the row shows nothing there.
-bool ComputeRowValue(SectionPlot& plot, int station, int row);
+// point `station`, with the table's plan points; false when the row shows
+// nothing there.
+bool ComputeRowValue(SectionPlot& plot, int station, int row, const std::vector<PlanPoint>& plan);
 
 }  // namespace profile

@@ -64,7 +64,10 @@ TEST(ProfileRowValuesTest, TheSingleDistanceReachesBackToTheNearestPlanPoint) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    const profile::SingleDistance d = profile::SingleDistanceOf(c.others, c.c, 2, c.pairSecond);
+    // Points numbered from 2 on; station 1 is not among them.
+    std::vector<profile::PlanPoint> plan;
+    for (const double y : c.others) plan.push_back({static_cast<int>(plan.size()) + 2, y});
+    const profile::SingleDistance d = profile::SingleDistanceOf(plan, 1, c.c, 2, c.pairSecond);
     EXPECT_NEAR(d.distance, c.distance, 1e-9);
     EXPECT_EQ(d.pairFound, c.pair);
     EXPECT_EQ(d.known, c.known);
@@ -113,7 +116,7 @@ class ProfileRowKindsTest : public ProfileDxfFixture {
     profile::ComputeStationQuantities(plot, n);
     std::vector<std::string> texts;
     for (int r = 0; r <= 3; ++r) {
-      texts.push_back(profile::ComputeRowValue(plot, n, r) ? plot.RowValueText : "-");
+      texts.push_back(profile::ComputeRowValue(plot, n, r, profile::PlanPointsOf(app)) ? plot.RowValueText : "-");
     }
     return texts;
   }
@@ -143,12 +146,12 @@ TEST_F(ProfileRowKindsTest, RowsWithoutAValueShowNothing) {
   profile::ComputeStationQuantities(plot, 2);
   for (int r = 0; r <= 4; ++r) {
     SCOPED_TRACE(r);
-    EXPECT_FALSE(profile::ComputeRowValue(plot, 2, r));
+    EXPECT_FALSE(profile::ComputeRowValue(plot, 2, r, profile::PlanPointsOf(app)));
   }
   // Plan point 2 with point 1 at its chainage finds no plan point behind it.
-  EXPECT_FALSE(profile::ComputeRowValue(plot, 2, 5));
+  EXPECT_FALSE(profile::ComputeRowValue(plot, 2, 5, profile::PlanPointsOf(app)));
   profile::ComputeStationQuantities(plot, 3);
-  EXPECT_FALSE(profile::ComputeRowValue(plot, 3, 5));
+  EXPECT_FALSE(profile::ComputeRowValue(plot, 3, 5, profile::PlanPointsOf(app)));
 }
 
 TEST_F(ProfileRowKindsTest, SlopeRowsAtChainageZeroShowZerosAndTheSumRestarts) {
@@ -160,7 +163,7 @@ TEST_F(ProfileRowKindsTest, SlopeRowsAtChainageZeroShowZerosAndTheSumRestarts) {
   auto Texts = [&](int n) {
     profile::ComputeStationQuantities(plot, n);
     std::vector<std::string> texts;
-    for (int r = 0; r <= 4; ++r) texts.push_back(profile::ComputeRowValue(plot, n, r) ? plot.RowValueText : "-");
+    for (int r = 0; r <= 4; ++r) texts.push_back(profile::ComputeRowValue(plot, n, r, profile::PlanPointsOf(app)) ? plot.RowValueText : "-");
     return texts;
   };
   Texts(1);
