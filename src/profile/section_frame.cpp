@@ -13,7 +13,8 @@ namespace profile {
 
 namespace {
 
-// The height scale stops after this many one-metre passes, as the view's does.
+// The height scale stops after this many one-metre passes: a typed top far
+// above the datum would otherwise draw for ever (and beyond 2^53 h + 1 is h).
 constexpr int kMostTickPasses = 10000;
 // The start of the previous flag's position before the first flag.
 constexpr double kNoFlag = 9999999;
@@ -105,22 +106,13 @@ class FrameWriter {
     TextSize(SinglePrecision(2.8f), SinglePrecision(0.7f));
     const double f = TickFactorOf(app.lines.ScaleDenominator * app.view.VerticalRatio);
     plot_.app.profile.ProfileTickFactor = f;
-    double h = s_.ProfileDatumLevel;
-    bool ticked = false;
-    double lastTick = 0;
-    int passes = 0;
-    do {
-      h += 1;
-      const double y = SectionPaperY(plot_, h);
-      const Tick tick = TickOf(app, h, f);
-      if (tick == Tick::None) continue;
-      Line(e_.xN, y, e_.xN - (tick == Tick::Long ? 15 : 5), y);
-      if (tick == Tick::Long) Text(e_.xN - 15, y, Decimals(h, 4, 10));
-      ticked = true;
-      lastTick = y;
-    } while (h < s_.ProfileScaleTop && ++passes < kMostTickPasses);
-    // Without a tick the axis has no upper end and is left out.
-    if (ticked) Line(e_.xN, e_.yD, e_.xN, lastTick);
+    const std::vector<ScaleTick> ticks = ScaleTicksOf(app, s_.ProfileDatumLevel, s_.ProfileScaleTop, f);
+    for (const ScaleTick& t : ticks) {
+      const double y = SectionPaperY(plot_, t.height);
+      Line(e_.xN, y, e_.xN - (t.tick == Tick::Long ? 15 : 5), y);
+      if (t.tick == Tick::Long) Text(e_.xN - 15, y, Decimals(t.height, 4, 10));
+    }
+    if (!ticks.empty()) Line(e_.xN, e_.yD, e_.xN, SectionPaperY(plot_, ticks.back().height));
   }
 
   void ScaleTriangle() {
@@ -174,6 +166,18 @@ double TickFactorOf(double scaleTimesRatio) {
 Tick TickOf(const App& app, double h, double f) {
   if (RoundHeight(app, h * f - std::floor(h * f + 0.1)) == 0) return Tick::Long;
   return f == SinglePrecision(0.1f) ? Tick::None : Tick::Short;
+}
+
+std::vector<ScaleTick> ScaleTicksOf(const App& app, double datumLevel, double top, double f) {
+  std::vector<ScaleTick> ticks;
+  double h = datumLevel;
+  int passes = 0;
+  do {
+    h += 1;
+    const Tick tick = TickOf(app, h, f);
+    if (tick != Tick::None) ticks.push_back({h, tick});
+  } while (h < top && ++passes < kMostTickPasses);
+  return ticks;
 }
 
 std::string FlagTextOf(double chainage, std::string_view attribute, double interval, bool numbers,

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "profile/section_plot.h"
 
@@ -19,6 +20,13 @@ enum class Tick { None, Short, Long };
 // The tick at height h with factor f (long ones are labelled); the height
 // rounding of the settings decides what counts as a whole multiple.
 Tick TickOf(const App& app, double h, double f);
+// The ticks of the scale from the datum level + 1 m up, metre by metre, to
+// the pass that reaches the top (at most 10000 passes): heights and kinds.
+struct ScaleTick {
+  double height = 0;
+  Tick tick = Tick::None;
+};
+std::vector<ScaleTick> ScaleTicksOf(const App& app, double datumLevel, double top, double f);
 
 // A station flag's text: with flag numbers, "NO." and the station number, and
 // "+", the plus distance and two blanks when off a full station; then up to

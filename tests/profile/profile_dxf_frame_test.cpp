@@ -42,6 +42,15 @@ TEST(ProfileFrameRulesTest, TicksEveryMetreOrEveryTenMetresByScaleTimesRatio) {
   }
   // With factor 0.1 a multiple of 5 m that is no multiple of 10 m has no tick.
   EXPECT_EQ(profile::TickOf(app, 105, profile::TickFactorOf(500)), Tick::None);
+
+  // A datum off the whole metre: short ticks only, and none at all in 10 m
+  // steps; the walk always makes its first pass.
+  const std::vector<profile::ScaleTick> off = profile::ScaleTicksOf(app, 100.5, 104, profile::TickFactorOf(250));
+  ASSERT_EQ(off.size(), 4u);
+  for (const profile::ScaleTick& t : off) EXPECT_EQ(t.tick, Tick::Short);
+  EXPECT_EQ(off.back().height, 104.5);
+  EXPECT_TRUE(profile::ScaleTicksOf(app, 100.5, 130, profile::TickFactorOf(500)).empty());
+  EXPECT_EQ(profile::ScaleTicksOf(app, 100, 100, profile::TickFactorOf(250)).size(), 1u);
 }
 
 TEST(ProfileFrameRulesTest, FlagTextLengthAndRaising) {
