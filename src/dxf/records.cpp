@@ -109,7 +109,9 @@ void WriteText(Sink& out, const TextRecord& t) {
   OptionalHeight(out, " 30", t.z);
   out.GroupRounded(" 40", t.height);
   if (!t.widthFactor.empty()) out.Group(" 41", t.widthFactor);
-  if (t.rotation) {
+  if (!t.fixedRotation.empty()) {
+    out.Group(" 50", t.fixedRotation);
+  } else if (t.rotation) {
     out.Put(" 50");
     out.PutNumber(*t.rotation);
   }

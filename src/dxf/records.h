@@ -84,6 +84,8 @@ struct TextRecord {
   bool style = true;                 // the style group "KANJI"
   // Text constants in place of the rounded insertion point (the title's "0", "5").
   std::string_view fixedX, fixedY;
+  // A text constant in place of the rotation ("90" without blanks).
+  std::string_view fixedRotation;
 };
 void WriteText(Sink& out, const TextRecord& t);
 

@@ -6,6 +6,7 @@
 
 #include "core/app.h"
 #include "core/numeric.h"
+#include "profile/section_frame.h"
 #include "profile/single_precision.h"
 #include "runtime/graphics.h"
 #include "runtime/numtext.h"
@@ -23,9 +24,6 @@ constexpr int kSectionColour = 8;
 constexpr int kGradeColour = 7;
 constexpr int kSegmentNumberColour = 2;
 constexpr double kLastChangePoint = 9999;
-// The height scale stops after this many one-metre passes: a typed top far
-// above the datum would otherwise draw for ever (and beyond 2^53 h + 1 is h).
-constexpr int kMostTickPasses = 10000;
 
 // The section laid out in paper millimetres on the plane of chainage and
 // reduced height (height / VerticalRatio), shown through the view transform.
@@ -116,29 +114,15 @@ class Preview {
   }
 
   void HeightScale(double rdl) {
-    const double tenth = SinglePrecision(0.1f);
-    const double f = v_.ViewScale * v_.VerticalRatio >= 400 ? tenth : SinglePrecision(0.2f);
+    const double f = TickFactorOf(v_.ViewScale * v_.VerticalRatio);
     s_.ProfileTickFactor = f;
-    double h = s_.ProfileDatumLevel;
-    bool ticked = false;
-    double lastTick = 0;
-    int passes = 0;
-    do {
-      h += 1;
-      const double r = h / v_.VerticalRatio;
-      if (RoundHeight(app_, h * f - std::floor(h * f + 0.1)) == 0) {
-        PlaneLine(N_, r, N_ - Mm(15), r);
-        Label(N_ - Mm(15), r, Decimals(h, 4, 10));
-      } else if (f != tenth) {
-        PlaneLine(N_, r, N_ - Mm(5), r);
-      } else {
-        continue;
-      }
-      ticked = true;
-      lastTick = r;
-    } while (h < s_.ProfileScaleTop && ++passes < kMostTickPasses);
-    // Without a tick the axis has no upper end and is left out.
-    if (ticked) PlaneLine(N_, rdl, N_, lastTick);
+    const std::vector<ScaleTick> ticks = ScaleTicksOf(app_, s_.ProfileDatumLevel, s_.ProfileScaleTop, f);
+    for (const ScaleTick& t : ticks) {
+      const double r = t.height / v_.VerticalRatio;
+      PlaneLine(N_, r, N_ - Mm(t.tick == Tick::Long ? 15 : 5), r);
+      if (t.tick == Tick::Long) Label(N_ - Mm(15), r, Decimals(t.height, 4, 10));
+    }
+    if (!ticks.empty()) PlaneLine(N_, rdl, N_, ticks.back().height / v_.VerticalRatio);
   }
 
   void ScaleTriangle(double rdl) {
@@ -170,16 +154,8 @@ class Preview {
   }
 
   std::string FlagText(double chainage, const std::string& attribute) const {
-    std::string text;
-    if (s_.ProfileFlagNumbers == 1) {
-      const double interval = app_.route.StationInterval;
-      const double station = std::floor(chainage / interval);
-      text = "NO." + RtTrim(RtStr(station));
-      const double plus = chainage - station * interval;
-      if (plus != 0) text += "+" + Decimals(plus, 3, 8) + "  ";
-    }
-    if (attribute.size() > 2) text += attribute.substr(2, 100);
-    return text;
+    return FlagTextOf(chainage, attribute, app_.route.StationInterval, s_.ProfileFlagNumbers == 1,
+                      s_.ProfileItemDigits(3));
   }
 
   void GradeLine() {

@@ -8,6 +8,12 @@
 
 namespace profile {
 
+// The section's paper position (mm) of a chainage and of a height, by the
+// drawing's scale, origin and vertical ratio; the drawing's rotation does not
+// turn the section.
+double SectionPaperX(const SectionPlot& plot, double chainage);
+double SectionPaperY(const SectionPlot& plot, double height);
+
 // LINE from (ProfileLineX1, ProfileLineY1) to (ProfileLineX2, LineEndY).
 void WriteProfileFrameLine(SectionPlot& plot);  // on "縦断枠"
 void WriteProfilePlanLine(SectionPlot& plot);   // on "計画線"
@@ -30,8 +36,11 @@ void WriteStationColumns(SectionPlot& plot);
 // Row value sizing of row `row`: RowCharCount and RowTextOffset.
 void SizeRowValue(SectionPlot& plot, int row);
 // `value` with `digits` decimals right-aligned in INT(RowCharCount)
-// characters, as the row's value text; a value wider than its field is
-// marked rather than cut to its last digits.
+// characters, as the row's value text. A value wider than its field is
+// marked rather than cut to its last digits: the field is filled with "*"
+// (only the sign's blank may go). A field of no character gives "".
 std::string RowValueTextOf(const SectionPlot& plot, double value, double digits);
+// The same for a field of INT(width) characters.
+std::string FieldTextOf(double value, double digits, double width);
 
 }  // namespace profile

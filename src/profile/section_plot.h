@@ -72,6 +72,20 @@ struct SectionPlot {
   double WantedLineType = 0;
 
   // --- values of the station loop, the row values and the frame ---
+  // The first of rows 0 to 19 of the plan-curve band, 20 when there is none.
+  double BandRow = 20;
+  // The values one station's rows share: steps to the previous point of the
+  // table, the slope, the running slope total and the plan height.
+  double ProfileHeightStep = 0;
+  double ProfileChainageStep = 0;
+  double ProfileSlopeLength = 0;
+  double ProfileSlopeTotal = 0;
+  double ProfileSlopeAngle = 0;
+  double ProfileSlopePercent = 0;
+  double PlanHeightKnown = 0;
+  double StationPlanHeight = 0;
+  double PlanMinusGround = 0;
+  double ProfileSingleDistance = 0;
 };
 
 }  // namespace profile

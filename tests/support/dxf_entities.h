@@ -33,7 +33,10 @@ for e in doc.modelspace():
         print("POLYLINE", e.dxf.layer, " ".join("%.6f,%.6f" % (v.dxf.location[0], v.dxf.location[1]) for v in e.vertices))
     elif t == "TEXT":
         i = e.dxf.insert
-        print("TEXT", e.dxf.layer, "%.6f %.6f %.6f %.6f %.6f" % (i[0], i[1], i[2], e.dxf.height, e.dxf.width), e.dxf.text)
+        print("TEXT", e.dxf.layer, "%.6f %.6f %.6f %.6f %.6f %.6f" % (i[0], i[1], i[2], e.dxf.height, e.dxf.width, e.dxf.rotation), e.dxf.text)
+    elif t == "LINE":
+        a, b = e.dxf.start, e.dxf.end
+        print("LINE", e.dxf.layer, "%.6f %.6f %.6f %.6f" % (a[0], a[1], b[0], b[1]))
     else:
         print(t, e.dxf.layer)
 )PY";
@@ -41,7 +44,8 @@ for e in doc.modelspace():
 // One entity as read.
 struct Entity {
   std::string kind, layer;
-  std::vector<double> numbers;  // POINT x y z; CIRCLE x y z r; TEXT x y z height width
+  // POINT x y z; CIRCLE x y z r; TEXT x y z height width rotation; LINE x1 y1 x2 y2
+  std::vector<double> numbers;
   std::vector<std::pair<double, double>> vertices;  // POLYLINE
   std::string text;                                 // TEXT
 };
@@ -89,7 +93,7 @@ inline Drawing Read(const std::string& path) {
         e.vertices.emplace_back(std::stod(pair.substr(0, comma)), std::stod(pair.substr(comma + 1)));
       }
     } else {
-      const int count = e.kind == "POINT" ? 3 : e.kind == "CIRCLE" ? 4 : e.kind == "TEXT" ? 5 : 0;
+      const int count = e.kind == "POINT" ? 3 : e.kind == "CIRCLE" ? 4 : e.kind == "TEXT" ? 6 : e.kind == "LINE" ? 4 : 0;
       for (int k = 0; k < count; ++k) {
         double v = 0;
         in >> v;
