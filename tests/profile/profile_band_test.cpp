@@ -15,12 +15,12 @@
 #include <vector>
 
 #include "core/app.h"
+#include "section_mark_checks.h"
 
 namespace {
 
 using profile::CurveBandEvent;
-using profile::SectionMark;
-using Kind = profile::SectionMark::Kind;
+using namespace section_mark_checks;
 
 constexpr double kCentre = -12.5, kText = 2.4, kWidth = 0.7;
 
@@ -80,37 +80,17 @@ class BandTest : public ::testing::Test {
     }
     return all;
   }
-  static std::vector<SectionMark> Lines(const profile::SectionMarks& marks) {
-    std::vector<SectionMark> out;
-    for (const SectionMark& m : marks) {
-      if (m.kind == Kind::PlanLine) out.push_back(m);
-    }
-    return out;
-  }
+  static std::vector<SectionMark> Lines(const profile::SectionMarks& marks) { return Of(marks, Kind::PlanLine); }
   static std::optional<SectionMark> Text(const profile::SectionMarks& marks, const std::string& text) {
     for (const SectionMark& m : marks) {
       if (m.kind == Kind::ValueText && m.text == text) return m;
     }
     return std::nullopt;
   }
-  static std::vector<std::string> Texts(const profile::SectionMarks& marks) {
-    std::vector<std::string> out;
-    for (const SectionMark& m : marks) {
-      if (m.kind == Kind::ValueText) out.push_back(m.text);
-    }
-    return out;
-  }
 
   App app;
   double factor = 1;
 };
-
-void ExpectLine(const SectionMark& m, double x1, double y1, double x2, double y2) {
-  EXPECT_NEAR(m.x1, x1, 1e-9);
-  EXPECT_NEAR(m.y1, y1, 1e-9);
-  EXPECT_NEAR(m.x2, x2, 1e-9);
-  EXPECT_NEAR(m.y2, y2, 1e-9);
-}
 
 void ExpectAt(const std::optional<SectionMark>& m, double x, double y) {
   ASSERT_TRUE(m.has_value());

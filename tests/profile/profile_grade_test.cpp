@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "core/app.h"
+#include "section_mark_checks.h"
 
 namespace {
 
-using profile::SectionMark;
-using Kind = profile::SectionMark::Kind;
+using namespace section_mark_checks;
 
 double Px(double c) { return c + 20; }
 double Py(double h) { return (h - 5) * 10; }
@@ -52,30 +52,9 @@ class GradeLineTest : public ::testing::Test {
     app.points.PointAttribute(i) = attribute;
     app.points.PointCount = std::max<double>(app.points.PointCount, i);
   }
-  static std::vector<std::string> Texts(const profile::SectionMarks& marks) {
-    std::vector<std::string> out;
-    for (const SectionMark& m : marks) {
-      if (m.kind == Kind::ValueText) out.push_back(m.text);
-    }
-    return out;
-  }
-  static std::vector<SectionMark> Of(const profile::SectionMarks& marks, Kind kind) {
-    std::vector<SectionMark> out;
-    for (const SectionMark& m : marks) {
-      if (m.kind == kind) out.push_back(m);
-    }
-    return out;
-  }
 
   App app;
 };
-
-void ExpectLine(const SectionMark& m, double x1, double y1, double x2, double y2) {
-  EXPECT_NEAR(m.x1, x1, 1e-9);
-  EXPECT_NEAR(m.y1, y1, 1e-9);
-  EXPECT_NEAR(m.x2, x2, 1e-9);
-  EXPECT_NEAR(m.y2, y2, 1e-9);
-}
 
 TEST_F(GradeLineTest, OneRisingSegmentWithoutCurve) {
   Table({0, 10, 0, 100, 12.5, 9999});
