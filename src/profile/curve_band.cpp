@@ -43,8 +43,8 @@ double IntersectionAngleOf(const std::string& label) {
   return RtVal(text);
 }
 
-// One station's step of the band: the events of the Part's table, each
-// gathering its marks and moving the band's end on.
+// One station's step of the band: the curve main point the station stands
+// for gathers its marks and moves the band's end on.
 class BandStep {
  public:
   BandStep(SectionPlot& plot, int station)
