@@ -275,9 +275,9 @@ CurveBandEvent CurveBandEventOf(std::string_view name) {
 void ResetCurveBand(SectionPlot& plot, int point, int row) {
   App& app = plot.app;
   const double half = app.profile.ProfileRowHeight(row) / 2.0 - 1;
-  plot.CurveRadius = plot.ClothoidA1 = plot.ClothoidA2 = 0;
   const std::optional<std::string> number = BandIpNumberOf(app.points.PointName(point));
-  if (!number) return;  // no curve point
+  if (!number) return;  // no curve point: the band goes on as it was
+  plot.CurveRadius = plot.ClothoidA1 = plot.ClothoidA2 = 0;
   plot.BandIpNumber = *number;
   const int k = IpRowOf(app.route, *number);
   plot.BandCurveFound = k != 0;

@@ -204,6 +204,43 @@ TEST_F(GradeLineTest, NoCurveGivesAKinkAndNoCurveTexts) {
   EXPECT_EQ(Texts(marks), (std::vector<std::string>{"i=2.00%", "L=100.00m", "i=-2.00%", "L=100.00m"}));
 }
 
+TEST_F(GradeLineTest, CurveOfOddLengthReachesItsMiddleAndEnd) {
+  app.profile.ProfileAuxPointInterval = 0;
+  // Middle ordinates 0.04 x 25 / 8 = 0.125 and 0.04 x 25.5 / 8 = 0.1275, half up.
+  for (auto [vcl, ordinate] : {std::pair{25.0, "y=-0.13"}, std::pair{25.5, "y=-0.13"}}) {
+    SCOPED_TRACE(vcl);
+    Table({0, 10, 0, 100, 12, vcl, 200, 10, 9999});
+    const profile::SectionMarks marks = profile::GradeLineMarks(app);
+    // The middle gets its column down to the datum and its ordinate, the
+    // last chord ends at the curve's end.
+    std::vector<double> columns;
+    for (const SectionMark& m : Of(marks, Kind::Columns)) columns.push_back(m.chainage);
+    EXPECT_EQ(columns, (std::vector<double>{0, 100, 100 - vcl / 2, 100, 100 + vcl / 2, 200}));
+    const auto frame = Of(marks, Kind::FrameLine);
+    ASSERT_EQ(frame.size(), 6u);
+    EXPECT_DOUBLE_EQ(frame[4].x1, Px(100));
+    EXPECT_DOUBLE_EQ(frame[4].y2, 10);
+    EXPECT_EQ(Texts(marks).at(5), ordinate);
+    const auto segments = Of(marks, Kind::PlanSegment);
+    EXPECT_DOUBLE_EQ(segments[segments.size() - 2].x2, 100 + vcl / 2);
+    EXPECT_DOUBLE_EQ(segments.back().x1, 100 + vcl / 2);
+  }
+}
+
+TEST_F(GradeLineTest, WritingLeavesTheColumnModeAtZero) {
+  Table({0, 10, 0, 100, 12, 80, 200, 10, 9999});
+  profile::SectionPlot plot(app);
+  plot.GradeFromHeight = 3;
+  profile::DrawSectionMarks(plot, {SectionMark::Column(45, -2, 11, 12)});
+  EXPECT_DOUBLE_EQ(plot.ProfileChainage, 45);
+  EXPECT_DOUBLE_EQ(plot.StationPaperX, Px(45));
+  EXPECT_DOUBLE_EQ(plot.StationColumnMode, -2);
+  EXPECT_DOUBLE_EQ(plot.ChangePointHeight, 12);
+  EXPECT_DOUBLE_EQ(plot.GradeFromHeight, 3);  // the column's plan height only while it is written
+  profile::WriteProfileGradeLine(plot);
+  EXPECT_DOUBLE_EQ(plot.StationColumnMode, 0);
+}
+
 TEST(VerticalCurveSamples, AuxiliaryPointsMiddleAndEnds) {
   struct Case {
     double length, interval;
