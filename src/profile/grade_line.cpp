@@ -33,6 +33,8 @@ class GradeLineWalk {
         points_(app.points) {}
 
   SectionMarks Run() {
+    // A table the plan heights cannot be read from gives no grade line.
+    if (!route::PlanHeightOf(table_, TD(0)).ok) return {};
     from_ = {TD(0), Z(0)};
     marks_.push_back(SectionMark::Column(TD(0), 0, Z(0), Z(0)));
     diagramX_ = paper_.X(TD(0)) + row_.halfHeight - 0.7;

@@ -193,6 +193,14 @@ TEST_F(GradeLineTest, TableWithoutGradientRowDrawsNoDiagram) {
   EXPECT_EQ(Of(marks, Kind::Columns).size(), 2u);
 }
 
+TEST_F(GradeLineTest, TableWithoutClosingPointGivesNothing) {
+  for (const std::vector<double>& table : {std::vector<double>{0, 10, 0, 100, 12, 0},
+                                           std::vector<double>{0, 10, 9999}}) {
+    Table(table);
+    EXPECT_TRUE(profile::GradeLineMarks(app).empty());
+  }
+}
+
 TEST_F(GradeLineTest, NoCurveGivesAKinkAndNoCurveTexts) {
   Table({0, 10, 0, 100, 12, 0, 200, 10, 9999});
   const profile::SectionMarks marks = profile::GradeLineMarks(app);
