@@ -2,7 +2,11 @@
 // line type at a station.
 #pragma once
 
+#include <optional>
+
 #include "profile/section_plot.h"
+
+struct App;
 
 namespace profile {
 
@@ -14,5 +18,15 @@ int LineTypeOfRowKind(int kind);
 // for the line type in WantedLineType.
 void FindLineTypeHeight(SectionPlot& plot, int station, int row);
 void FindLineTypeGradient(SectionPlot& plot, int station, int row);
+
+// The first segment in line-table order on the section's line layer, of line
+// type `type`, whose ends' chainages hold `chainage` (both ends included).
+struct LineTypeSegment {
+  int vertex = 0;        // the vertex the segment ends at
+  double height = 0;     // the height read on it at the chainage
+  double gradient = 0;   // its rise per metre of chainage (0 when its ends share a chainage)
+  bool level = false;    // its ends share a chainage: no gradient
+};
+std::optional<LineTypeSegment> FindLineTypeSegment(const App& app, int type, double chainage);
 
 }  // namespace profile

@@ -7,6 +7,7 @@
 // not here: they travel in the job file and live in app.profile.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "dxf/records.h"
@@ -14,6 +15,8 @@
 struct App;
 
 namespace profile {
+
+struct LineTypeIndex;
 
 struct SectionPlot {
   explicit SectionPlot(App& a) : app(a) {}
@@ -70,6 +73,23 @@ struct SectionPlot {
 
   // --- values of the grade line, the band and the line-type rows ---
   double WantedLineType = 0;
+  double LineHeightAtStation = 0;
+  // The band's curve in hand and its last text.
+  std::string BandIpNumber;
+  double CurveRadius = 0;
+  double ClothoidA1 = 0;
+  double ClothoidA2 = 0;
+  double TangentLength = 0;
+  double SecantLength = 0;
+  std::string FormattedAngle;
+  bool BandCurveFound = false;  // the curve's IP has a row in the route table
+  bool BandStarted = false;     // the band's start point is set
+  double BandNextX = 0;
+  double BandNextY = 0;
+  std::string BandLabel;
+  double BandTextX = 0;
+  // The segments of the line-type rows by line type, made at the first look.
+  std::shared_ptr<LineTypeIndex> LineTypeSegments;
 
   // --- values of the station loop, the row values and the frame ---
   // The first of rows 0 to 19 of the plan-curve band, 20 when there is none.
