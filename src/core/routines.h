@@ -24,7 +24,6 @@ struct ProgramRoutines {
   Entry SearchPointArea = nullptr;
   Entry PlotAllPoints = nullptr;
   Entry NormalizeNamesThenPlot = nullptr;
-  Entry CommandNotAvailable = nullptr;
   Entry CalibrateMouse = nullptr;
   Routine SettingsScreen = nullptr;
   Routine ShowStatusHeader = nullptr;

@@ -185,11 +185,6 @@ Jump MainMenu(App& app) {
 
 Jump RepeatLastCommand(App& app) { return Dispatch(app.shell.LastMainMenuChoice); }
 
-Jump CommandNotAvailable(App&) {
-  RtPrintStr(" このコマンドはまだ使えません", true);
-  return {ShowResultMenu};
-}
-
 void RemoveWorkFiles(App& app) {
   // A work file that does not exist is passed over; one that cannot be removed
   // (a folder of that name, a file in use) is left, so the program still ends.

@@ -21,10 +21,6 @@ void RemoveWorkFiles(App& app);
 Jump SearchPointArea(App& app);
 Jump PlotAllPoints(App& app);
 Jump NormalizeNamesThenPlot(App& app);
-// The entry of every command whose subsystem is not built yet: says so and goes
-// to the result menu.
-Jump CommandNotAvailable(App& app);
-
 // The main error handler and arming it as the run-time error trap.
 void MainErrorHandler(App& app, const RtError& error);
 void ArmMainErrorHandler(App& app);

@@ -49,7 +49,6 @@ void InstallProgramRoutines() {
   r.SearchPointArea = SearchPointArea;
   r.PlotAllPoints = PlotAllPoints;
   r.NormalizeNamesThenPlot = NormalizeNamesThenPlot;
-  r.CommandNotAvailable = CommandNotAvailable;
   r.CalibrateMouse = CalibrateMouse;
   r.SettingsScreen = SettingsScreen;
   r.ShowStatusHeader = ShowStatusHeader;

@@ -232,7 +232,9 @@ TEST_F(TransformationTest, ClickedKindGivesTheTitle) {
     RtLocate(0, 20);
     const Entry next = Run(CoordinateTransformationMenu,
                            "!click main " + std::to_string(c.column * 8 + 4) + " " + std::to_string(row * 18 + 9) + "\n");
-    if (c.kind) EXPECT_EQ(next, c.kind);
+    if (c.kind) {
+      EXPECT_EQ(next, c.kind);
+    }
     EXPECT_EQ(app.output.ReportTitle, c.title);
   }
   EXPECT_EQ(app.job.SubmenuChoice, 10);

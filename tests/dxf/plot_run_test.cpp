@@ -385,7 +385,9 @@ TEST_F(DxfPlotTest, ChoiceOneMakesTheDrawingAnewOnlyOnceConfirmed) {
       EXPECT_TRUE(std::fabs(e.Number("40") - 1) < 1e-9 || std::fabs(e.Number("40") - 0.6) < 1e-9);
     }
     heights += e.Has("30");
-    if (e.kind == "TEXT") EXPECT_EQ(e.Number("40"), 2);
+    if (e.kind == "TEXT") {
+      EXPECT_EQ(e.Number("40"), 2);
+    }
   }
   EXPECT_EQ(points, 3u);
   EXPECT_EQ(circles, 6u);  // ◎ for every point, registered marks not used

@@ -41,8 +41,15 @@ std::string DrawingOf(const App& app, const profile::SectionMarks& marks) {
         break;
       case Kind::ValueText: {
         const std::string width = std::to_string(m.width);
-        dxf::WriteText(out, {.layer = "縦断値", .x = m.x1, .y = m.y1, .height = m.height, .widthFactor = width,
-                             .rotation = m.angle, .text = m.text});
+        dxf::TextRecord t;
+        t.layer = "縦断値";
+        t.x = m.x1;
+        t.y = m.y1;
+        t.height = m.height;
+        t.widthFactor = width;
+        t.rotation = m.angle;
+        t.text = m.text;
+        dxf::WriteText(out, t);
         break;
       }
       case Kind::Columns:

@@ -42,6 +42,8 @@ class GradeLineTest : public ::testing::Test {
     p.ProfileItemDigits(14) = 2;
     p.ProfileLeaderLength = 20;
     p.ProfileAuxPointInterval = 20;
+    p.ProfileValueTextSize = 2.4;
+    p.ProfileValueTextWidth = 0.7;
   }
   void Table(const std::vector<double>& values) {
     for (size_t k = 0; k < values.size(); ++k) app.route.VerticalTable(static_cast<int>(k)) = values[k];
@@ -271,7 +273,9 @@ TEST(VerticalCurveSamples, AuxiliaryPointsMiddleAndEnds) {
     std::vector<double> aux;
     int middles = 0;
     for (size_t k = 0; k < samples.size(); ++k) {
-      if (k > 0) EXPECT_GT(samples[k].offset, samples[k - 1].offset);
+      if (k > 0) {
+        EXPECT_GT(samples[k].offset, samples[k - 1].offset);
+      }
       if (samples[k].auxiliary) aux.push_back(samples[k].offset);
       if (samples[k].middle) {
         ++middles;

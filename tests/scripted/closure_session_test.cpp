@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "scripted/job_lines.h"
 #include "scripted/session.h"
 #include "support/u8.h"
 #include "traverse/closure_book.h"
@@ -45,18 +46,6 @@ std::string Book() {
   return book;
 }
 
-std::map<std::string, P> SavedPoints(const std::string& file) {
-  std::map<std::string, P> points;
-  std::istringstream in(file);
-  for (std::string line; std::getline(in, line);) {
-    if (line.size() < 58) continue;
-    std::string name = line.substr(0, 16);
-    name.erase(name.find_last_not_of(' ') + 1);
-    points[name] = {std::stod(line.substr(16, 14)), std::stod(line.substr(30, 14)), std::stod(line.substr(44, 14))};
-  }
-  return points;
-}
-
 // Command 10, the file menu reads BOOK.Y, the calculation in kind 1 with the
 // start number proposed and the simple report, both blocks accepted by
 // `answers`; the result menu saves the report as REPORT.TXT; the job saved as
@@ -85,7 +74,7 @@ std::string ReportPart(const std::string& report, const std::string& from, int c
 TEST(ClosureSession, BothBlocksAreAdjustedAndSummarised) {
   const scripted::SessionResult s = RunBook("\n\n");
   ASSERT_EQ(s.status, 0) << s.errors << s.transcript;
-  const std::map<std::string, P> saved = SavedPoints(s.File("OUT.PRN"));
+  const auto saved = scripted::SavedPointsByName(s.File("OUT.PRN"));
   EXPECT_EQ(saved.size(), 6u + 4 + 3) << s.File("OUT.PRN");
   const Adjustment closed = Compass(ClosedSights(), kStart, Azimuth(kStart, kBack), 1.5, true, false, kStart);
   const Adjustment connecting =
@@ -151,7 +140,7 @@ TEST(ClosureSession, BothBlocksAreAdjustedAndSummarised) {
 TEST(ClosureSession, RefusingTheSecondBlockKeepsTheFirst) {
   const scripted::SessionResult s = RunBook("\nN\n");
   ASSERT_EQ(s.status, 0) << s.errors << s.transcript;
-  const std::map<std::string, P> saved = SavedPoints(s.File("OUT.PRN"));
+  const auto saved = scripted::SavedPointsByName(s.File("OUT.PRN"));
   EXPECT_EQ(saved.size(), 6u + 4) << s.File("OUT.PRN");
   for (const char* name : {"S1", "S2", "P1", "S3"}) EXPECT_EQ(saved.count(name), 1u) << name;
   const std::string report = s.File("REPORT.TXT");

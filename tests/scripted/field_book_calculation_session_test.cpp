@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "scripted/job_lines.h"
 #include "scripted/session.h"
 #include "support/u8.h"
 #include "traverse/field_book_book.h"
@@ -50,21 +51,8 @@ std::string Book(double turn = 0) {
   return book;
 }
 
-// The points of a saved point list by name: the columns of its lines.
-std::map<std::string, Point> SavedPoints(const std::string& file) {
-  std::map<std::string, Point> points;
-  std::istringstream in(file);
-  for (std::string line; std::getline(in, line);) {
-    if (line.size() < 58) continue;
-    std::string name = line.substr(0, 16);
-    name.erase(name.find_last_not_of(' ') + 1);
-    points[name] = {std::stod(line.substr(16, 14)), std::stod(line.substr(30, 14)), std::stod(line.substr(44, 14))};
-  }
-  return points;
-}
-
 void ExpectPolarPoints(const scripted::SessionResult& s, const std::string& saved) {
-  const std::map<std::string, Point> points = SavedPoints(s.File(saved));
+  const auto points = scripted::SavedPointsByName(s.File(saved));
   for (const auto& [name, expected] : field_book_book::PolarPoints()) {
     SCOPED_TRACE(name);
     const auto found = points.find(name);
@@ -103,16 +91,16 @@ TEST(FieldBookCalculationSession, SingleKindWithAZeroDirectionAndManualKind) {
   // Kind 2 passing its one station over with Enter: nothing computed.
   const scripted::SessionResult passed = RunOnBook("2\n\n", Book(), false);
   ASSERT_EQ(passed.status, 0) << passed.errors << passed.transcript;
-  EXPECT_EQ(SavedPoints(passed.File("OUT.PRN")).size(), 2u) << passed.File("OUT.PRN");
+  EXPECT_EQ(scripted::SavedPointsByName(passed.File("OUT.PRN")).size(), 2u) << passed.File("OUT.PRN");
   // Kind 3: "1:ｽﾙ", the station and back-sight by hand, the record's height
   // kept: nothing registered.
   const scripted::SessionResult manual = RunOnBook("3\n1\nST\nBS\n\n", Book());
   ASSERT_EQ(manual.status, 0) << manual.errors << manual.transcript;
-  EXPECT_EQ(SavedPoints(manual.File("OUT.PRN")).size(), 2u);
+  EXPECT_EQ(scripted::SavedPointsByName(manual.File("OUT.PRN")).size(), 2u);
   // Kind 1 answered "N" at the start number: back to the field-book menu.
   const scripted::SessionResult refused = RunOnBook("1\nN\n", Book(), false);
   ASSERT_EQ(refused.status, 0) << refused.errors << refused.transcript;
-  EXPECT_EQ(SavedPoints(refused.File("OUT.PRN")).size(), 2u);
+  EXPECT_EQ(scripted::SavedPointsByName(refused.File("OUT.PRN")).size(), 2u);
   EXPECT_FALSE(scripted::HasLineContaining(refused, U8(u8"ｹｲｻﾝ ｵﾜﾘ")));
 }
 

@@ -2,6 +2,7 @@
 // the points a command stored.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,25 @@ inline std::vector<std::string> JobLines(const std::string& file) {
     at = end == std::string::npos ? file.size() : end + 2;
   }
   return lines;
+}
+
+// A point of a saved point list: X, Y, Z and the attribute.
+struct SavedPoint {
+  double x, y, z;
+  std::string attribute;
+};
+
+// The points of a saved point list by name, read from the columns of its lines.
+inline std::map<std::string, SavedPoint> SavedPointsByName(const std::string& file) {
+  std::map<std::string, SavedPoint> points;
+  for (const std::string& line : JobLines(file)) {
+    if (line.size() < 58) continue;
+    std::string name = line.substr(0, 16);
+    name.erase(name.find_last_not_of(' ') + 1);
+    points[name] = {std::stod(line.substr(16, 14)), std::stod(line.substr(30, 14)),
+                    std::stod(line.substr(44, 14)), line.size() > 59 ? line.substr(59) : ""};
+  }
+  return points;
 }
 
 }  // namespace scripted

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "scripted/job_lines.h"
 #include "scripted/session.h"
 #include "support/u8.h"
 #include "traverse/levelling_book.h"
@@ -38,38 +39,6 @@ std::string Book(const std::string& start, const std::vector<Reading>& readings,
     book += levelling_book::ReadingRecord(readings[k], k < tails.size() ? tails[k] : "") + "\r\n";
   }
   return book;
-}
-
-// A saved point list's lines by name: X, Y, Z and the attribute.
-struct Saved {
-  double x, y, z;
-  std::string attribute;
-};
-std::map<std::string, Saved> SavedPoints(const std::string& file) {
-  std::map<std::string, Saved> points;
-  std::istringstream in(file);
-  for (std::string line; std::getline(in, line);) {
-    if (line.size() < 58) continue;
-    if (line.back() == '\r') line.pop_back();
-    std::string name = line.substr(0, 16);
-    name.erase(name.find_last_not_of(' ') + 1);
-    points[name] = {std::stod(line.substr(16, 14)), std::stod(line.substr(30, 14)), std::stod(line.substr(44, 14)),
-                    line.size() > 59 ? line.substr(59) : ""};
-  }
-  return points;
-}
-
-// The heights of a saved point list by name.
-std::map<std::string, double> SavedHeights(const std::string& file) {
-  std::map<std::string, double> heights;
-  std::istringstream in(file);
-  for (std::string line; std::getline(in, line);) {
-    if (line.size() < 58) continue;
-    std::string name = line.substr(0, 16);
-    name.erase(name.find_last_not_of(' ') + 1);
-    heights[name] = std::stod(line.substr(44, 14));
-  }
-  return heights;
 }
 
 std::string Golden(const std::string& name, const std::string& actual) {
@@ -115,13 +84,13 @@ TEST(LevellingSession, RoundTripImportedIntoTheJobWithItsGoldenReport) {
   }
   // The saved job holds the adjusted heights.
   const levelling_book::CalculationBook expected = levelling_book::Calculate(kForward, kReturn, kStart, kBm2);
-  const std::map<std::string, double> heights = SavedHeights(s.File("OUT.PRN"));
+  const auto heights = scripted::SavedPointsByName(s.File("OUT.PRN"));
   for (const levelling_book::Line& l : expected.lines) {
     const auto found = heights.find(l.name);
     ASSERT_NE(found, heights.end()) << l.name << s.File("OUT.PRN");
-    EXPECT_NEAR(found->second, l.height, 1e-9) << l.name;
+    EXPECT_NEAR(found->second.z, l.height, 1e-9) << l.name;
   }
-  EXPECT_NEAR(heights.at("BM1"), kStart, 1e-9);
+  EXPECT_NEAR(heights.at("BM1").z, kStart, 1e-9);
   EXPECT_TRUE(scripted::InOrder(s, {U8(u8"ｹｲｻﾝ ｵﾜﾘ"), "[sound] chimes.wav"})) << s.transcript;
 }
 
@@ -138,7 +107,7 @@ TEST(LevellingSession, OneWayRunRegisteredAsXzPointsInTheSingleKind) {
   ASSERT_EQ(s.status, 0) << s.errors << s.transcript;
   EXPECT_TRUE(scripted::HasLineContaining(s, U8(u8"   片道閉合点  H=     6.000"))) << s.transcript;
   // Heights by the height of collimation: B 5.2, C 6.0; X the distance.
-  const std::map<std::string, Saved> points = SavedPoints(s.File("OUT.PRN"));
+  const auto points = scripted::SavedPointsByName(s.File("OUT.PRN"));
   const struct {
     const char* name;
     double x, z;

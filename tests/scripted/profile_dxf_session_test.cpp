@@ -152,7 +152,8 @@ TEST(ProfileDxfSession, TheSectionIsWrittenStationByStationInTheModeForAutoCad) 
     }
 
     // Rows 1 to 4 at the station's column: plan height (3 decimals), ground
-    // height and chainage (2), the name; nothing in the gradient row.
+    // height and chainage (2), the name. The gradient row holds only the grade
+    // line's change-point heights (0, 100 and 200 m stand on stations).
     std::vector<std::string> rows(5);
     for (const Entity& e : d.On(U8(u8"縦断値"), "TEXT")) {
       if (std::abs(e.numbers[0] - (x + 2.4 * 0.7 / 2)) > 1e-5 || e.numbers[5] != 90) continue;
@@ -161,7 +162,9 @@ TEST(ProfileDxfSession, TheSectionIsWrittenStationByStationInTheModeForAutoCad) 
       ASSERT_NEAR(row, std::round(row), 1e-5) << e.text;
       rows[static_cast<size_t>(std::round(row))] = e.text;
     }
-    EXPECT_EQ(rows[0], "");
+    const double c = stations[s].chainage;
+    const bool changePoint = c == 0 || c == 100 || c == 200;
+    EXPECT_EQ(rows[0], changePoint ? Value(c == 100 ? 12 : 10, 3) : "");
     EXPECT_EQ(rows[1], Value(PlanHeight(stations[s].chainage), 3));
     EXPECT_EQ(rows[2], Value(stations[s].height, 2));
     EXPECT_EQ(rows[3], Value(stations[s].chainage, 2));

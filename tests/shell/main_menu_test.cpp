@@ -219,12 +219,6 @@ TEST_F(MainMenuTest, PendingProfileGoesToItsSettingsWithoutTheMenu) {
   EXPECT_EQ(app.lines.PaperHeight, 0.594);
 }
 
-TEST_F(MainMenuTest, CommandNotAvailableSaysSoAndGoesToTheResultMenu) {
-  EXPECT_EQ(CommandNotAvailable(app).next, ShowResultMenu);
-  rt::FlushTranscript();
-  EXPECT_TRUE(Printed(U8(u8" このコマンドはまだ使えません")));
-}
-
 TEST_F(MainMenuTest, NormalizedNamesLoseLeadingZerosAndBlanks) {
   struct Case {
     std::string before;
