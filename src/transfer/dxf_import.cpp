@@ -14,7 +14,6 @@
 #include "runtime/console.h"
 #include "runtime/errors.h"
 #include "runtime/files.h"
-#include "runtime/folders.h"
 #include "runtime/numtext.h"
 #include "runtime/text.h"
 #include "transfer/dxf_import_entities.h"
@@ -103,29 +102,6 @@ void ListDxfLayers(App& app, const transfer::DxfDrawing& drawing) {
   RtColor(7);
   RtWait(kMessagePause);
   JumpTo(EntryOf(Routines().RepeatLastCommand));
-}
-
-// The drawing chosen in the open dialog; the job keeps its name, folder and
-// extension (the DXF output would otherwise propose to overwrite the drawing).
-// "" when cancelled.
-std::string ChooseDxfFile(App& app) {
-  const std::string name = app.settings.ZA;
-  const std::string folder = app.shell.JobFolder;
-  const std::string extension = app.job.FileExtension;
-  const std::string workingFolder = RtCurDir();
-  app.job.FileExtension = ".DXF";
-  try {
-    ShowOpenFileDialog(app);
-  } catch (...) {
-    app.job.FileExtension = extension;
-    throw;
-  }
-  const std::string path = app.job.ChosenFilePath;
-  app.settings.ZA = name;
-  app.shell.JobFolder = folder;
-  app.job.FileExtension = extension;
-  if (RtCurDir() != workingFolder) RtChdir(workingFolder);
-  return path;
 }
 
 std::string ReadWholeFile(const std::string& path) {
@@ -224,7 +200,7 @@ Jump DxfImport(App& app) {
   transfer::State& t = app.transfer;
   ui::InputState& in = app.input;
   t.DxfReadMode = 0;
-  const std::string path = ChooseDxfFile(app);
+  const std::string path = ChooseSideFile(app, ShowOpenFileDialog, ".DXF");
   if (path.empty()) return {EntryOf(Routines().TransferMenu)};
   const transfer::DxfDrawing drawing = transfer::ReadDxfDrawing(ReadWholeFile(path));
   if (!drawing.refusal.empty()) RefuseDrawing(drawing.refusal);

@@ -66,15 +66,19 @@ std::string ChooseSideFile(App& app, void (*dialog)(App&), std::string_view exte
   const std::string jobName = app.settings.ZA;
   const std::string jobFolder = app.shell.JobFolder;
   const std::string jobExtension = app.job.FileExtension;
+  const std::string workingFolder = RtCurDir();
   app.job.FileExtension = std::string(extension);
-  dialog(app);
-  const std::string path = app.job.ChosenFilePath;
-  app.job.FileExtension = jobExtension;
-  if (app.settings.ZA != jobName || app.shell.JobFolder != jobFolder) {
-    app.settings.ZA = jobName;
-    app.shell.JobFolder = jobFolder;
-    RtChdir(jobFolder);
+  try {
+    dialog(app);
+  } catch (...) {
+    app.job.FileExtension = jobExtension;
+    throw;
   }
+  const std::string path = app.job.ChosenFilePath;
+  app.settings.ZA = jobName;
+  app.shell.JobFolder = jobFolder;
+  app.job.FileExtension = jobExtension;
+  if (RtCurDir() != workingFolder) RtChdir(workingFolder);
   return path;
 }
 

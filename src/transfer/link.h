@@ -33,10 +33,11 @@ std::string ReceivedPointName(const std::string& name);
 
 }  // namespace transfer
 
-// A side file (a program text, a picture) chosen with `dialog` (the open or the
-// save dialog) proposing `extension`: the job keeps its name, folder and
-// extension, which the dialogs would take from the chosen file. "" when
-// cancelled.
+// A side file (a program text, a picture, a drawing to import) chosen with
+// `dialog` (the open or the save dialog) proposing `extension`: the job keeps
+// its name, folder and extension, which the dialogs would take from the chosen
+// file (the DXF output would otherwise propose to overwrite an imported
+// drawing), and the working folder stays. "" when cancelled.
 std::string ChooseSideFile(App& app, void (*dialog)(App&), std::string_view extension);
 
 // Asks the speed ("ｽﾋﾟ-ﾄﾞ [300,600,1200,2400,4800,9600]", 9600 by default) and
