@@ -16,6 +16,7 @@
 #include "profile/grade_line.h"
 #include "runtime/temp_folder.h"
 #include "support/dxf_reader.h"
+#include "section_mark_checks.h"
 #include "support/u8.h"
 
 namespace {
@@ -61,20 +62,7 @@ std::string DrawingOf(const App& app, const profile::SectionMarks& marks) {
 
 TEST(GradeLineDrawing, CrestCurveReadBackByEzdxf) {
   App app;
-  app.lines.ScaleDenominator = 1000;
-  app.view.PlotOriginX = 5;
-  app.view.PlotOriginY = -20;
-  app.view.VerticalRatio = 0.1;
-  profile::State& p = app.profile;
-  p.ProfileDatumY = 10;
-  p.ProfileDatumGap = 5;
-  p.ProfileRowSpacing = 1;
-  p.ProfileLastRow = 0;
-  p.ProfileRowItem(0) = 14;
-  p.ProfileRowHeight(0) = 15;
-  p.ProfileItemDigits(3) = 2;
-  p.ProfileItemDigits(14) = 2;
-  p.ProfileLeaderLength = 20;
+  section_mark_checks::SetUpGradeSection(app);
   const double table[] = {0, 10, 0, 100, 12, 80, 200, 10, 9999};
   for (int k = 0; k < 9; ++k) app.route.VerticalTable(k) = table[k];
 

@@ -25,25 +25,12 @@ double Py(double h) { return (h - 5) * 10; }
 class GradeLineTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    app.lines.ScaleDenominator = 1000;
-    app.view.PlotOriginX = 5;
-    app.view.PlotOriginY = -20;
-    app.view.VerticalRatio = 0.1;
+    SetUpGradeSection(app);
     profile::State& p = app.profile;
-    p.ProfileDatumY = 10;
-    p.ProfileDatumGap = 5;
-    p.ProfileRowSpacing = 1;
     p.ProfileLastRow = 1;
-    p.ProfileRowItem(0) = 14;  // gradient, 15 mm: circles of radius 6.8 standing on y -10
-    p.ProfileRowHeight(0) = 15;
     p.ProfileRowItem(1) = 3;
     p.ProfileRowHeight(1) = 10;
-    p.ProfileItemDigits(3) = 2;
-    p.ProfileItemDigits(14) = 2;
-    p.ProfileLeaderLength = 20;
     p.ProfileAuxPointInterval = 20;
-    p.ProfileValueTextSize = 2.4;
-    p.ProfileValueTextWidth = 0.7;
   }
   void Table(const std::vector<double>& values) {
     for (size_t k = 0; k < values.size(); ++k) app.route.VerticalTable(static_cast<int>(k)) = values[k];
