@@ -41,13 +41,6 @@ double Millimetres(double rounded, double before) { return std::floor((rounded -
 bool IsTurn(const App& app) { return app.traverse.FieldBookRecordKind == "T"; }
 bool Closing(const App& app) { return app.traverse.TraverseInputKind >= 3; }
 
-// Ends the calculation after this record: the walk goes on from the last one.
-void StopCalculation(App& app, const std::string& message) {
-  RtPrintStr(message, true);
-  PlaySound(app, "chord.wav");
-  app.traverse.FieldBookRecordIndex = app.traverse.FieldBookRecordLimit;
-}
-
 // Steps 3 to 8 of the adjustment pass: the angle correction of the leg, the
 // sight, the compass-rule shares printed (or their columns appended) and added.
 void AdjustLeg(App& app) {
@@ -127,19 +120,6 @@ void ReduceSight(App& app) {
   ComputeFromStation(app);
 }
 
-// The number the point goes to: NewPointStartNumber, or the first free number
-// after it when it is in use, so that no stored point is overwritten; 0 when
-// the table has no free number left there.
-double FreeNumberFrom(App& app, double n) {
-  const points::Store& p = app.points;
-  if (n < 1 || n != std::floor(n)) return 0;
-  const double first = n;
-  while (n <= p.PointCapacity && !IsFreePoint(app, RtWhole(n))) n += 1;
-  if (n > p.PointCapacity) return 0;
-  if (n != first) ReportPointNumberInUse(app, first);
-  return n;
-}
-
 // A connection vertex to the point just registered, when it is the highest
 // point and no lower point bears its name. False when the line table is full.
 bool AppendVertex(App& app) {
@@ -187,9 +167,9 @@ bool Register(App& app) {
     t.NewPointStartNumber = p.NextPointNumber;
     return true;
   }
-  const double n = FreeNumberFrom(app, t.NewPointStartNumber);
+  const double n = FirstFreePointFrom(app, t.NewPointStartNumber);
   if (n == 0) {
-    StopCalculation(app, " 登録できる点番がありません。計算を終わります");
+    traverse::StopCalculation(app, " 登録できる点番がありません。計算を終わります");
     return false;
   }
   p.StoredPointNumber = n;
@@ -198,7 +178,7 @@ bool Register(App& app) {
   if (t.ClosurePass == 3 && !IsFreePoint(app, RtWhole(n))) t.BlockPointNumbers.push_back(RtWhole(n));
   t.NewPointStartNumber = p.NextPointNumber;
   if (!AppendVertex(app)) {
-    StopCalculation(app, " 結線データが一杯です。計算を終わります");
+    traverse::StopCalculation(app, " 結線データが一杯です。計算を終わります");
     return false;
   }
   return true;
@@ -231,6 +211,12 @@ void TurnToPoint(App& app) {
 }
 
 }  // namespace
+
+void traverse::StopCalculation(App& app, const std::string& message) {
+  RtPrintStr(message, true);
+  PlaySound(app, "chord.wav");
+  app.traverse.FieldBookRecordIndex = app.traverse.FieldBookRecordLimit;
+}
 
 double traverse::AppliedAngleCorrectionOf(double azimuth, double share) {
   const auto whole = [](double a) { return DmsToDegreesWholeSeconds(DegreesToDms(a)); };

@@ -23,6 +23,11 @@ double CompassShareOf(double misclosure, double totalLength, double leg);
 // attribute's first character, 9 (no segment) for an empty attribute.
 int VertexLineTypeOf(const std::string& attribute);
 
+// Ends the calculation after the current record with `message` and
+// "chord.wav" (a full table): the walk goes on from the book's last record and
+// the points registered so far stay.
+void StopCalculation(App& app, const std::string& message);
+
 }  // namespace traverse
 
 // The record at FieldBookRecordIndex (FieldBookRecordKind "'" or "T"):

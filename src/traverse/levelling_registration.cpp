@@ -9,6 +9,7 @@
 #include "runtime/files.h"
 #include "runtime/numtext.h"
 #include "runtime/text.h"
+#include "traverse/field_book_observation.h"
 #include "traverse/levelling_books.h"
 #include "traverse/levelling_calculation.h"
 
@@ -50,11 +51,10 @@ void ImportHeight(App& app, const std::string& name, double height, std::string&
   RtPrintStr("", true);
 }
 
+// The report's line is ended and the run's passes too.
 void StopCalculation(App& app, const std::string& message) {
   RtPrintToFile(core::kPrintBuffer, "");
-  RtPrintStr(message, true);
-  PlaySound(app, "chord.wav");
-  app.traverse.FieldBookRecordIndex = app.traverse.FieldBookRecordLimit;
+  traverse::StopCalculation(app, message);
   app.traverse.LevellingPass = traverse::kLevellingRunDone;
 }
 

@@ -365,4 +365,18 @@ TEST_F(LevellingTest, RunEndingOnTheLastRecordOfTheTable) {
   EXPECT_TRUE(Printed(U8(u8"ｹｲｻﾝ ｵﾜﾘ")));
 }
 
+
+TEST_F(LevellingTest, RegistrationStopsAtTheEndOfThePointTable) {
+  // Only the table's last number is free: A takes it, B finds none and the
+  // calculation ends with a message, A kept.
+  Place({{"Z", 1, 1, 0}});
+  app.points.NextPointNumber = app.points.PointCapacity;
+  Book(StartRecord("A", 4), {{'^', "A", 5, 1.0}, {'\'', "B", 5, 0.5}});
+  Calculate("3");
+  EXPECT_GE(CountContaining(U8(u8"登録できる点番がありません。計算を終わります")), 1);
+  const int last = static_cast<int>(app.points.PointCapacity);
+  EXPECT_EQ(app.points.PointName(last), "A");
+  EXPECT_EQ(app.points.PointCount, last);
+  for (int n = 1; n < last; ++n) EXPECT_NE(app.points.PointName(n), "B") << n;
+}
 }  // namespace
